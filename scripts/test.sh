@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# test.sh [--sanitize]: installs what is missing, builds, runs the whole suite through CTest.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+"$root/scripts/install-deps.sh"
+dir=$("$root/scripts/build.sh" "$@" | tail -n 1)
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+export LSAN_OPTIONS=suppressions="$root/tests/lsan.supp"
+cd "$dir"
+ctest --output-on-failure -j 2
