@@ -3,7 +3,9 @@
 #include <QLocale>
 #include <cmath>
 
-uint32_t Swap16(uint16_t word) { return static_cast<uint16_t>((word >> 8) | (word << 8)); }
+uint32_t Swap16(uint16_t word) {
+    return static_cast<uint16_t>((word >> 8) | (word << 8));
+}
 
 uint32_t Swap16Low(uint32_t value) {
     return (value & 0xFFFF0000u) | Swap16(static_cast<uint16_t>(value));
@@ -14,7 +16,9 @@ uint32_t Swap32(uint32_t value) {
            (value << 24);
 }
 
-int RoundHalfEven(double value) { return static_cast<int>(std::nearbyint(value)); }
+int RoundHalfEven(double value) {
+    return static_cast<int>(std::nearbyint(value));
+}
 
 int Percent(int part, int whole) {
     // Integer division semantics are not wanted here: 1 of 8 is 12.5 %, rounded to 12.

@@ -1,0 +1,187 @@
+#include "link/modbus_client.h"
+
+namespace {
+constexpr uint8_t kReadHolding = 3;
+constexpr uint8_t kReadInput = 4;
+constexpr uint8_t kWriteMultiple = 16;
+constexpr uint8_t kCommand = 101;
+constexpr uint8_t kFirmwareChunk = 110;
+
+// A command answer says its own length in byte 2; until then this much is expected.
+constexpr uint16_t kCommandAnswerLength = 31;
+constexpr uint16_t kWriteAnswerLength = 8;
+constexpr int kHeaderLength = 6;
+constexpr int kBlockHeaderLength = 7;
+constexpr int kCrcLength = 2;
+
+uint16_t readAnswerLength(uint16_t count) {
+    return 2 * (count & 0xFF) + 5;
+}
+
+// Resets the result record even when the consumer of the result throws.
+struct ResultReset {
+    TModbusResult& result;
+    int32_t& receiveCount;
+    ~ResultReset() {
+        result.Frame.fill(0);
+        result.Status = mrNone;
+        receiveCount = 0;
+    }
+};
+} // namespace
+
+TModbusClient::TModbusClient(TimeBase& time) : time_(time), timer_(time) {
+    timer_.SetEnabled(false);
+    timer_.SetOnTimer([this] { OnTimeout(); });
+}
+
+uint16_t TModbusClient::Count_CRC(const uint8_t* bytes, int length) {
+    uint16_t crc = 0xFFFF;
+    for (int i = 0; i < length; ++i) {
+        crc ^= bytes[i];
+        for (int bit = 0; bit < 8; ++bit)
+            crc = (crc & 1) ? static_cast<uint16_t>((crc >> 1) ^ 0xA001) : crc >> 1;
+    }
+    return crc;
+}
+
+void TModbusClient::ReadHoldingRegisters(uint8_t slave, uint16_t start, uint16_t count) {
+    SendRead(kReadHolding, slave, start, count);
+}
+
+void TModbusClient::ReadInputRegisters(uint8_t slave, uint16_t start, uint16_t count) {
+    SendRead(kReadInput, slave, start, count);
+}
+
+void TModbusClient::WriteMultipleRegisters(uint8_t slave, uint16_t start, const uint8_t* data,
+                                           uint16_t count) {
+    SendBlock(kWriteMultiple, slave, start, data, count);
+}
+
+void TModbusClient::WriteFirmwareChunk(uint8_t slave, uint16_t start, const uint8_t* data,
+                                       uint16_t count) {
+    SendBlock(kFirmwareChunk, slave, start, data, count);
+}
+
+void TModbusClient::SendCommand101(uint8_t slave, uint16_t a, uint16_t b, uint16_t c) {
+    if (IsBusy())
+        return;
+    PutHeader(slave, kCommand, a, b);
+    transmit_[6] = static_cast<uint8_t>(c >> 8);
+    transmit_[7] = static_cast<uint8_t>(c);
+    Transmit(8);
+    expectedLength_ = kCommandAnswerLength;
+}
+
+void TModbusClient::SendRead(uint8_t function, uint8_t slave, uint16_t start, uint16_t count) {
+    if (IsBusy() || count > kMaxReadRegisters)
+        return;
+    PutHeader(slave, function, start, count);
+    if (function == kReadHolding)
+        extraTimeout_ += count;
+    Transmit(kHeaderLength);
+    expectedLength_ = readAnswerLength(count);
+    result_.DataByteCount = 2 * (count & 0xFF);
+}
+
+void TModbusClient::SendBlock(uint8_t function, uint8_t slave, uint16_t start, const uint8_t* data,
+                              uint16_t count) {
+    if (IsBusy() || count > kMaxWriteRegisters)
+        return;
+    PutHeader(slave, function, start, count);
+    const int bytes = 2 * count;
+    transmit_[6] = static_cast<uint8_t>(bytes);
+    std::copy(data, data + bytes, transmit_.begin() + kBlockHeaderLength);
+    extraTimeout_ = function == kWriteMultiple ? 100 : 200;
+    Transmit(kBlockHeaderLength + bytes);
+    expectedLength_ = kWriteAnswerLength;
+    result_.DataByteCount = 2 * (count & 0xFF);
+}
+
+void TModbusClient::PutHeader(uint8_t slave, uint8_t function, uint16_t first, uint16_t second) {
+    transmit_[0] = slave;
+    transmit_[1] = function;
+    transmit_[2] = static_cast<uint8_t>(first >> 8);
+    transmit_[3] = static_cast<uint8_t>(first);
+    transmit_[4] = static_cast<uint8_t>(second >> 8);
+    transmit_[5] = static_cast<uint8_t>(second);
+}
+
+void TModbusClient::Transmit(int lengthWithoutCrc) {
+    const uint16_t crc = Count_CRC(transmit_.data(), lengthWithoutCrc);
+    transmit_[lengthWithoutCrc] = static_cast<uint8_t>(crc);
+    transmit_[lengthWithoutCrc + 1] = static_cast<uint8_t>(crc >> 8);
+    sendTime_ = time_.TickMs();
+    // Taken before OnSend: a send that throws must not leave its allowance to the next one.
+    const int interval = extraTimeout_ + kBaseTimeoutMs;
+    extraTimeout_ = 0;
+    if (OnSend)
+        OnSend(transmit_.data(), lengthWithoutCrc + kCrcLength);
+    receive_.fill(0);
+    receiveCount_ = 0;
+    timer_.SetInterval(interval);
+    timer_.SetEnabled(true);
+    result_.Status = mrNone;
+    result_.Slave = transmit_[0];
+    result_.FunctionCode = transmit_[1];
+    result_.StartAddress = static_cast<uint16_t>(transmit_[2] << 8 | transmit_[3]);
+}
+
+void TModbusClient::ReceiveBytes(const uint8_t* data, int count) {
+    if (count <= 0)
+        return;
+    timer_.SetEnabled(false);
+    timer_.SetEnabled(true);
+    if (receiveCount_ + count > kModbusBufferSize) {
+        result_.Status = mrBadFrame;
+        Finish();
+        return;
+    }
+    std::copy(data, data + count, receive_.begin() + receiveCount_);
+    receiveCount_ += count;
+
+    if (receive_[1] >= 0x80 && receiveCount_ >= 5) {
+        if (CrcMatches()) {
+            result_.Status = mrException;
+            result_.ExceptionCode = receive_[2];
+        } else {
+            result_.Status = mrBadFrame;
+        }
+        Finish();
+        return;
+    }
+    if (receiveCount_ >= 3 && result_.FunctionCode == kCommand)
+        expectedLength_ = receive_[2] + 5;
+    if (receiveCount_ < expectedLength_)
+        return;
+    if (CrcMatches()) {
+        result_.Status = mrOK;
+        std::copy_n(receive_.begin(), expectedLength_, result_.Frame.begin());
+    } else {
+        result_.Status = mrBadFrame;
+    }
+    Finish();
+}
+
+bool TModbusClient::CrcMatches() const {
+    // A command answer may announce more than the buffer holds; such a frame cannot be valid.
+    if (expectedLength_ < kCrcLength || expectedLength_ > kModbusBufferSize)
+        return false;
+    const int at = expectedLength_ - kCrcLength;
+    const uint16_t stored = static_cast<uint16_t>(receive_[at] | receive_[at + 1] << 8);
+    return Count_CRC(receive_.data(), at) == stored;
+}
+
+void TModbusClient::OnTimeout() {
+    result_.Status = mrTimeout;
+    Finish();
+}
+
+void TModbusClient::Finish() {
+    if (result_.Status == mrNone)
+        return;
+    timer_.SetEnabled(false);
+    ResultReset reset{result_, receiveCount_};
+    if (OnResult)
+        OnResult(result_);
+}

@@ -1,0 +1,327 @@
+// The Modbus client against a fake clock: frames, lengths, timeouts, and one result per request.
+
+#include "link/modbus_client.h"
+#include "tests/support/fake_time_base.h"
+
+#include <QTest>
+#include <vector>
+
+using Bytes = std::vector<uint8_t>;
+Q_DECLARE_METATYPE(Bytes)
+
+namespace {
+Bytes hex(const char* text) {
+    const QByteArray raw = QByteArray::fromHex(QByteArray(text));
+    return Bytes(raw.begin(), raw.end());
+}
+
+Bytes withCrc(Bytes frame) {
+    const uint16_t crc = TModbusClient::Count_CRC(frame.data(), static_cast<int>(frame.size()));
+    frame.push_back(static_cast<uint8_t>(crc));
+    frame.push_back(static_cast<uint8_t>(crc >> 8));
+    return frame;
+}
+
+// A read answer of count registers whose data bytes count up from 1.
+Bytes readAnswer(uint8_t function, int count) {
+    Bytes frame{5, function, static_cast<uint8_t>(2 * count)};
+    for (int i = 0; i < 2 * count; ++i)
+        frame.push_back(static_cast<uint8_t>(i + 1));
+    return withCrc(frame);
+}
+
+struct Recorded {
+    uint8_t status;
+    uint8_t exceptionCode;
+    uint8_t function;
+    uint16_t start;
+    uint16_t dataByteCount;
+    Bytes frame;
+};
+
+enum Kind { Read3, Read4, Write16, Command101, Chunk110 };
+} // namespace
+
+class TestModbusClient : public QObject {
+    Q_OBJECT
+
+    FakeTimeBase time;
+    std::unique_ptr<TModbusClient> client;
+    std::vector<Bytes> sent;
+    std::vector<Recorded> results;
+    uint8_t data[256] = {};
+
+    void send(Kind kind, uint16_t count) {
+        switch (kind) {
+        case Read3:
+            client->ReadHoldingRegisters(5, 0x0800, count);
+            break;
+        case Read4:
+            client->ReadInputRegisters(5, 0x0010, count);
+            break;
+        case Write16:
+            client->WriteMultipleRegisters(5, 0x0900, data, count);
+            break;
+        case Command101:
+            client->SendCommand101(5, 0x2000, 0x00AA, 0);
+            break;
+        case Chunk110:
+            client->WriteFirmwareChunk(5, 0x5000, data, count);
+            break;
+        }
+    }
+    void feed(const Bytes& bytes) { client->ReceiveBytes(bytes.data(), int(bytes.size())); }
+
+private Q_SLOTS:
+    void init() {
+        sent.clear();
+        results.clear();
+        for (int i = 0; i < 256; ++i)
+            data[i] = static_cast<uint8_t>(0xA0 + i);
+        client = std::make_unique<TModbusClient>(time);
+        client->OnSend = [this](const uint8_t* d, int n) { sent.emplace_back(d, d + n); };
+        client->OnResult = [this](TModbusResult& r) {
+            results.push_back({r.Status, r.ExceptionCode, r.FunctionCode, r.StartAddress,
+                               r.DataByteCount, Bytes(r.Frame.begin(), r.Frame.end())});
+        };
+    }
+
+    void crcOfKnownFrames_data() {
+        QTest::addColumn<Bytes>("frame");
+        QTest::addColumn<uint16_t>("crc");
+        QTest::newRow("read holding") << hex("01030000000A") << uint16_t(0xCDC5);
+        QTest::newRow("read input") << hex("010400000001") << uint16_t(0xCA31);
+        QTest::newRow("write multiple") << hex("01100001000204000A0102") << uint16_t(0x3092);
+    }
+    void crcOfKnownFrames() {
+        QFETCH(Bytes, frame);
+        QFETCH(uint16_t, crc);
+        QCOMPARE(TModbusClient::Count_CRC(frame.data(), int(frame.size())), crc);
+    }
+
+    void requestFrames_data() {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<Bytes>("frame");
+        QTest::newRow("function 3") << int(Read3) << 124 << hex("050308000 07C47CF");
+        QTest::newRow("function 4") << int(Read4) << 16 << withCrc(hex("050400100010"));
+        QTest::newRow("function 16")
+            << int(Write16) << 2 << withCrc(hex("0510090000020 4A0A1A2A3"));
+        QTest::newRow("function 101") << int(Command101) << 0 << withCrc(hex("05652000 00AA0000"));
+        QTest::newRow("function 110") << int(Chunk110) << 1 << withCrc(hex("056E500000010 2A0A1"));
+    }
+    void requestFrames() {
+        QFETCH(int, kind);
+        QFETCH(int, count);
+        QFETCH(Bytes, frame);
+        send(Kind(kind), uint16_t(count));
+        QCOMPARE(sent.size(), size_t(1));
+        QCOMPARE(sent[0], frame);
+    }
+
+    void lengthsAndTimeouts_data() {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<int>("expectedLength");
+        QTest::addColumn<int>("timeout");
+        QTest::newRow("3 x 124") << int(Read3) << 124 << 253 << 624;
+        QTest::newRow("3 x 1") << int(Read3) << 1 << 7 << 501;
+        QTest::newRow("4 x 97") << int(Read4) << 97 << 199 << 500;
+        QTest::newRow("16 x 120") << int(Write16) << 120 << 8 << 600;
+        QTest::newRow("101") << int(Command101) << 0 << 31 << 500;
+        QTest::newRow("110 x 64") << int(Chunk110) << 64 << 8 << 700;
+    }
+    void lengthsAndTimeouts() {
+        QFETCH(int, kind);
+        QFETCH(int, count);
+        QFETCH(int, expectedLength);
+        QFETCH(int, timeout);
+        send(Kind(kind), uint16_t(count));
+        QCOMPARE(client->ExpectedLength(), expectedLength);
+        QCOMPARE(client->TimeoutInterval(), timeout);
+        time.Advance(uint32_t(timeout - 1));
+        QVERIFY(results.empty());
+        QVERIFY(client->IsBusy());
+        time.Advance(1);
+        QCOMPARE(results.size(), size_t(1));
+        QCOMPARE(results[0].status, uint8_t(mrTimeout));
+        QVERIFY(!client->IsBusy());
+        // The allowance of one request does not carry over to the next.
+        send(Read4, 1);
+        QCOMPARE(client->TimeoutInterval(), 500);
+    }
+
+    void answers_data() {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<Bytes>("answer");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<int>("exceptionCode");
+        const Bytes read = readAnswer(3, 97);
+        Bytes corrupt = read;
+        corrupt[10] ^= 0x01;
+        const Bytes exception = withCrc(hex("058302"));
+        Bytes badException = exception;
+        badException[4] ^= 0xFF;
+        QTest::newRow("read ok") << int(Read3) << 97 << read << int(mrOK) << 0;
+        QTest::newRow("read crc error") << int(Read3) << 97 << corrupt << int(mrBadFrame) << 0;
+        QTest::newRow("exception") << int(Read3) << 97 << exception << int(mrException) << 2;
+        QTest::newRow("exception crc error")
+            << int(Read3) << 97 << badException << int(mrBadFrame) << 0;
+        QTest::newRow("other address accepted")
+            << int(Read4) << 1 << withCrc(hex("85040212 34")) << int(mrOK) << 0;
+        QTest::newRow("write echo")
+            << int(Write16) << 2 << withCrc(hex("051009000002")) << int(mrOK) << 0;
+        QTest::newRow("command of 10 bytes")
+            << int(Command101) << 0 << withCrc(hex("05650A00010203040506070809")) << int(mrOK) << 0;
+        QTest::newRow("chunk echo")
+            << int(Chunk110) << 64 << withCrc(hex("056E50000040")) << int(mrOK) << 0;
+    }
+    void answers() {
+        QFETCH(int, kind);
+        QFETCH(int, count);
+        QFETCH(Bytes, answer);
+        QFETCH(int, status);
+        QFETCH(int, exceptionCode);
+        send(Kind(kind), uint16_t(count));
+        feed(answer);
+        QCOMPARE(results.size(), size_t(1));
+        QCOMPARE(int(results[0].status), status);
+        if (status == mrException)
+            QCOMPARE(int(results[0].exceptionCode), exceptionCode);
+        const Bytes frame(results[0].frame.begin(), results[0].frame.begin() + answer.size());
+        QCOMPARE(frame == answer, status == mrOK);
+        time.Advance(2000);
+        QCOMPARE(results.size(), size_t(1));
+    }
+
+    void resultRecordCopiesTheRequest() {
+        client->WriteMultipleRegisters(5, 0x0902, data, 3);
+        feed(withCrc(hex("051009020003")));
+        QCOMPARE(results.size(), size_t(1));
+        QCOMPARE(results[0].function, uint8_t(16));
+        QCOMPARE(results[0].start, uint16_t(0x0902));
+        QCOMPARE(results[0].dataByteCount, uint16_t(6));
+    }
+
+    void chunksRestartTheTimeout() {
+        send(Read3, 124);
+        const Bytes answer = readAnswer(3, 124);
+        QCOMPARE(answer.size(), size_t(253));
+        size_t at = 0;
+        for (size_t piece : {64, 64, 64, 61}) {
+            time.Advance(600);
+            feed(Bytes(answer.begin() + long(at), answer.begin() + long(at + piece)));
+            at += piece;
+            if (at < answer.size())
+                QVERIFY(results.empty());
+        }
+        QCOMPARE(results.size(), size_t(1));
+        QCOMPARE(results[0].status, uint8_t(mrOK));
+    }
+
+    void answerStoppingHalfWayTimesOutFromItsLastChunk() {
+        send(Read4, 10);
+        time.Advance(400);
+        const Bytes answer = readAnswer(4, 10);
+        feed(Bytes(answer.begin(), answer.begin() + 7));
+        time.Advance(499);
+        QVERIFY(results.empty());
+        time.Advance(1);
+        QCOMPARE(results.size(), size_t(1));
+        QCOMPARE(results[0].status, uint8_t(mrTimeout));
+    }
+
+    void overflowEndsAtOnce() {
+        send(Command101, 0);
+        feed(hex("0565FF"));
+        const Bytes filler(253, 0x11);
+        feed(filler);
+        QVERIFY(results.empty());
+        feed(Bytes{0x22});
+        QCOMPARE(results.size(), size_t(1));
+        QCOMPARE(results[0].status, uint8_t(mrBadFrame));
+    }
+
+    void exceptionAfterAnOverlongCommandLength() {
+        // Byte 2 announces 260 bytes; the exception check must not read past the buffer.
+        send(Command101, 0);
+        feed(hex("05E5FF"));
+        feed(hex("1234"));
+        QCOMPARE(results.size(), size_t(1));
+        QCOMPARE(results[0].status, uint8_t(mrBadFrame));
+    }
+
+    void refusedRequestsSendNothing_data() {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("count");
+        QTest::newRow("write 248") << int(Write16) << 248;
+        QTest::newRow("write 124") << int(Write16) << 124;
+        QTest::newRow("chunk 124") << int(Chunk110) << 124;
+        QTest::newRow("read 126") << int(Read3) << 126;
+        QTest::newRow("read input 126") << int(Read4) << 126;
+    }
+    void refusedRequestsSendNothing() {
+        QFETCH(int, kind);
+        QFETCH(int, count);
+        send(Kind(kind), uint16_t(count));
+        QVERIFY(sent.empty());
+        QVERIFY(!client->IsBusy());
+        time.Advance(5000);
+        QVERIFY(results.empty());
+    }
+
+    void requestWhileBusyIsDropped() {
+        send(Read4, 2);
+        send(Read3, 5);
+        send(Command101, 0);
+        QCOMPARE(sent.size(), size_t(1));
+        feed(readAnswer(4, 2));
+        QCOMPARE(results.size(), size_t(1));
+        QCOMPARE(results[0].function, uint8_t(4));
+        time.Advance(5000);
+        QCOMPARE(results.size(), size_t(1));
+    }
+
+    void frameIsZeroAfterTheResult() {
+        TModbusResult* seen = nullptr;
+        client->OnResult = [&](TModbusResult& r) { seen = &r; };
+        send(Read4, 4);
+        feed(readAnswer(4, 4));
+        QVERIFY(seen);
+        QVERIFY(std::all_of(seen->Frame.begin(), seen->Frame.end(), [](uint8_t b) { return !b; }));
+        QCOMPARE(seen->Status, uint8_t(mrNone));
+    }
+
+    void lateBytesWhileIdleEndInATimeout() {
+        send(Read4, 1);
+        time.Advance(500);
+        QCOMPARE(results.size(), size_t(1));
+        feed(hex("0504"));
+        QVERIFY(client->IsBusy());
+        time.Advance(500);
+        QCOMPARE(results.size(), size_t(2));
+        QCOMPARE(results[1].status, uint8_t(mrTimeout));
+        QCOMPARE(results[1].function, uint8_t(4));
+    }
+
+    void noOnSendStillTimesOut() {
+        client->OnSend = nullptr;
+        send(Read4, 1);
+        time.Advance(500);
+        QCOMPARE(results.size(), size_t(1));
+        QCOMPARE(results[0].status, uint8_t(mrTimeout));
+    }
+
+    void failingSendLeavesTheClientIdle() {
+        client->OnSend = [](const uint8_t*, int) { throw std::runtime_error("refused"); };
+        QVERIFY_THROWS_EXCEPTION(std::runtime_error, send(Read3, 50));
+        QVERIFY(!client->IsBusy());
+        client->OnSend = nullptr;
+        send(Read3, 1);
+        QCOMPARE(client->TimeoutInterval(), 501);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestModbusClient)
+#include "tst_modbus_client.moc"
