@@ -1,0 +1,57 @@
+#include "app/persisted_settings.h"
+
+#include "app/ini_file.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace {
+const QString kFileName = QStringLiteral("Settings.ini");
+const QString kLast = QStringLiteral("Last");
+const QString kPort = QStringLiteral("Port");
+const QString kDir = QStringLiteral("Dir");
+const QString kPorts = QStringLiteral("Ports");
+} // namespace
+
+QString ProgramDirectory() {
+    QString dir = qEnvironmentVariable("VT12_PROGRAM_DIR");
+    if (dir.isEmpty())
+        dir = QCoreApplication::applicationDirPath();
+    dir = QDir::toNativeSeparators(QDir::cleanPath(dir));
+    if (!dir.endsWith(QDir::separator()))
+        dir += QDir::separator();
+    return dir;
+}
+
+QString SettingsIniPath(const QString& programDir) {
+    const QString beside = programDir + kFileName;
+    if (QFileInfo::exists(beside) || QFileInfo(programDir).isWritable())
+        return beside;
+    const QString config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    QDir().mkpath(config);
+    return QDir(config).filePath(kFileName);
+}
+
+PersistedSettings LoadPersistedSettings(const QString& iniPath, const QString& programDir) {
+    IniFile ini;
+    ini.Load(iniPath);
+    PersistedSettings settings;
+    bool ok = false;
+    const int port = ini.Value(kLast, kPort).value_or(QString()).toInt(&ok);
+    if (ok)
+        settings.port = port;
+    settings.dir = ini.Value(kLast, kDir).value_or(programDir);
+    for (const auto& [key, path] : ini.Entries(kPorts))
+        settings.portPaths.insert(key.toUpper(), path);
+    return settings;
+}
+
+bool SavePersistedSettings(const QString& iniPath, int port, const QString& dir) {
+    IniFile ini;
+    ini.Load(iniPath);
+    ini.SetValue(kLast, kPort, QString::number(port));
+    ini.SetValue(kLast, kDir, dir);
+    return ini.Save(iniPath);
+}

@@ -1,0 +1,26 @@
+#pragma once
+// Settings.ini: the last port and the last directory, plus optional device paths per port.
+
+#include "link/port_path.h"
+
+#include <QString>
+
+struct PersistedSettings {
+    // The port in use or last tried, as stored: 1 when missing.
+    int port = 1;
+    QString dir;
+    PortPathOverrides portPaths;
+};
+
+// The program's directory with a trailing separator; VT12_PROGRAM_DIR overrides it.
+QString ProgramDirectory();
+
+// Beside the program when Settings.ini is already there or the directory is writable;
+// otherwise in the user's configuration directory, since an installed program's directory
+// is read-only and writing there would lose the settings.
+QString SettingsIniPath(const QString& programDir);
+
+PersistedSettings LoadPersistedSettings(const QString& iniPath, const QString& programDir);
+
+// Writes "Port" and "Dir" of section "Last"; the rest of the file stays as it is.
+bool SavePersistedSettings(const QString& iniPath, int port, const QString& dir);

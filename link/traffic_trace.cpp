@@ -1,0 +1,123 @@
+#include "link/traffic_trace.h"
+
+#include <cstdio>
+
+namespace {
+// Room one line needs at most: a 256-byte frame as hex plus the time and the tag.
+constexpr int kLongestLine = 3 * 256 + 64;
+} // namespace
+
+TrafficTrace::TrafficTrace() {
+    clock_.start();
+}
+
+TrafficTrace::~TrafficTrace() {
+    Close();
+}
+
+bool TrafficTrace::Open(const QString& path) {
+    Close();
+    file_.setFileName(path);
+    return file_.open(QIODevice::WriteOnly | QIODevice::Truncate);
+}
+
+void TrafficTrace::Close() {
+    if (!file_.isOpen())
+        return;
+    Flush();
+    file_.close();
+}
+
+void TrafficTrace::Tx(const uint8_t* data, int count) {
+    if (!IsOpen())
+        return;
+    BeginLine("TX");
+    AppendBytes(data, count);
+    EndLine();
+}
+
+void TrafficTrace::Rx(const uint8_t* data, int count) {
+    if (!IsOpen())
+        return;
+    BeginLine("RX");
+    AppendBytes(data, count);
+    EndLine();
+}
+
+void TrafficTrace::Result(const TModbusResult& result) {
+    if (!IsOpen())
+        return;
+    BeginLine("RESULT");
+    char text[32];
+    const char* names[] = {"NONE", "TIMEOUT", "BADFRAME", "EXCEPTION", "OK"};
+    const int length =
+        result.Status == mrException
+            ? std::snprintf(text, sizeof text, " EXCEPTION %02X", result.ExceptionCode)
+            : std::snprintf(text, sizeof text, " %s",
+                            result.Status <= mrOK ? names[result.Status] : "?");
+    Append(text, length);
+    EndLine();
+}
+
+void TrafficTrace::PortOpen(int number) {
+    if (!IsOpen())
+        return;
+    BeginLine("OPEN");
+    char text[16];
+    Append(text, std::snprintf(text, sizeof text, " %d", number));
+    EndLine();
+}
+
+void TrafficTrace::PortOpenFail(int number, const QString& why) {
+    if (!IsOpen())
+        return;
+    BeginLine("OPENFAIL");
+    char text[16];
+    Append(text, std::snprintf(text, sizeof text, " %d ", number));
+    const QByteArray utf8 = why.left(200).toUtf8();
+    Append(utf8.constData(), static_cast<int>(utf8.size()));
+    EndLine();
+}
+
+void TrafficTrace::PortClose(int number) {
+    if (!IsOpen())
+        return;
+    BeginLine("CLOSE");
+    char text[16];
+    Append(text, std::snprintf(text, sizeof text, " %d", number));
+    EndLine();
+}
+
+void TrafficTrace::BeginLine(const char* what) {
+    if (used_ + kLongestLine > static_cast<int>(buffer_.size()))
+        Flush();
+    char text[48];
+    const double ms = static_cast<double>(clock_.nsecsElapsed()) / 1e6;
+    Append(text, std::snprintf(text, sizeof text, "%.3f %s", ms, what));
+}
+
+void TrafficTrace::Append(const char* text, int length) {
+    const int room = static_cast<int>(buffer_.size()) - used_;
+    const int taken = length < room ? length : room;
+    std::copy(text, text + taken, buffer_.begin() + used_);
+    used_ += taken;
+}
+
+void TrafficTrace::AppendBytes(const uint8_t* data, int count) {
+    static constexpr char digits[] = "0123456789ABCDEF";
+    for (int i = 0; i < count && used_ + 3 < static_cast<int>(buffer_.size()); ++i) {
+        buffer_[used_++] = ' ';
+        buffer_[used_++] = digits[data[i] >> 4];
+        buffer_[used_++] = digits[data[i] & 0x0F];
+    }
+}
+
+void TrafficTrace::EndLine() {
+    Append("\n", 1);
+}
+
+void TrafficTrace::Flush() {
+    if (used_ > 0 && file_.isOpen())
+        file_.write(buffer_.data(), used_);
+    used_ = 0;
+}
