@@ -3,6 +3,7 @@
 // Data events arrive on the thread that owns the port, in order with its other events.
 
 #include "link/port_path.h"
+#include "link/serial_channel.h"
 
 #include <QObject>
 #include <QSerialPort>
@@ -42,14 +43,14 @@ enum TAfComOption {
 // Why the last Open failed, for hints to the user.
 enum class OpenFailure { None, NoDevice, NoPermission, InUse, Settings };
 
-class TAfComPort : public QObject {
+class TAfComPort : public QObject, public SerialChannel {
     Q_OBJECT
 public:
     explicit TAfComPort(QObject* parent = nullptr);
     ~TAfComPort() override;
 
-    int ComNumber() const { return comNumber_; }
-    void SetComNumber(int number);
+    int ComNumber() const override { return comNumber_; }
+    void SetComNumber(int number) override;
 
     TAfBaudrate BaudRate = br115200;
     int UserBaudRate = 19200;
@@ -69,9 +70,9 @@ public:
     // The open port's device went away (adapter pulled): the port is already closed.
     std::function<void()> OnDeviceLost;
 
-    void Open();
-    void Close();
-    bool Active() const { return serial_.isOpen(); }
+    void Open() override;
+    void Close() override;
+    bool Active() const override { return serial_.isOpen(); }
     void WriteData(const void* data, int count);
     void ReadData(void* buffer, int count);
 
