@@ -1,0 +1,37 @@
+#include "widgets/shape.h"
+
+#include <QPainter>
+
+TShape::TShape(TShapeKind shapeKind, QWidget* parent) : QWidget(parent), kind(shapeKind) {}
+
+void TShape::SetBrushColor(const QColor& color) {
+    brushColor = color;
+    update();
+}
+
+void TShape::SetPen(const QColor& color, int width) {
+    penColor = color;
+    penWidth = width;
+    update();
+}
+
+void TShape::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const bool outlined = penColor.isValid() && penWidth > 0;
+    const int pen = outlined ? penWidth : 0;
+    if (kind == TShapeKind::Rectangle) {
+        // Whole pixels only, so a 1-pixel line stays exactly one pixel.
+        if (outlined) {
+            painter.fillRect(rect(), penColor);
+        }
+        if (brushColor.isValid()) {
+            painter.fillRect(rect().adjusted(pen, pen, -pen, -pen), brushColor);
+        }
+        return;
+    }
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(outlined ? QPen(penColor, pen) : QPen(Qt::NoPen));
+    painter.setBrush(brushColor.isValid() ? QBrush(brushColor) : QBrush(Qt::NoBrush));
+    const qreal inset = pen / 2.0;
+    painter.drawEllipse(QRectF(rect()).adjusted(inset, inset, -inset, -inset));
+}
