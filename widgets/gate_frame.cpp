@@ -51,6 +51,8 @@ void TfrGate::BuildPanel1() {
     bTlacitko->setCursor(Qt::PointingHandCursor);
     bTlacitko->setCheckable(true);
     bTlacitko->setFocusPolicy(Qt::NoFocus);
+    // Only test mode enables the buttons.
+    bTlacitko->setEnabled(false);
 
     sManBtn = new TShape(TShape::TShapeKind::Rectangle, Panel1);
     sManBtn->setObjectName(QStringLiteral("sManBtn"));

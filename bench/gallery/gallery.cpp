@@ -200,6 +200,10 @@ bool SavePictures(const QDir& dir) {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    // The window's design font: 8 point at 96 dpi.
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(11);
+    QApplication::setFont(font);
     if (argc != 2) {
         QTextStream(stderr) << "usage: vt12gallery OUTDIR\n";
         return 2;
