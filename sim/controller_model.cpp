@@ -1,0 +1,280 @@
+#include "sim/controller_model.h"
+
+#include "sim/identification.h"
+#include "sim/register_bytes.h"
+
+#include <algorithm>
+#include <bit>
+
+namespace vt12sim {
+
+namespace {
+
+constexpr uint16_t kRestartA = 0x2000;
+constexpr uint16_t kRestartB = 0x00AA;
+constexpr uint16_t kTestCommandMark = 0xE000;
+constexpr uint16_t kGateBits = 0x0FFF;
+constexpr int kSystemReverseDelay = 15;
+constexpr int kSystemCleanFlags = 17;
+constexpr int kSystemCleanHowOften = 19;
+constexpr int kSystemInstallationMode = 20;
+constexpr uint8_t kTorvexInstallation = 3;
+constexpr uint16_t kInputBottom = 181;
+
+} // namespace
+
+ControllerModel::ControllerModel(const UnitProfile& profile)
+    : profile_(profile), code_(profile.firmwareCode), oldIdentification_(profile.oldIdentification),
+      updateTime_(encodeDayTime(kFactoryUpdateTime)),
+      masterCounters_(initialCounters(Unit::Master)), slaveCounters_(initialCounters(Unit::Slave)) {
+    const QString units = unitCode();
+    stored(BlockId::GateSettings) = initialGateSettings(Unit::Master, units);
+    stored(BlockId::SystemSettings) = initialSystemSettings(units, profile.master);
+    stored(BlockId::GateNames) = initialGateNames(Unit::Master);
+    stored(BlockId::VacuumSettings) = initialVacuumSettings(units);
+    // A single unit has nothing behind its slave blocks but empty memory.
+    const BlockSpan& slaveGates = blockSpan(BlockId::SlaveGateSettings);
+    const BlockSpan& slaveNames = blockSpan(BlockId::SlaveGateNames);
+    stored(BlockId::SlaveGateSettings) = profile.master ? initialGateSettings(Unit::Slave, units)
+                                                        : QByteArray(slaveGates.count * 2, '\0');
+    stored(BlockId::SlaveGateNames) =
+        profile.master ? initialGateNames(Unit::Slave) : QByteArray(slaveNames.count * 2, '\0');
+}
+
+bool ControllerModel::isSlaveSettings(BlockId id) const {
+    return id == BlockId::SlaveGateSettings || id == BlockId::SlaveGateNames;
+}
+
+ReadOutcome ControllerModel::read(RegisterTable table, uint16_t start, uint16_t count) const {
+    const BlockSpan* span = blockForRead(table, start, count);
+    if (span == nullptr) {
+        return {ModbusException::IllegalDataAddress, {}};
+    }
+    return {ModbusException::None, blockBytes(span->id).mid((start - span->start) * 2, count * 2)};
+}
+
+QByteArray ControllerModel::blockBytes(BlockId id) const {
+    const int bytes = blockSpan(id).count * 2;
+    switch (id) {
+    case BlockId::SlaveGateSettings:
+    case BlockId::SlaveGateNames:
+        // A master that has lost its slave has nothing to relay.
+        return profile_.master && !slaveLinked_ ? QByteArray(bytes, '\0') : stored(id);
+    case BlockId::SlaveVersion:
+        return slaveVersionBlock(slaveReachable());
+    case BlockId::FirmwareInfo:
+        return firmwareInfoBlock(code_, oldIdentification_);
+    case BlockId::FirmwareInfo2:
+        return firmwareInfoBlock2(code_, oldIdentification_);
+    case BlockId::BootloaderInfo:
+        return bootloaderInfoBlock(updateTime_);
+    case BlockId::Status:
+        return encodeUnitStatus(unitStatus(Unit::Master));
+    case BlockId::SlaveStatus:
+        return slaveReachable() ? encodeUnitStatus(unitStatus(Unit::Slave))
+                                : QByteArray(bytes, '\0');
+    case BlockId::Counters:
+        return countersBytes(masterCounters_);
+    case BlockId::SlaveCounters:
+        return slaveReachable() ? countersBytes(slaveCounters_) : QByteArray(bytes, '\0');
+    case BlockId::DriveStatus:
+        return systemByte(kSystemInstallationMode) == kTorvexInstallation &&
+                       codeFrom(unitCode(), "F05A")
+                   ? encodeDriveStatus(driveRunningAt(fanOutput_))
+                   : encodeDriveStatus(DriveStatus{});
+    default:
+        return stored(id);
+    }
+}
+
+QByteArray ControllerModel::countersBytes(const CounterSet& counters) const {
+    QByteArray bytes(static_cast<qsizetype>(counters.size()) * 4, '\0');
+    for (std::size_t i = 0; i < counters.size(); ++i) {
+        putLong(bytes, static_cast<qsizetype>(i) * 4, counters[i]);
+    }
+    return bytes;
+}
+
+uint8_t ControllerModel::systemByte(int offset) const {
+    return static_cast<uint8_t>(stored(BlockId::SystemSettings)[offset]);
+}
+
+uint16_t ControllerModel::enabledGates(Unit unit) const {
+    const QByteArray& gates =
+        stored(unit == Unit::Master ? BlockId::GateSettings : BlockId::SlaveGateSettings);
+    uint16_t enabled = 0;
+    for (int gate = 0; gate < 12; ++gate) {
+        if (gates[gate * 16] != 0) {
+            enabled |= static_cast<uint16_t>(1u << gate);
+        }
+    }
+    return enabled;
+}
+
+UnitStatus ControllerModel::unitStatus(Unit unit) const {
+    const GateDrive& gates = unit == Unit::Master ? masterGates_ : slaveGates_;
+    UnitStatus status;
+    status.activeSensors = kSecurityInputInOrder;
+    status.openingGates = gates.openingGates();
+    status.closingGates = gates.closingGates();
+    status.openGates = gates.openGates();
+    status.oddDriverCurrent = gates.oddDriverCurrent();
+    status.evenDriverCurrent = gates.evenDriverCurrent();
+    status.fanOutput = fanOutput_;
+    status.hardwareVersion = profile_.hardwareVersion;
+    // More open gates let more air in: the vacuum falls a little with each.
+    const int vacuum = fanOutput_ * 540 / 255 - 12 * std::popcount(gates.openGates());
+    status.inputValue = static_cast<uint16_t>(kInputBottom + 2 + std::max(0, vacuum));
+    if (unit == Unit::Slave) {
+        return status;
+    }
+    status.slaveLink = slaveReachable() ? kSlaveLinked : 0;
+    const uint8_t cleanFlags = systemByte(kSystemCleanFlags) & 0x03;
+    status.cleaningState = static_cast<uint8_t>(cleanFlags << 4);
+    if (cleanFlags & 0x01) {
+        const qint64 minuteTenths = codeFrom(unitCode(), "F03G") ? 600 : 3000;
+        const qint64 period = systemByte(kSystemCleanHowOften) * minuteTenths;
+        if (period > 0) {
+            const qint64 left = period - (runningMs_ / 100) % period;
+            status.cleaningTime = static_cast<uint16_t>(std::min<qint64>(left, 0xFFFF));
+        }
+    }
+    return status;
+}
+
+ModbusException ControllerModel::write(uint16_t start, QByteArrayView data) {
+    const auto count = static_cast<uint16_t>(data.size() / 2);
+    const BlockSpan* span = blockForWrite(start, count);
+    if (span == nullptr) {
+        return ModbusException::IllegalDataAddress;
+    }
+    const bool slaveBlock = isSlaveSettings(span->id);
+    if (slaveBlock && profile_.master && !slaveLinked_) {
+        // Nowhere to relay it: the slave keeps what it had.
+        return ModbusException::None;
+    }
+    const qsizetype offset = (start - span->start) * 2;
+    stored(span->id).replace(offset, data.size(), data.data(), data.size());
+    if (span->id == BlockId::SystemSettings && profile_.storeDifferently) {
+        keepOneSettingDifferent(static_cast<uint16_t>(offset), data.size());
+    }
+    CounterSet& counters = slaveBlock && profile_.master ? slaveCounters_ : masterCounters_;
+    ++counters[kWritesCounter];
+    return ModbusException::None;
+}
+
+void ControllerModel::keepOneSettingDifferent(uint16_t offset, qsizetype bytes) {
+    if (offset > kSystemReverseDelay || offset + bytes <= kSystemReverseDelay) {
+        return;
+    }
+    // The reverse delay comes back 10 ms longer than written.
+    QByteArray& system = stored(BlockId::SystemSettings);
+    const uint8_t written = static_cast<uint8_t>(system[kSystemReverseDelay]);
+    system[kSystemReverseDelay] = static_cast<char>(written == 0xFF ? written - 1 : written + 1);
+}
+
+ModbusException ControllerModel::command(uint16_t a, uint16_t b, uint16_t c) {
+    if (a == kRestartA && b == kRestartB && c == 0) {
+        restart();
+        return ModbusException::None;
+    }
+    if ((a & kTestCommandMark) != kTestCommandMark) {
+        return ModbusException::IllegalDataValue;
+    }
+    masterGates_.request(a & kGateBits);
+    if (slaveReachable()) {
+        slaveGates_.request(c & kGateBits);
+    }
+    fanOutput_ = static_cast<uint8_t>(b >> 8);
+    testModeLeftMs_ = kTestModeHoldMs;
+    moveGates(0);
+    return ModbusException::None;
+}
+
+ModbusException ControllerModel::writeFirmwareChunk(uint16_t start, QByteArrayView data) {
+    if (!firmware_.fits(start, data.size())) {
+        return ModbusException::IllegalDataAddress;
+    }
+    const std::optional<UploadVerdict> verdict = firmware_.write(start, data);
+    if (verdict) {
+        if (verdict->intact) {
+            code_ = verdict->code;
+            updateTime_ = verdict->updateTime;
+            oldIdentification_ = false;
+        } else {
+            code_ = QStringLiteral("B03C");
+        }
+        restart();
+    }
+    return ModbusException::None;
+}
+
+bool ControllerModel::ignores(uint8_t function, uint16_t start) const {
+    if (!isBootloaderCode(code_) || function == 110) {
+        return false;
+    }
+    if (function != 3) {
+        return true;
+    }
+    const BlockSpan* span = blockForRead(RegisterTable::Holding, start, 1);
+    return span == nullptr ||
+           (span->id != BlockId::FirmwareInfo && span->id != BlockId::FirmwareInfo2 &&
+            span->id != BlockId::BootloaderInfo);
+}
+
+void ControllerModel::restart() {
+    restartLeftMs_ = kRestartMs;
+    testModeLeftMs_ = 0;
+    masterGates_.request(0);
+    slaveGates_.request(0);
+    fanOutput_ = 0;
+    ++masterCounters_[kStartsCounter];
+    if (slaveReachable()) {
+        ++slaveCounters_[kStartsCounter];
+    }
+}
+
+void ControllerModel::advance(int ms) {
+    runningMs_ += ms;
+    restartLeftMs_ = std::max(0, restartLeftMs_ - ms);
+    if (testModeLeftMs_ > 0) {
+        testModeLeftMs_ -= ms;
+        if (testModeLeftMs_ <= 0) {
+            masterGates_.request(0);
+            slaveGates_.request(0);
+            fanOutput_ = 0;
+        }
+    }
+    moveGates(ms);
+    countUse(ms);
+}
+
+void ControllerModel::moveGates(int ms) {
+    const uint16_t masterArrived = masterGates_.advance(ms, enabledGates(Unit::Master));
+    const uint16_t slaveArrived = slaveGates_.advance(ms, enabledGates(Unit::Slave));
+    for (int gate = 0; gate < 12; ++gate) {
+        if (masterArrived & (1u << gate)) {
+            ++masterCounters_[gate];
+        }
+        if (slaveReachable() && (slaveArrived & (1u << gate))) {
+            ++slaveCounters_[gate];
+        }
+    }
+}
+
+void ControllerModel::countUse(int ms) {
+    // The workshop keeps working: every second one more workstation has been used.
+    counterClockMs_ += ms;
+    for (; counterClockMs_ >= 1000; counterClockMs_ -= 1000) {
+        const int gate = counterStep_++ % 12;
+        const uint16_t bit = static_cast<uint16_t>(1u << gate);
+        if (enabledGates(Unit::Master) & bit) {
+            ++masterCounters_[gate];
+        }
+        if (slaveReachable() && (enabledGates(Unit::Slave) & bit)) {
+            ++slaveCounters_[gate];
+        }
+    }
+}
+
+} // namespace vt12sim

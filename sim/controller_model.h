@@ -1,0 +1,96 @@
+#pragma once
+// The unit behind the line: its registers, what writes and commands do to them, and time.
+
+#include "sim/firmware_store.h"
+#include "sim/gate_drive.h"
+#include "sim/register_content.h"
+#include "sim/register_map.h"
+#include "sim/status_image.h"
+#include "sim/unit_profile.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+#include <array>
+#include <cstdint>
+
+namespace vt12sim {
+
+enum class ModbusException : uint8_t {
+    None = 0,
+    IllegalFunction = 1,
+    IllegalDataAddress = 2,
+    IllegalDataValue = 3,
+};
+
+struct ReadOutcome {
+    ModbusException error = ModbusException::None;
+    QByteArray data;
+};
+
+class ControllerModel {
+public:
+    static constexpr int kRestartMs = 3000;
+    // Test mode ends this long after the last test command, as when the tool stops sending.
+    static constexpr int kTestModeHoldMs = 5000;
+    static constexpr uint8_t kSlaveLinked = 30;
+
+    explicit ControllerModel(const UnitProfile& profile);
+
+    ReadOutcome read(RegisterTable table, uint16_t start, uint16_t count) const;
+    ModbusException write(uint16_t start, QByteArrayView data);
+    // Function 101: the restart command or a test command.
+    ModbusException command(uint16_t a, uint16_t b, uint16_t c);
+    // Function 110.
+    ModbusException writeFirmwareChunk(uint16_t start, QByteArrayView data);
+
+    // A bootloader knows only the identification reads and the firmware chunks.
+    bool ignores(uint8_t function, uint16_t start) const;
+    // False while the unit restarts.
+    bool isAnswering() const { return restartLeftMs_ <= 0; }
+    void advance(int ms);
+
+    bool hasSlave() const { return profile_.master; }
+    bool isSlaveLinked() const { return slaveLinked_; }
+    void setSlaveLinked(bool linked) { slaveLinked_ = linked; }
+    QString firmwareCode() const { return code_; }
+
+private:
+    static constexpr std::size_t kBlocks = 15;
+
+    bool slaveReachable() const { return profile_.master && slaveLinked_; }
+    bool isSlaveSettings(BlockId id) const;
+    // The code the tool reads out of the identification text.
+    QString unitCode() const { return oldIdentification_ ? QStringLiteral(" 205") : code_; }
+    QByteArray blockBytes(BlockId id) const;
+    QByteArray& stored(BlockId id) { return stored_[static_cast<std::size_t>(id)]; }
+    const QByteArray& stored(BlockId id) const { return stored_[static_cast<std::size_t>(id)]; }
+    uint8_t systemByte(int offset) const;
+    uint16_t enabledGates(Unit unit) const;
+    UnitStatus unitStatus(Unit unit) const;
+    QByteArray countersBytes(const CounterSet& counters) const;
+    void keepOneSettingDifferent(uint16_t start, qsizetype bytes);
+    void restart();
+    void moveGates(int ms);
+    void countUse(int ms);
+
+    UnitProfile profile_;
+    QString code_;
+    bool oldIdentification_;
+    QByteArray updateTime_;
+    std::array<QByteArray, kBlocks> stored_;
+    GateDrive masterGates_;
+    GateDrive slaveGates_;
+    CounterSet masterCounters_;
+    CounterSet slaveCounters_;
+    FirmwareStore firmware_;
+    bool slaveLinked_ = true;
+    uint8_t fanOutput_ = 0;
+    int testModeLeftMs_ = 0;
+    int restartLeftMs_ = 0;
+    int counterClockMs_ = 0;
+    int counterStep_ = 0;
+    qint64 runningMs_ = 0;
+};
+
+} // namespace vt12sim

@@ -1,0 +1,121 @@
+#include "sim/line_pacer.h"
+
+#include <algorithm>
+#include <array>
+
+namespace vt12sim {
+
+namespace {
+
+// Items due this close to now go out at once rather than through another timer turn.
+constexpr qint64 kToleranceNs = 100000;
+constexpr qint64 kNsPerMs = 1000000;
+// Sizes a USB serial adapter's driver typically hands over, in turn.
+constexpr std::array kChunkSizes{16, 8, 12};
+
+void setUpTimer(QTimer& timer) {
+    timer.setSingleShot(true);
+    timer.setTimerType(Qt::PreciseTimer);
+}
+
+} // namespace
+
+LinePacer::LinePacer(bool paced, int latencyMs, QObject* parent)
+    : QObject(parent), paced_(paced), latencyNs_(qint64{latencyMs} * kNsPerMs) {
+    clock_.start();
+    for (QTimer* timer : {&inboundTimer_, &outboundTimer_, &silenceTimer_}) {
+        setUpTimer(*timer);
+    }
+    connect(&inboundTimer_, &QTimer::timeout, this, &LinePacer::deliverInbound);
+    connect(&outboundTimer_, &QTimer::timeout, this, &LinePacer::deliverOutbound);
+    connect(&silenceTimer_, &QTimer::timeout, this, &LinePacer::lineSilent);
+}
+
+void LinePacer::receive(const QByteArray& bytes) {
+    if (bytes.isEmpty()) {
+        return;
+    }
+    if (!paced_) {
+        arrive(bytes, now());
+        return;
+    }
+    silenceTimer_.stop();
+    const qint64 due = std::max(now(), inboundFreeNs_) + bytes.size() * kCharacterNs;
+    inboundFreeNs_ = due;
+    inbound_.append({due, bytes});
+    arm(inboundTimer_, inbound_.front().dueNs);
+}
+
+void LinePacer::arrive(const QByteArray& bytes, qint64 atNs) {
+    lastArrivalNs_ = atNs;
+    emit arrived(bytes);
+    if (inbound_.isEmpty()) {
+        arm(silenceTimer_, atNs + kFrameGapNs);
+    }
+}
+
+void LinePacer::deliverInbound() {
+    while (!inbound_.isEmpty() && inbound_.front().dueNs <= now() + kToleranceNs) {
+        const Timed item = inbound_.takeFirst();
+        arrive(item.bytes, item.dueNs);
+    }
+    if (!inbound_.isEmpty()) {
+        arm(inboundTimer_, inbound_.front().dueNs);
+    }
+}
+
+void LinePacer::transmit(const QByteArray& answer) {
+    if (answer.isEmpty()) {
+        return;
+    }
+    if (!paced_) {
+        if (latencyNs_ == 0 && outbound_.isEmpty()) {
+            emit sendBytes(answer);
+            return;
+        }
+        outbound_.append({now() + latencyNs_, answer});
+        arm(outboundTimer_, outbound_.front().dueNs);
+        return;
+    }
+    // Scheduled on the line's own time, so a late timer turn does not stretch the answer.
+    const qint64 start = std::max(lastArrivalNs_ + kFrameGapNs + latencyNs_, outboundFreeNs_);
+    for (qsizetype sent = 0; sent < answer.size();) {
+        const qsizetype size = std::min<qsizetype>(nextChunkSize(), answer.size() - sent);
+        sent += size;
+        outbound_.append({start + sent * kCharacterNs, answer.mid(sent - size, size)});
+    }
+    outboundFreeNs_ = start + answer.size() * kCharacterNs;
+    arm(outboundTimer_, outbound_.front().dueNs);
+}
+
+void LinePacer::deliverOutbound() {
+    while (!outbound_.isEmpty() && outbound_.front().dueNs <= now() + kToleranceNs) {
+        emit sendBytes(outbound_.takeFirst().bytes);
+    }
+    if (!outbound_.isEmpty()) {
+        arm(outboundTimer_, outbound_.front().dueNs);
+    }
+}
+
+void LinePacer::clear() {
+    inbound_.clear();
+    outbound_.clear();
+    inboundTimer_.stop();
+    outboundTimer_.stop();
+    silenceTimer_.stop();
+    inboundFreeNs_ = 0;
+    outboundFreeNs_ = 0;
+}
+
+void LinePacer::arm(QTimer& timer, qint64 dueNs) {
+    const qint64 waitNs = std::max<qint64>(0, dueNs - now());
+    timer.start(static_cast<int>((waitNs + kNsPerMs - 1) / kNsPerMs));
+}
+
+int LinePacer::nextChunkSize() {
+    const int size = kChunkSizes[static_cast<std::size_t>(chunkTurn_)];
+    chunkTurn_ = (chunkTurn_ + 1) % static_cast<int>(kChunkSizes.size());
+    return size;
+}
+
+} // namespace vt12sim

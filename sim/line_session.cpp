@@ -1,0 +1,59 @@
+#include "sim/line_session.h"
+
+#include "sim/controller_model.h"
+#include "sim/line_pacer.h"
+#include "sim/pty_port.h"
+
+namespace vt12sim {
+
+LineSession::LineSession(PtyPort& port, LinePacer& pacer, ControllerModel& model, bool silent,
+                         QObject* parent)
+    : QObject(parent), port_(port), pacer_(pacer), model_(model), responder_(model),
+      silent_(silent) {
+    connect(&port_, &PtyPort::received, this, &LineSession::receive);
+    connect(&pacer_, &LinePacer::arrived, this, &LineSession::arrive);
+    connect(&pacer_, &LinePacer::lineSilent, this, &LineSession::lineFellSilent);
+    connect(&pacer_, &LinePacer::sendBytes, &port_, &PtyPort::write);
+}
+
+void LineSession::setSilent(bool silent) {
+    silent_ = silent;
+    if (silent) {
+        pacer_.clear();
+        framer_.reset();
+    }
+}
+
+void LineSession::receive(const QByteArray& bytes) {
+    if (!silent_) {
+        pacer_.receive(bytes);
+    }
+}
+
+void LineSession::arrive(const QByteArray& bytes) {
+    answer(framer_.feed(bytes));
+}
+
+void LineSession::lineFellSilent() {
+    if (!framer_.isCollecting()) {
+        return;
+    }
+    // Bytes the event loop has not fetched yet do not make a silence.
+    if (port_.drain() > 0 || pacer_.isReceiving()) {
+        return;
+    }
+    answer(framer_.endOfSilence());
+}
+
+void LineSession::answer(const QList<QByteArray>& requests) {
+    for (const QByteArray& request : requests) {
+        if (!model_.isAnswering()) {
+            continue;
+        }
+        if (const std::optional<QByteArray> reply = responder_.answer(request)) {
+            pacer_.transmit(*reply);
+        }
+    }
+}
+
+} // namespace vt12sim

@@ -1,0 +1,95 @@
+// vt12sim: takes the controller's place on a pseudo-terminal for tests and demos.
+
+#include "sim/controller_model.h"
+#include "sim/line_pacer.h"
+#include "sim/line_session.h"
+#include "sim/pty_port.h"
+#include "sim/signal_relay.h"
+#include "sim/sim_options.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QTextStream>
+#include <QTimer>
+
+#include <cstdio>
+
+using namespace vt12sim;
+
+namespace {
+
+constexpr int kModelTickMs = 100;
+
+void say(const QString& line) {
+    QTextStream(stdout) << "vt12sim: " << line << Qt::endl;
+}
+
+void complain(const QString& line) {
+    QTextStream(stderr) << "vt12sim: " << line << Qt::endl;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    const ParsedCommandLine command = parseCommandLine(QCoreApplication::arguments());
+    switch (command.outcome) {
+    case ParsedCommandLine::Outcome::Help:
+        QTextStream(stdout) << command.text;
+        return 0;
+    case ParsedCommandLine::Outcome::Error:
+        complain(command.text);
+        return 2;
+    case ParsedCommandLine::Outcome::Run:
+        break;
+    }
+    const SimOptions& options = command.options;
+
+    SignalRelay relay;
+    if (!relay.isReady()) {
+        complain(QStringLiteral("cannot set up signal handling"));
+        return 1;
+    }
+    PtyPort port;
+    QString error;
+    if (!port.open(options.portDir, options.com, &error)) {
+        complain(error);
+        return 1;
+    }
+
+    ControllerModel model(options.unit);
+    LinePacer pacer(options.paced, options.latencyMs);
+    LineSession session(port, pacer, model, options.silent);
+
+    QElapsedTimer clock;
+    clock.start();
+    QTimer ticker;
+    ticker.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&ticker, &QTimer::timeout,
+                     [&] { model.advance(static_cast<int>(clock.restart())); });
+    ticker.start(kModelTickMs);
+
+    QObject::connect(&relay, &SignalRelay::stopRequested, [&] {
+        port.close();
+        app.quit();
+    });
+    QObject::connect(&relay, &SignalRelay::silenceToggleRequested, [&] {
+        session.setSilent(!session.isSilent());
+        say(session.isSilent() ? QStringLiteral("silent") : QStringLiteral("answering"));
+    });
+    QObject::connect(&relay, &SignalRelay::slaveToggleRequested, [&] {
+        if (!model.hasSlave()) {
+            say(QStringLiteral("no slave unit without --master"));
+            return;
+        }
+        model.setSlaveLinked(!model.isSlaveLinked());
+        say(model.isSlaveLinked() ? QStringLiteral("slave linked") : QStringLiteral("slave lost"));
+    });
+
+    say(QStringLiteral("%1 -> %2, firmware %3%4%5%6")
+            .arg(port.linkPath(), port.devicePath(), options.unit.firmwareCode,
+                 options.unit.master ? QStringLiteral(", master with slave") : QString(),
+                 options.paced ? QStringLiteral(", paced") : QString(),
+                 options.silent ? QStringLiteral(", silent") : QString()));
+    return app.exec();
+}

@@ -1,0 +1,34 @@
+#pragma once
+// Brings POSIX signals into the event loop: the handler only writes the signal number into a
+// pipe, and the loop turns it into a Qt signal.
+
+#include <QObject>
+#include <memory>
+
+class QSocketNotifier;
+
+namespace vt12sim {
+
+class SignalRelay : public QObject {
+    Q_OBJECT
+
+public:
+    // Handles SIGINT, SIGTERM and SIGHUP (stop), SIGUSR1 (slave) and SIGUSR2 (silence).
+    // One instance per process.
+    explicit SignalRelay(QObject* parent = nullptr);
+    ~SignalRelay() override;
+
+    bool isReady() const { return notifier_ != nullptr; }
+
+signals:
+    void stopRequested();
+    void slaveToggleRequested();
+    void silenceToggleRequested();
+
+private:
+    void relay();
+
+    std::unique_ptr<QSocketNotifier> notifier_;
+};
+
+} // namespace vt12sim

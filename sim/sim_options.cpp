@@ -1,0 +1,144 @@
+#include "sim/sim_options.h"
+
+#include <QCommandLineParser>
+#include <QRegularExpression>
+
+namespace vt12sim {
+
+namespace {
+
+const char* const kDetails = R"(
+Plays a Vantor 12 controller at Modbus address 5 on a pseudo-terminal reachable as DIR/COMN
+(functions 3, 4, 16, 101 and 110; exception 01 for other functions, 02 outside the known blocks).
+
+Signals:
+  SIGINT, SIGTERM, SIGHUP  remove the link DIR/COMN and exit with status 0
+  SIGUSR1                  with --master: lose the slave unit / get it back
+  SIGUSR2                  fall silent / answer again (a pulled cable)
+
+Content:
+  identification "VT12F05A Vantor 12 Duct Gate Controller ..." (code from --firmware);
+  --id-style old: "Vantor 12 Duct Gate Controller / Firmware Version: 2.05 ...";
+  --firmware B03C (or any code from B03B to below F03A): a bootloader that answers only the
+  identification reads and function 110; an intact upload makes it restart into the new firmware
+  hardware version 4; bootloader block "Vantor 12 Bootloader 1.3", updated 2022-12-28 10:30
+  gates 1-12: Saw 1, Planer, Jointer, Saw 2, Sander, Router, Bandsaw, Drill Press, Lathe,
+  Moulder, Edgebander, Spare (gate 12 not in use); gate block register 96 = 0x5A0C
+  --master: installation mode 2, SlaveLink 30 (0 while lost), slave version "VT12F05A",
+  slave gates 13-24: CNC Router, Panel Saw, Wide Belt Sander, Mortiser, Tenoner, Shaper,
+  Saw 3, Planer 2, Dowel Drill, Cut-off Saw, Boring Machine, Spare 2
+  counters (input 16; the slave's at input 17): gate counters grow by one each second in turn,
+  with every gate that opens, Starts with every restart, Writes with every write
+  restart command (101: 0x2000, 0x00AA, 0): answered, then 3 s without answers
+  test command (101: gate word, fan word, slave gate word): gates travel 1.5 s, the fan output
+  follows; test mode ends 5 s after the last test command
+)";
+
+bool isFirmwareCode(const QString& code) {
+    static const QRegularExpression pattern(QStringLiteral("^[ -~]{4}$"));
+    return pattern.match(code).hasMatch();
+}
+
+bool readNumber(const QString& text, int lowest, int highest, int* value) {
+    bool ok = false;
+    const int number = text.toInt(&ok);
+    if (!ok || number < lowest || number > highest) {
+        return false;
+    }
+    *value = number;
+    return true;
+}
+
+ParsedCommandLine failure(const QString& text) {
+    ParsedCommandLine parsed;
+    parsed.text = text;
+    return parsed;
+}
+
+} // namespace
+
+ParsedCommandLine parseCommandLine(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("vt12sim: the Vantor 12 controller simulator for tests and demos."));
+    const QCommandLineOption help(QStringList{"h", "help"}, "Show this help and exit.");
+    const QCommandLineOption portDir(
+        "port-dir", "Directory for the COM link (default: $VT12_PORT_DIR).", "DIR");
+    const QCommandLineOption com("com", "COM number N of the link DIR/COMN, 1 to 99 (default 1).",
+                                 "N", "1");
+    const QCommandLineOption pace(
+        "pace", "Emulate the line's timing: 19200 baud 8N2, answers in chunks at the line rate.");
+    const QCommandLineOption latency("latency", "Reaction time before each answer (default 0).",
+                                     "MS", "0");
+    const QCommandLineOption silent("silent", "Start silent: hear nothing, answer nothing.");
+    const QCommandLineOption firmware(
+        "firmware", "Firmware code: F05A (default), F04A, F03K, B03C (damaged firmware), ...",
+        "CODE", "F05A");
+    const QCommandLineOption idStyle("id-style",
+                                     "Identification text: new (default) or old "
+                                     "(\"Firmware Version: 2.05\").",
+                                     "STYLE", "new");
+    const QCommandLineOption hardware("hw", "Hardware version byte, 0 to 255 (default 4).", "N",
+                                      "4");
+    const QCommandLineOption master("master", "A MASTER unit with a linked SLAVE unit.");
+    const QCommandLineOption storeDifferently(
+        "store-differently",
+        "Keep the reverse delay (system settings byte 15) 10 ms longer than written.");
+    parser.addOptions({help, portDir, com, pace, latency, silent, firmware, idStyle, hardware,
+                       master, storeDifferently});
+
+    if (!parser.parse(arguments)) {
+        return failure(parser.errorText() + QStringLiteral("\nTry --help."));
+    }
+    if (parser.isSet(help)) {
+        ParsedCommandLine parsed;
+        parsed.outcome = ParsedCommandLine::Outcome::Help;
+        parsed.text = parser.helpText() + QString::fromLatin1(kDetails);
+        return parsed;
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        return failure(QStringLiteral("Unexpected argument '%1'.\nTry --help.")
+                           .arg(parser.positionalArguments().first()));
+    }
+
+    ParsedCommandLine parsed;
+    SimOptions& options = parsed.options;
+    options.portDir =
+        parser.isSet(portDir) ? parser.value(portDir) : qEnvironmentVariable("VT12_PORT_DIR");
+    if (options.portDir.isEmpty()) {
+        return failure(QStringLiteral("No port directory: give --port-dir DIR."));
+    }
+    if (!readNumber(parser.value(com), 1, 99, &options.com)) {
+        return failure(
+            QStringLiteral("--com wants a number from 1 to 99, not '%1'.").arg(parser.value(com)));
+    }
+    if (!readNumber(parser.value(latency), 0, 60000, &options.latencyMs)) {
+        return failure(QStringLiteral("--latency wants milliseconds from 0 to 60000, not '%1'.")
+                           .arg(parser.value(latency)));
+    }
+    int hardwareVersion = 0;
+    if (!readNumber(parser.value(hardware), 0, 255, &hardwareVersion)) {
+        return failure(QStringLiteral("--hw wants a number from 0 to 255, not '%1'.")
+                           .arg(parser.value(hardware)));
+    }
+    options.unit.hardwareVersion = static_cast<uint8_t>(hardwareVersion);
+    options.unit.firmwareCode = parser.value(firmware);
+    if (!isFirmwareCode(options.unit.firmwareCode)) {
+        return failure(QStringLiteral("--firmware wants a code of four characters such as F05A, "
+                                      "not '%1'.")
+                           .arg(options.unit.firmwareCode));
+    }
+    const QString style = parser.value(idStyle);
+    if (style != QLatin1String("new") && style != QLatin1String("old")) {
+        return failure(QStringLiteral("--id-style is new or old, not '%1'.").arg(style));
+    }
+    options.unit.oldIdentification = style == QLatin1String("old");
+    options.unit.master = parser.isSet(master);
+    options.unit.storeDifferently = parser.isSet(storeDifferently);
+    options.paced = parser.isSet(pace);
+    options.silent = parser.isSet(silent);
+    parsed.outcome = ParsedCommandLine::Outcome::Run;
+    return parsed;
+}
+
+} // namespace vt12sim

@@ -1,0 +1,31 @@
+#pragma once
+// The simulator's command line.
+
+#include "sim/unit_profile.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace vt12sim {
+
+struct SimOptions {
+    QString portDir;
+    int com = 1;
+    bool paced = false;
+    int latencyMs = 0;
+    bool silent = false;
+    UnitProfile unit;
+};
+
+struct ParsedCommandLine {
+    enum class Outcome { Run, Help, Error } outcome = Outcome::Error;
+    SimOptions options;
+    // The usage for Help, the complaint for Error.
+    QString text;
+};
+
+// arguments[0] is the program name. Without --port-dir the directory comes from
+// VT12_PORT_DIR, the variable the tool reads its port directory from.
+ParsedCommandLine parseCommandLine(const QStringList& arguments);
+
+} // namespace vt12sim

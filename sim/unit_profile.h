@@ -1,0 +1,30 @@
+#pragma once
+// What kind of unit the simulator plays, as chosen on its command line.
+
+#include <QString>
+#include <cstdint>
+
+namespace vt12sim {
+
+struct UnitProfile {
+    QString firmwareCode = QStringLiteral("F05A");
+    // The identification text of the oldest firmware ("... Firmware Version: 2.05 ...").
+    bool oldIdentification = false;
+    uint8_t hardwareVersion = 4;
+    // A MASTER unit with a SLAVE linked over RS-485.
+    bool master = false;
+    // One system setting is kept other than written, so read-back verification fails.
+    bool storeDifferently = false;
+};
+
+// Firmware codes compare as text, character by character.
+inline bool codeFrom(const QString& code, const char* level) {
+    return QString::compare(code, QLatin1String(level), Qt::CaseSensitive) >= 0;
+}
+
+// A unit whose firmware is damaged answers from its bootloader.
+inline bool isBootloaderCode(const QString& code) {
+    return codeFrom(code, "B03B") && !codeFrom(code, "F03A");
+}
+
+} // namespace vt12sim
