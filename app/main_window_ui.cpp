@@ -1,0 +1,103 @@
+#include "app/main_window_ui.h"
+
+#include "app/page_align.h"
+#include "app/page_builders.h"
+#include "app/window_resize.h"
+
+#include <QFileDialog>
+#include <QFrame>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTimer>
+
+namespace {
+
+constexpr int kHeaderHeight = 55;
+constexpr int kSpacerHeight = 3;
+
+QWidget* AddPage(QTabWidget* pages, const char* name, const QString& caption) {
+    auto* page = new QWidget();
+    page->setObjectName(QString::fromLatin1(name));
+    page->setAutoFillBackground(true);
+    pages->addTab(page, caption);
+    page->setGeometry(0, 0, kDesignClientSize.width() - 8,
+                      kDesignClientSize.height() - kHeaderHeight - kSpacerHeight - kPageTabHeight -
+                          8);
+    return page;
+}
+
+QTimer* MakeTimer(QWidget* window, const char* name, int interval) {
+    auto* timer = new QTimer(window);
+    timer->setObjectName(QString::fromLatin1(name));
+    timer->setInterval(interval);
+    return timer;
+}
+
+QFileDialog* MakeFileDialog(QWidget* window, const char* name, const QString& title) {
+    auto* dialog = new QFileDialog(window, title);
+    dialog->setObjectName(QString::fromLatin1(name));
+    dialog->setOption(QFileDialog::DontUseNativeDialog);
+    dialog->setDefaultSuffix(QStringLiteral("vt12"));
+    dialog->setNameFilters(
+        {QStringLiteral("Vantor 12 Data (*.vt12)"), QStringLiteral("All Files (*.*)")});
+    return dialog;
+}
+
+void SetupPages(QWidget* window, MainWindowUi& ui) {
+    ui.Panel4 = Make<QFrame>(window, "Panel4", QRect(0, kHeaderHeight, 1002, kSpacerHeight));
+    SetAlign(ui.Panel4, Align::Top);
+
+    ui.pcPages =
+        Make<QTabWidget>(window, "pcPages",
+                         QRect(0, kHeaderHeight + kSpacerHeight, 1002,
+                               kDesignClientSize.height() - kHeaderHeight - kSpacerHeight));
+    ui.pcPages->setDocumentMode(false);
+    ui.pcPages->tabBar()->setExpanding(false);
+    SetPageTabSize(ui.pcPages, kPageTabWidth, kPageTabHeight);
+    ui.tsManual = AddPage(ui.pcPages, "tsManual", QStringLiteral("STATUS && TEST"));
+    ui.tsSettings = AddPage(ui.pcPages, "tsSettings", QStringLiteral("SETUP"));
+    ui.tsDetail = AddPage(ui.pcPages, "tsDetail", QStringLiteral("SERVICE"));
+    ui.tsMasterSlave =
+        AddPage(ui.pcPages, "tsMasterSlave", QStringLiteral("RS485, MASTER/SLAVE MODE"));
+    ui.tsHelp = AddPage(ui.pcPages, "tsHelp", QStringLiteral("HELP"));
+    SetAlign(ui.pcPages, Align::Client);
+
+    SetupStatusTestPage(ui);
+    SetupSetupPage(ui);
+    SetupServicePage(ui);
+    SetupMasterSlavePage(ui);
+    SetupHelpPage(ui);
+}
+
+void SetupNonVisual(QWidget* window, MainWindowUi& ui) {
+    ui.tDelay = MakeTimer(window, "tDelay", 200);
+    ui.tHidePanelKom = MakeTimer(window, "tHidePanelKom", 3000);
+    ui.tSecurityBlinkTimer = MakeTimer(window, "tSecurityBlinkTimer", 333);
+    ui.tBypassBlinkTimer = MakeTimer(window, "tBypassBlinkTimer", 333);
+    ui.tMaxCurrectCorrection = MakeTimer(window, "tMaxCurrectCorrection", 5000);
+
+    ui.dOpen = MakeFileDialog(window, "dOpen",
+                              QStringLiteral("Select file with Vantor Settings (*.vt12)"));
+    ui.dOpen->setFileMode(QFileDialog::ExistingFile);
+    ui.dOpen->setAcceptMode(QFileDialog::AcceptOpen);
+    ui.dSave = MakeFileDialog(window, "dSave", QStringLiteral("Select destination and filename"));
+    ui.dSave->setFileMode(QFileDialog::AnyFile);
+    ui.dSave->setAcceptMode(QFileDialog::AcceptSave);
+}
+
+} // namespace
+
+void SetupMainWindowUi(QWidget* window, MainWindowUi& ui) {
+    window->setWindowTitle(QStringLiteral("Durvik Vantor 12 \"Tarnwick\" Setup and Monitoring"));
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(kDesignFontPixels);
+    window->setFont(font);
+    window->setAutoFillBackground(true);
+    window->resize(kDesignClientSize);
+    window->setMinimumSize(kMinimumClientSize);
+
+    SetupWindowHeader(window, ui);
+    SetupPages(window, ui);
+    SetupNonVisual(window, ui);
+    AlignTree(window);
+}

@@ -1,0 +1,53 @@
+#include "app/page_builders.h"
+
+#include <QFrame>
+#include <QLabel>
+
+QFrame* MakePanel(QWidget* parent, const char* name, const QRect& geometry) {
+    auto* panel = Make<QFrame>(parent, name, geometry);
+    panel->setAutoFillBackground(true);
+    return panel;
+}
+
+QFrame* MakeGroupPanel(QWidget* parent, const char* name, const QRect& geometry) {
+    auto* panel = MakePanel(parent, name, geometry);
+    panel->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    return panel;
+}
+
+QLabel* MakeCaption(QWidget* parent, const char* name, const QString& text, const QRect& geometry) {
+    auto* caption = Make<QLabel>(parent, name, geometry, text);
+    SetBold(caption);
+    SetTextColor(caption, kCaptionBlue);
+    return caption;
+}
+
+void SetBackground(QWidget* control, const QColor& color) {
+    QPalette palette = control->palette();
+    palette.setColor(QPalette::Window, color);
+    palette.setColor(QPalette::Base, color);
+    control->setPalette(palette);
+    control->setAutoFillBackground(true);
+}
+
+void SetTextColor(QWidget* control, const QColor& color) {
+    QPalette palette = control->palette();
+    palette.setColor(QPalette::WindowText, color);
+    palette.setColor(QPalette::Text, color);
+    palette.setColor(QPalette::ButtonText, color);
+    control->setPalette(palette);
+}
+
+void SetOwnFont(QWidget* control, int pixelSize, bool bold, bool italic) {
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    font.setItalic(italic);
+    control->setFont(font);
+}
+
+void SetBold(QWidget* control) {
+    QFont font = control->font();
+    font.setBold(true);
+    control->setFont(font);
+}

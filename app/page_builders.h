@@ -1,0 +1,50 @@
+#pragma once
+// Building blocks shared by the page setup files.
+
+#include "app/main_window_ui.h"
+
+#include <QColor>
+#include <QRect>
+#include <QString>
+#include <QWidget>
+#include <utility>
+
+class QFrame;
+class QLabel;
+
+template <class Control, class... Args>
+Control* Make(QWidget* parent, const char* name, const QRect& geometry, Args&&... args) {
+    auto* control = new Control(std::forward<Args>(args)..., parent);
+    control->setObjectName(QString::fromLatin1(name));
+    control->setGeometry(geometry);
+    return control;
+}
+
+// A borderless container that paints its own background.
+QFrame* MakePanel(QWidget* parent, const char* name, const QRect& geometry);
+// A container with a thin sunken border, used for groups of controls.
+QFrame* MakeGroupPanel(QWidget* parent, const char* name, const QRect& geometry);
+// A bold dark blue group title.
+QLabel* MakeCaption(QWidget* parent, const char* name, const QString& text, const QRect& geometry);
+
+void SetBackground(QWidget* control, const QColor& color);
+void SetTextColor(QWidget* control, const QColor& color);
+// The control's own font: Arial at the pixel size, optionally bold or italic.
+void SetOwnFont(QWidget* control, int pixelSize, bool bold = false, bool italic = false);
+void SetBold(QWidget* control);
+
+inline constexpr int kDesignFontPixels = 11;
+inline constexpr QColor kVersionGreen{32, 160, 32};
+inline constexpr QColor kCaptionBlue{0, 0, 128};
+inline constexpr QColor kSilver{192, 192, 192};
+inline constexpr QColor kLampOff{192, 192, 192};
+inline constexpr QColor kLampGreen{0, 224, 0};
+inline constexpr QColor kFigureGrey{128, 128, 128};
+inline constexpr QColor kFigureYellow{255, 255, 0};
+
+void SetupWindowHeader(QWidget* window, MainWindowUi& ui);
+void SetupStatusTestPage(MainWindowUi& ui);
+void SetupSetupPage(MainWindowUi& ui);
+void SetupServicePage(MainWindowUi& ui);
+void SetupMasterSlavePage(MainWindowUi& ui);
+void SetupHelpPage(MainWindowUi& ui);

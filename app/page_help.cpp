@@ -1,0 +1,108 @@
+#include "app/page_align.h"
+#include "app/page_builders.h"
+#include "app/page_controls.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QWebEngineView>
+
+namespace {
+
+constexpr int kLegendHeight = 53;
+constexpr int kSignalRow = 4;
+constexpr int kPictureRow = 28;
+
+struct SignalLegend {
+    const char* outerName;
+    const char* innerName;
+    const char* labelName;
+    const char* text;
+    QColor outer;
+    QColor innerFill;
+    QColor innerOutline;
+    int left;
+    int textWidth;
+};
+
+void MakeSignalLegend(QWidget* legend, const SignalLegend& item, TShape*& outer, TShape*& inner,
+                      QLabel*& label) {
+    outer = Make<TShape>(legend, item.outerName, QRect(item.left, kSignalRow, 21, 21),
+                         TShape::Kind::Circle);
+    outer->SetBrushColor(item.outer);
+    outer->SetPenColor(QColor(128, 128, 128));
+    inner = Make<TShape>(legend, item.innerName, QRect(item.left + 6, kSignalRow + 6, 9, 9),
+                         TShape::Kind::Circle);
+    inner->SetBrushColor(item.innerFill);
+    inner->SetPenColor(item.innerOutline);
+    label =
+        Make<QLabel>(legend, item.labelName, QRect(item.left + 26, kSignalRow, item.textWidth, 21),
+                     QString::fromLatin1(item.text));
+}
+
+void MakePictureLegend(QWidget* legend, const char* pictureName, QLabel*& picture,
+                       const char* labelName, QLabel*& label, const char* text, int left,
+                       int textWidth) {
+    picture = Make<QLabel>(legend, pictureName, QRect(left, kPictureRow, 30, 22));
+    picture->setScaledContents(true);
+    label = Make<QLabel>(legend, labelName, QRect(left + 34, kPictureRow, textWidth, 22),
+                         QString::fromLatin1(text));
+}
+
+void SetupLegend(MainWindowUi& ui) {
+    ui.pLegend = MakeGroupPanel(ui.tsHelp, "pLegend", QRect(0, 490, 994, kLegendHeight));
+    SetAlign(ui.pLegend, Align::Bottom);
+    QWidget* p = ui.pLegend;
+    const QColor delayOffFill(160, 160, 160);
+    const QColor delayOffOutline(96, 96, 96);
+    const QColor delayOnFill(255, 255, 0);
+    const QColor delayOnOutline(255, 192, 0);
+    MakeSignalLegend(p,
+                     {"sSignal_Legend_NA", "sSignalDelay_Legend_NA", "lLegendNA",
+                      "Sensor is NOT Active", QColor(176, 176, 176), delayOffFill, delayOffOutline,
+                      8, 120},
+                     ui.sSignal_Legend_NA, ui.sSignalDelay_Legend_NA, ui.lLegendNA);
+    MakeSignalLegend(p,
+                     {"sSignal_Legend_SA", "sSignalDelay_Legend_SA", "lLegendSA",
+                      "Sensor is ACTIVE", QColor(255, 224, 0), delayOnFill, delayOnOutline, 168,
+                      120},
+                     ui.sSignal_Legend_SA, ui.sSignalDelay_Legend_SA, ui.lLegendSA);
+    MakeSignalLegend(p,
+                     {"sSignal_Legend_AA", "sSignalDelay_Legend_AA", "lLegendAA",
+                      "Gate is open by MINIMUM AIRFLOW", QColor(128, 176, 255), delayOffFill,
+                      delayOffOutline, 328, 190},
+                     ui.sSignal_Legend_AA, ui.sSignalDelay_Legend_AA, ui.lLegendAA);
+    MakeSignalLegend(p,
+                     {"sSignal_Legend_DA", "sSignalDelay_Legend_DA", "lLegendDA",
+                      "Sensor & ON/ OFF DELAY", QColor(176, 176, 176), delayOnFill, delayOnOutline,
+                      560, 150},
+                     ui.sSignal_Legend_DA, ui.sSignalDelay_Legend_DA, ui.lLegendDA);
+
+    ui.bLegendMinAirflow = Make<QPushButton>(p, "bLegendMinAirflow", QRect(760, kSignalRow, 30, 21),
+                                             QStringLiteral("1"));
+    SetBold(ui.bLegendMinAirflow);
+    SetTextColor(ui.bLegendMinAirflow, QColor(48, 96, 255));
+    ui.bLegendMinAirflow->setFocusPolicy(Qt::NoFocus);
+    ui.lLegendMinAirflow = Make<QLabel>(p, "lLegendMinAirflow", QRect(796, kSignalRow, 150, 21),
+                                        QStringLiteral("Min. Airflow Gate"));
+
+    MakePictureLegend(p, "imLegendGateOpen", ui.imLegendGateOpen, "lLegendGateOpen",
+                      ui.lLegendGateOpen, "Gate Open", 8, 110);
+    MakePictureLegend(p, "imLegendGateClose", ui.imLegendGateClose, "lLegendGateClose",
+                      ui.lLegendGateClose, "Gate Closed", 168, 110);
+    MakePictureLegend(p, "imLegendGateOpening", ui.imLegendGateOpening, "lLegendGateOpening",
+                      ui.lLegendGateOpening, "Gate Opening", 328, 110);
+    MakePictureLegend(p, "imLegendGateClosing", ui.imLegendGateClosing, "lLegendGateClosing",
+                      ui.lLegendGateClosing, "Gate Closing", 560, 110);
+    MakePictureLegend(p, "imLegendGateDisabled", ui.imLegendGateDisabled, "lLegendGateDisabled",
+                      ui.lLegendGateDisabled, "Gate is disabled or Vantor is not connected", 760,
+                      226);
+}
+
+} // namespace
+
+void SetupHelpPage(MainWindowUi& ui) {
+    SetupLegend(ui);
+    ui.wbHelp = Make<QWebEngineView>(ui.tsHelp, "wbHelp", QRect(0, 0, 994, 490));
+    SetAlign(ui.wbHelp, Align::Client);
+}

@@ -1,0 +1,99 @@
+#include "app/page_align.h"
+#include "app/page_builders.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+
+constexpr int kModeFrameHeight = 470;
+constexpr int kPictureHeightAllowance = 22;
+constexpr QColor kModeBlue{0, 0, 192};
+
+QRadioButton* MakeModeButton(QWidget* parent, const char* name, const QString& caption, int tag,
+                             int top, bool emphasised) {
+    auto* button = Make<QRadioButton>(parent, name, QRect(12, top, 420, 20), caption);
+    button->setProperty("Tag", tag);
+    if (emphasised) {
+        SetBold(button);
+        SetTextColor(button, kModeBlue);
+    }
+    return button;
+}
+
+QLabel* MakeExplanation(QWidget* parent, const char* name, const QString& text, int top,
+                        int height) {
+    auto* label = Make<QLabel>(parent, name, QRect(32, top, 400, height), text);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+} // namespace
+
+void SetupMasterSlavePage(MainWindowUi& ui) {
+    ui.pMSMode = MakePanel(ui.tsMasterSlave, "pMSMode", QRect(8, 8, 978, kModeFrameHeight));
+    ui.pMSMode->setStyleSheet(QStringLiteral("#pMSMode { border: 2px solid rgb(0, 0, 192); }"));
+    QWidget* p = ui.pMSMode;
+
+    ui.rbSlaveOnPort0 =
+        MakeModeButton(p, "rbSlaveOnPort0",
+                       QStringLiteral("SLAVE Vantor in MASTER/SLAVE Installation"), 0, 14, true);
+    ui.rbSlaveOnPort0->setChecked(true);
+    ui.lSingleLabel = MakeExplanation(
+        p, "lSingleLabel",
+        QStringLiteral("Select this option if you are using a single Vantor 12 or when the "
+                       "Vantor 12 which you are connected to is the SLAVE unit in the "
+                       "Master/Slave installation using two Vantor 12s. This is the default "
+                       "mode."),
+        36, 58);
+    ui.rbSlaveOnPort1 = MakeModeButton(
+        p, "rbSlaveOnPort1", QStringLiteral("Slave Connected to RS-232 Port"), 1, 100, false);
+    ui.rbSlaveOnPort1->hide();
+    ui.rbSlaveOnPort2 = MakeModeButton(
+        p, "rbSlaveOnPort2", QStringLiteral("MASTER Vantor in the MASTER/SLAVE Installation"), 2,
+        126, true);
+    ui.Label42 = MakeExplanation(
+        p, "Label42",
+        QStringLiteral("Set this option only for the MASTER unit (see schematic) which is "
+                       "connected to the Windows PC. The SLAVE unit is connected via RS485 cable "
+                       "to the MASTER unit; you don\u2019t need to change the SLAVE unit mode - "
+                       "leave the default settings."),
+        148, 72);
+    ui.rbVFD_OnPort2 =
+        MakeModeButton(p, "rbVFD_OnPort2",
+                       QStringLiteral("Vantor 12 connected to Torvex via Modbus"), 3, 226, true);
+    ui.rbVFD_OnPort2->hide();
+    ui.lSingleWithVFDonRS485 = MakeExplanation(
+        p, "lSingleWithVFDonRS485",
+        QStringLiteral("Select this option if you are using a single Vantor 12 with an Durvik "
+                       "Torvex variable frequency drive based on the ABB ACS880 (produced "
+                       "starting December 2016). The Torvex is connected to the Vantor 12 via "
+                       "simple RS485 Modbus."),
+        248, 72);
+    ui.lSingleWithVFDonRS485->hide();
+    for (QLabel* clickable : {ui.lSingleLabel, ui.Label42}) {
+        clickable->setCursor(Qt::PointingHandCursor);
+    }
+
+    ui.lSaveReminder = Make<QLabel>(
+        p, "lSaveReminder", QRect(12, 334, 420, 32),
+        QStringLiteral("Remember to press \"Save to Vantor\" after you change the Vantor mode."));
+    ui.lSaveReminder->setWordWrap(true);
+    SetBold(ui.lSaveReminder);
+    ui.BitBtn1 = Make<QPushButton>(p, "BitBtn1", QRect(12, 376, 200, 30),
+                                   QStringLiteral("Reload from Vantor"));
+    ui.bSave2 =
+        Make<QPushButton>(p, "bSave2", QRect(222, 376, 200, 30), QStringLiteral("Save to Vantor"));
+
+    ui.Panel25 =
+        MakePanel(p, "Panel25", QRect(444, 11, 526, kModeFrameHeight - kPictureHeightAllowance));
+    SetBackground(ui.Panel25, kFigureGrey);
+    ui.Panel25->setContentsMargins(2, 2, 2, 2);
+    ui.imMasterSlave = Make<QLabel>(ui.Panel25, "imMasterSlave", QRect(2, 2, 522, 444));
+    SetBackground(ui.imMasterSlave, Qt::white);
+    ui.imMasterSlave->setScaledContents(true);
+    SetAlign(ui.imMasterSlave, Align::Client);
+}

@@ -1,0 +1,199 @@
+#include "app/window_resize.h"
+
+#include "app/conversions.h"
+#include "app/main_window_ui.h"
+#include "app/page_align.h"
+
+#include <QEvent>
+#include <QFrame>
+#include <QHeaderView>
+#include <QLabel>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <algorithm>
+
+namespace {
+
+constexpr std::array<int, 11> kGateColumnWeights{10, 47, 16, 16, 16, 16, 17, 17, 17, 20, 23};
+constexpr int kGateColumnWeightSum = 215;
+constexpr int kGridLines = 10;
+constexpr int kPageCount = 5;
+constexpr int kTabAllowance = 10;
+constexpr int kTabBorder = 1;
+constexpr int kWarningFontPixels = 11;
+constexpr int kWarningHeight = 35;
+constexpr int kPictureHeightAllowance = 22;
+
+// The controls of the window as its designer placed them: named widgets, not the inner parts
+// of composite Qt widgets and not separate windows such as the dialogs.
+bool IsControl(const QWidget* widget) {
+    const QString name = widget->objectName();
+    return !widget->isWindow() && !name.isEmpty() && !name.startsWith(QLatin1String("qt_"));
+}
+
+template <class Visit> void WalkControls(QWidget* parent, Visit&& visit) {
+    for (QObject* object : parent->children()) {
+        auto* child = qobject_cast<QWidget*>(object);
+        if (child == nullptr || child->isWindow()) {
+            continue;
+        }
+        if (IsControl(child)) {
+            visit(child);
+        }
+        WalkControls(child, visit);
+    }
+}
+
+int Scaled(int value, int multiplier, int divisor) {
+    return RoundHalfEven(static_cast<double>(value) * multiplier / divisor);
+}
+
+} // namespace
+
+void SetPageTabSize(QTabWidget* pages, int width, int height) {
+    const int inner = std::max(0, width - 2 * kTabBorder);
+    pages->tabBar()->setStyleSheet(
+        QStringLiteral("QTabBar::tab { width: %1px; height: %2px; padding: 0px; margin: 0px;"
+                       " border: %3px solid rgb(160, 160, 160); border-bottom: none;"
+                       " background: rgb(218, 218, 218); }"
+                       " QTabBar::tab:selected { background: palette(window); }"
+                       " QTabBar::tab:hover:!selected { background: rgb(232, 232, 232); }")
+            .arg(inner)
+            .arg(height)
+            .arg(kTabBorder));
+}
+
+std::array<int, 11> GateColumnWidths(int clientWidth) {
+    std::array<int, 11> widths{};
+    int sum = 0;
+    for (size_t i = 0; i + 1 < widths.size(); ++i) {
+        widths[i] = RoundHalfEven(static_cast<double>(clientWidth) * kGateColumnWeights[i] /
+                                  kGateColumnWeightSum);
+        sum += widths[i];
+    }
+    widths.back() = std::max(0, clientWidth - sum - kGridLines);
+    return widths;
+}
+
+int TabWidth(int pageControlWidth) {
+    return std::max(0, (pageControlWidth - kTabAllowance) / kPageCount);
+}
+
+WindowResizer::WindowResizer(QWidget* window, MainWindowUi& ui) : window_(window), ui_(ui) {
+    ui_.Panel20->installEventFilter(this);
+}
+
+bool WindowResizer::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == ui_.Panel20 && event->type() == QEvent::Resize) {
+        Panel20Resize();
+    }
+    return false;
+}
+
+void WindowResizer::FormActivate() {
+    attached_ = true;
+}
+
+void WindowResizer::FormResize() {
+    if (!attached_) {
+        return;
+    }
+    const Qt::WindowStates state = window_->windowState();
+    const bool minimized = state.testFlag(Qt::WindowMinimized);
+    const bool maximized =
+        !minimized && (state.testFlag(Qt::WindowMaximized) || state.testFlag(Qt::WindowFullScreen));
+    if (resizeState_ == 0) {
+        RecordLayout();
+        resizeState_ = 1;
+    } else if (minimized) {
+        resizeState_ = 3;
+    } else if (maximized) {
+        if (resizeState_ == 2) {
+            ScaleLayout(100, 120);
+            RestoreLayout();
+            ApplyStateSizes(kGateRowHeight, kPageTabHeight);
+        }
+        resizeState_ = 1;
+    } else {
+        if (resizeState_ == 1) {
+            ScaleLayout(120, 100);
+            ApplyStateSizes(kEnlargedGateRowHeight, kEnlargedPageTabHeight);
+            ui_.lWarningVacuum->resize(ui_.lWarningVacuum->width(), kWarningHeight);
+        }
+        resizeState_ = 2;
+    }
+    ApplyGateColumns();
+    ApplyTabWidth();
+}
+
+void WindowResizer::Panel20Resize() {
+    ui_.pOther24->resize(ui_.Panel20->width() / 2, ui_.pOther24->height());
+}
+
+void WindowResizer::ClearLayoutTable() {
+    layoutTable_.fill(LayoutEntry{});
+    layoutCount_ = 0;
+}
+
+void WindowResizer::RecordLayout() {
+    WalkControls(window_, [this](QWidget* control) {
+        if (layoutCount_ < kLayoutTableSize) {
+            layoutTable_[static_cast<size_t>(layoutCount_++)] = {control, control->geometry()};
+        }
+    });
+}
+
+void WindowResizer::RestoreLayout() {
+    for (int i = 0; i < layoutCount_; ++i) {
+        const LayoutEntry& entry = layoutTable_[static_cast<size_t>(i)];
+        if (entry.control) {
+            entry.control->setGeometry(entry.bounds);
+        }
+    }
+    AlignTree(window_);
+    if (reapplyInstallationMode) {
+        reapplyInstallationMode();
+    }
+}
+
+void WindowResizer::ScaleLayout(int multiplier, int divisor) {
+    WalkControls(window_, [multiplier, divisor](QWidget* control) {
+        const QRect bounds = control->geometry();
+        control->setGeometry(Scaled(bounds.left(), multiplier, divisor),
+                             Scaled(bounds.top(), multiplier, divisor),
+                             Scaled(bounds.width(), multiplier, divisor),
+                             Scaled(bounds.height(), multiplier, divisor));
+        if (control->testAttribute(Qt::WA_SetFont)) {
+            QFont font = control->font();
+            if (font.pixelSize() > 0) {
+                font.setPixelSize(std::max(1, Scaled(font.pixelSize(), multiplier, divisor)));
+            } else {
+                font.setPointSizeF(font.pointSizeF() * multiplier / divisor);
+            }
+            control->setFont(font);
+        }
+    });
+    AlignTree(window_);
+}
+
+void WindowResizer::ApplyStateSizes(int rowHeight, int tabHeight) {
+    ui_.gData->verticalHeader()->setDefaultSectionSize(rowHeight);
+    tabHeight_ = tabHeight;
+    QFont warning = ui_.lWarningVacuum->font();
+    warning.setPixelSize(kWarningFontPixels);
+    ui_.lWarningVacuum->setFont(warning);
+    ui_.Panel25->resize(ui_.Panel25->width(), ui_.pMSMode->height() - kPictureHeightAllowance);
+}
+
+void WindowResizer::ApplyGateColumns() {
+    const int clientWidth = ui_.gData->width() - 2 * ui_.gData->frameWidth();
+    const std::array<int, 11> widths = GateColumnWidths(clientWidth);
+    for (size_t column = 0; column < widths.size(); ++column) {
+        ui_.gData->setColumnWidth(static_cast<int>(column), widths[column]);
+    }
+}
+
+void WindowResizer::ApplyTabWidth() {
+    SetPageTabSize(ui_.pcPages, TabWidth(ui_.pcPages->width()), tabHeight_);
+}
