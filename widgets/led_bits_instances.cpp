@@ -19,6 +19,11 @@ TLedBits* CreateLedBits(TLedBitsInstance which, QWidget* parent) {
     leds->SetLedFirstBit(0);
     leds->SetLeftTopBit0(true);
     leds->SetLedShape(TLedShape::stRectangle);
+    // Small enough that a label is no taller than the LED pitch: each label's opaque
+    // background would otherwise cut off the one above.
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(9);
+    leds->setFont(font);
     if (control) {
         leds->SetLedLabels({"OFF1", "OFF2", "OFF3", "INHIBIT_OP", "RAMP_OUT_0", "RAMP_HOLD",
                             "RAMP_IN_0", "RESET", "JOGGING1", "JOGGING2", "REMOTE_CMD",
