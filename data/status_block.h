@@ -34,6 +34,7 @@ struct StatusBlock : WireRecord<32> {
     constexpr void SetHardwareVersion(uint8_t value) { SetByte<25>(value); }
     // Counts: 181 is the bottom of the sensor range, 909 its full scale.
     uint16_t InputValue() const { return Word<26>(); }
+    void SetInputValue(uint16_t value) { SetWord<26>(value); }
     uint16_t ControllerMinAirflowGates() const { return Word<28>(); }
     uint16_t NoticeFlags() const { return Word<30>(); }
 };
