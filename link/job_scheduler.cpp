@@ -116,7 +116,7 @@ void TJobScheduler::ServeFirmwareChunk() {
 }
 
 void TJobScheduler::ServeTestCommand() {
-    const bool pair = host_.InstallationMode() == kMasterSlaveMode;
+    const bool pair = host_.ActiveInstallationMode() == kMasterSlaveMode;
     const uint16_t gates =
         (host_.MasterTestGateBits() & 0x0FFF) | (pair ? kPairTestMark : kMasterTestMark);
     const uint16_t fan = static_cast<uint16_t>(host_.TestFanPower() << 8);
@@ -127,9 +127,9 @@ void TJobScheduler::ServeTestCommand() {
 
 void TJobScheduler::Poll() {
     VerifyLog = false;
-    const int mode = host_.InstallationMode();
+    const int mode = host_.ActiveInstallationMode();
     if (mode == kMasterSlaveMode && AnswerCount % 20 == 19 &&
-        !host_.SlaveFirmwareCode().startsWith(u'F'))
+        !host_.SlaveFirmware().startsWith(u'F'))
         SetJob(kSlaveRereadJobs);
     const bool odd = AnswerCount % 2 == 1;
     uint32_t poll = JOB_POLL_STATUS;
@@ -140,7 +140,7 @@ void TJobScheduler::Poll() {
     const BlockSpec* block = BlockForJob(poll);
     client_.ReadInputRegisters(kSlaveAddress, block->start, block->count);
     CurrentJob = poll;
-    if (host_.TestMode() && AnswerCount % 8 == 4)
+    if (host_.IsInTestMode() && AnswerCount % 8 == 4)
         SetJob(JOB_TEST_COMMAND);
 }
 

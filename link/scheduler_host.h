@@ -22,9 +22,9 @@ public:
     // The restart command is out, answered or not: give the unit time before the next turn.
     virtual void RestartCommandDone() = 0;
 
-    virtual int InstallationMode() const = 0;
-    virtual bool TestMode() const = 0;
-    virtual QString SlaveFirmwareCode() const = 0;
+    virtual int ActiveInstallationMode() const = 0;
+    virtual bool IsInTestMode() const = 0;
+    virtual QString SlaveFirmware() const = 0;
     // Test buttons pressed, bit i for gate i + 1 of the unit.
     virtual uint16_t MasterTestGateBits() const = 0;
     virtual uint16_t SlaveTestGateBits() const = 0;

@@ -37,9 +37,9 @@ public:
     void AnswerAddressByte(uint8_t) override {}
     void LinkAnswered() override { ++linkAnswers; }
     void RestartCommandDone() override { ++restarts; }
-    int InstallationMode() const override { return installationMode; }
-    bool TestMode() const override { return testMode; }
-    QString SlaveFirmwareCode() const override { return slaveFirmwareCode; }
+    int ActiveInstallationMode() const override { return installationMode; }
+    bool IsInTestMode() const override { return testMode; }
+    QString SlaveFirmware() const override { return slaveFirmwareCode; }
     uint16_t MasterTestGateBits() const override { return masterGates; }
     uint16_t SlaveTestGateBits() const override { return slaveGates; }
     uint8_t TestFanPower() const override { return fanPower; }
