@@ -1,0 +1,400 @@
+// The simulated unit as the tool meets it: every block of the job table, writes, exceptions,
+// commands, the slave link and the bootloader, driven in-process without a line.
+
+#include "sim/controller_model.h"
+#include "sim/identification.h"
+#include "sim/modbus_responder.h"
+#include "tests/sim/sim_requests.h"
+
+#include <QTest>
+
+using namespace simtest;
+using namespace vt12sim;
+
+class TstControllerModel : public QObject {
+    Q_OBJECT
+
+private slots:
+    void answersEveryReadOfTheJobTable_data();
+    void answersEveryReadOfTheJobTable();
+    void keepsWhatWasWritten_data();
+    void keepsWhatWasWritten();
+    void refusesWithExceptions_data();
+    void refusesWithExceptions();
+    void storesOneSettingDifferently_data();
+    void storesOneSettingDifferently();
+    void identifiesItself_data();
+    void identifiesItself();
+    void holdsCommissionedContent();
+    void restartsSilentlyForThreeSeconds();
+    void testCommandDrivesGatesAndFan();
+    void slaveCanBeLostAndRegained();
+    void bootloaderTakesAnUpload_data();
+    void bootloaderTakesAnUpload();
+    void countersAdvanceWithTime();
+};
+
+namespace {
+
+UnitProfile masterProfile() {
+    UnitProfile profile;
+    profile.master = true;
+    return profile;
+}
+
+// Answer to a request, empty when the unit stays silent.
+QByteArray ask(ControllerModel& model, const QByteArray& request) {
+    ModbusResponder responder(model);
+    return responder.answer(request).value_or(QByteArray());
+}
+
+// The register data of a read's answer.
+QByteArray readData(ControllerModel& model, uint8_t function, uint16_t start, uint16_t count) {
+    const QByteArray answer = ask(model, wordsRequest(function, start, count));
+    return answer.size() == 2 * count + 5 ? answer.mid(3, 2 * count) : QByteArray();
+}
+
+QByteArray status(ControllerModel& model) {
+    return readData(model, 4, 0, 16);
+}
+
+uint16_t word(const QByteArray& bytes, int offset) {
+    return static_cast<uint16_t>(static_cast<uint8_t>(bytes[offset]) << 8 |
+                                 static_cast<uint8_t>(bytes[offset + 1]));
+}
+
+uint32_t counter(const QByteArray& counters, int index) {
+    return uint32_t{word(counters, 4 * index)} << 16 | word(counters, 4 * index + 2);
+}
+
+QByteArray pattern(int bytes) {
+    QByteArray data(bytes, '\0');
+    for (int i = 0; i < bytes; ++i) {
+        data[i] = static_cast<char>(i * 7 + 3);
+    }
+    return data;
+}
+
+// A firmware image as the tool sends it: version text, validity mark, time stamp, checksum.
+QByteArray firmwareImage(const QByteArray& version) {
+    QByteArray image(0x10000, static_cast<char>(0xFF));
+    image.replace(0x5000, version.size(), version);
+    image[0xC000] = static_cast<char>(0xAB);
+    image[0xC001] = static_cast<char>(0xCD);
+    image.replace(0xEFF0, 8, encodeDayTime(45000.25));
+    image.replace(0xEFF8, 4, QByteArray(4, '\0'));
+    image[0xEFFC] = 0x11;
+    image[0xEFFD] = 0x11;
+    uint16_t sum = 0;
+    for (int at = 0x5000; at < 0xEFFC; ++at) {
+        sum = static_cast<uint16_t>(sum + static_cast<uint8_t>(image[at]));
+    }
+    image[0xEFFE] = static_cast<char>(sum >> 8);
+    image[0xEFFF] = static_cast<char>(sum & 0xFF);
+    return image;
+}
+
+} // namespace
+
+void TstControllerModel::answersEveryReadOfTheJobTable_data() {
+    QTest::addColumn<int>("function");
+    QTest::addColumn<int>("start");
+    QTest::addColumn<int>("count");
+
+    QTest::newRow("FirmwareInfoBlock") << 3 << 2048 << 124;
+    QTest::newRow("FirmwareInfoBlock2") << 3 << 2172 << 124;
+    QTest::newRow("BootloaderInfoBlock") << 3 << 24320 << 124;
+    QTest::newRow("CountersBlock") << 4 << 16 << 32;
+    QTest::newRow("SlaveCountersBlock") << 4 << 17 << 32;
+    QTest::newRow("SystemSettingsBlock") << 3 << 128 << 14;
+    QTest::newRow("GateSettingsBlock") << 3 << 0 << 97;
+    QTest::newRow("SlaveGateSettingsBlock") << 3 << 512 << 97;
+    QTest::newRow("GateNamesBlock") << 3 << 256 << 120;
+    QTest::newRow("SlaveGateNamesBlock") << 3 << 640 << 120;
+    QTest::newRow("SlaveVersionBlock") << 3 << 656 << 4;
+    QTest::newRow("VacuumSettingsBlock") << 3 << 384 << 42;
+    QTest::newRow("StatusBlock") << 4 << 0 << 16;
+    QTest::newRow("SlaveStatusBlock") << 4 << 80 << 16;
+    QTest::newRow("DriveStatusBlock") << 4 << 96 << 16;
+    QTest::newRow("part of a block") << 3 << 266 << 10;
+}
+
+void TstControllerModel::answersEveryReadOfTheJobTable() {
+    QFETCH(int, function);
+    QFETCH(int, start);
+    QFETCH(int, count);
+
+    ControllerModel model(masterProfile());
+    const QByteArray answer =
+        ask(model, wordsRequest(static_cast<uint8_t>(function), static_cast<uint16_t>(start),
+                                static_cast<uint16_t>(count)));
+    QCOMPARE(answer.size(), 2 * count + 5);
+    QCOMPARE(static_cast<int>(answer[0]), 5);
+    QCOMPARE(static_cast<int>(answer[1]), function);
+    QCOMPARE(static_cast<uint8_t>(answer[2]), static_cast<uint8_t>(2 * count));
+    QVERIFY(crcMatches(answer));
+}
+
+void TstControllerModel::keepsWhatWasWritten_data() {
+    QTest::addColumn<int>("start");
+    QTest::addColumn<int>("count");
+
+    QTest::newRow("GateSettingsBlock") << 0 << 97;
+    QTest::newRow("SystemSettingsBlock") << 128 << 14;
+    QTest::newRow("GateNamesBlock") << 256 << 120;
+    QTest::newRow("VacuumSettingsBlock") << 384 << 42;
+    QTest::newRow("SlaveGateSettingsBlock") << 512 << 97;
+    QTest::newRow("SlaveGateNamesBlock") << 640 << 120;
+    QTest::newRow("one gate name") << 266 << 10;
+}
+
+void TstControllerModel::keepsWhatWasWritten() {
+    QFETCH(int, start);
+    QFETCH(int, count);
+
+    ControllerModel model(masterProfile());
+    const QByteArray data = pattern(2 * count);
+    const QByteArray request = blockRequest(16, static_cast<uint16_t>(start), data);
+    const QByteArray answer = ask(model, request);
+    QCOMPARE(answer, withCrc(request.left(6)));
+    QCOMPARE(readData(model, 3, static_cast<uint16_t>(start), static_cast<uint16_t>(count)), data);
+}
+
+void TstControllerModel::refusesWithExceptions_data() {
+    QTest::addColumn<QByteArray>("request");
+    QTest::addColumn<int>("exceptionCode");
+
+    QTest::newRow("holding registers between blocks") << wordsRequest(3, 1000, 4) << 2;
+    QTest::newRow("input registers between blocks") << wordsRequest(4, 50, 4) << 2;
+    QTest::newRow("read across two blocks") << wordsRequest(3, 120, 20) << 2;
+    QTest::newRow("read past a block's end") << wordsRequest(3, 0, 98) << 2;
+    QTest::newRow("write to the identification") << blockRequest(16, 2048, QByteArray(8, 'x')) << 2;
+    QTest::newRow("write between blocks") << blockRequest(16, 100, QByteArray(4, 'x')) << 2;
+    QTest::newRow("firmware chunk past the memory")
+        << blockRequest(110, 0xFFC0, QByteArray(128, 'x')) << 2;
+    QTest::newRow("read of 126 registers") << wordsRequest(3, 0, 126) << 3;
+    QTest::newRow("read of no register") << wordsRequest(4, 0, 0) << 3;
+    QTest::newRow("command that is neither restart nor test") << commandRequest(0x1234, 0, 0) << 3;
+    QTest::newRow("unknown function") << wordsRequest(7, 0, 1) << 1;
+    QTest::newRow("write single register, not offered") << wordsRequest(6, 128, 1) << 1;
+}
+
+void TstControllerModel::refusesWithExceptions() {
+    QFETCH(QByteArray, request);
+    QFETCH(int, exceptionCode);
+
+    ControllerModel model(masterProfile());
+    const QByteArray answer = ask(model, request);
+    QCOMPARE(answer.size(), 5);
+    QCOMPARE(static_cast<uint8_t>(answer[1]), static_cast<uint8_t>(request[1] | 0x80));
+    QCOMPARE(static_cast<int>(answer[2]), exceptionCode);
+    QVERIFY(crcMatches(answer));
+}
+
+void TstControllerModel::storesOneSettingDifferently_data() {
+    QTest::addColumn<bool>("storeDifferently");
+    QTest::addColumn<int>("reverseDelayWritten");
+    QTest::addColumn<int>("reverseDelayRead");
+
+    QTest::newRow("faithful") << false << 100 << 100;
+    QTest::newRow("10 ms longer") << true << 100 << 101;
+    QTest::newRow("at the top it comes back shorter") << true << 255 << 254;
+}
+
+void TstControllerModel::storesOneSettingDifferently() {
+    QFETCH(bool, storeDifferently);
+    QFETCH(int, reverseDelayWritten);
+    QFETCH(int, reverseDelayRead);
+
+    UnitProfile profile;
+    profile.storeDifferently = storeDifferently;
+    ControllerModel model(profile);
+    QByteArray settings = readData(model, 3, 128, 14);
+    settings[15] = static_cast<char>(reverseDelayWritten);
+    ask(model, blockRequest(16, 128, settings));
+
+    QByteArray expected = settings;
+    expected[15] = static_cast<char>(reverseDelayRead);
+    QCOMPARE(readData(model, 3, 128, 14), expected);
+    // Only the system settings are kept differently.
+    const QByteArray names = pattern(240);
+    ask(model, blockRequest(16, 256, names));
+    QCOMPARE(readData(model, 3, 256, 120), names);
+}
+
+void TstControllerModel::identifiesItself_data() {
+    QTest::addColumn<QString>("firmware");
+    QTest::addColumn<bool>("oldStyle");
+    QTest::addColumn<QByteArray>("expectedText");
+    QTest::addColumn<int>("lowestPosition");
+
+    QTest::newRow("F05A") << "F05A" << false << QByteArray("VT12F05A") << 0;
+    QTest::newRow("F04A") << "F04A" << false << QByteArray("VT12F04A") << 0;
+    QTest::newRow("F03K") << "F03K" << false << QByteArray("VT12F03K") << 0;
+    QTest::newRow("damaged firmware") << "B03C" << false << QByteArray("VT12B03C") << 0;
+    QTest::newRow("old text") << "F05A" << true << QByteArray("Firmware Version: 2.05") << 10;
+}
+
+void TstControllerModel::identifiesItself() {
+    QFETCH(QString, firmware);
+    QFETCH(bool, oldStyle);
+    QFETCH(QByteArray, expectedText);
+    QFETCH(int, lowestPosition);
+
+    UnitProfile profile;
+    profile.firmwareCode = firmware;
+    profile.oldIdentification = oldStyle;
+    ControllerModel model(profile);
+    const QByteArray text = readData(model, 3, 2048, 124);
+    const qsizetype position = text.indexOf(expectedText);
+    QVERIFY2(position >= lowestPosition, text.constData());
+    if (lowestPosition == 0) {
+        QCOMPARE(position, 0);
+    }
+    // The text ends before the first two zero bytes, as the tool cuts it.
+    QVERIFY(text.indexOf(QByteArray(2, '\0')) > position);
+}
+
+void TstControllerModel::holdsCommissionedContent() {
+    ControllerModel model(UnitProfile{});
+    const QByteArray names = readData(model, 3, 256, 120);
+    QCOMPARE(names.mid(0, 20), QByteArray("Saw 1").leftJustified(20, '\0'));
+    QCOMPARE(names.mid(20, 20), QByteArray("Planer").leftJustified(20, '\0'));
+    const QByteArray gates = readData(model, 3, 0, 97);
+    QVERIFY(word(gates, 192) != 0);
+    QCOMPARE(static_cast<int>(gates[0]), 1);
+    QCOMPARE(static_cast<int>(gates[11 * 16]), 0);
+
+    const QByteArray live = status(model);
+    QCOMPARE(static_cast<int>(live[25]), 4);
+    QVERIFY(word(live, 2) & 0x2000);
+    QVERIFY(static_cast<uint8_t>(live[15]) < 15);
+    QCOMPARE(readData(model, 3, 656, 4), QByteArray(8, '\0'));
+
+    const QByteArray bootloader = readData(model, 3, 24320, 124);
+    QCOMPARE(bootloader.mid(64, 8), encodeDayTime(kFactoryUpdateTime));
+}
+
+void TstControllerModel::restartsSilentlyForThreeSeconds() {
+    ControllerModel model(UnitProfile{});
+    const uint32_t starts = counter(readData(model, 4, 16, 32), 12);
+    const QByteArray answer = ask(model, commandRequest(0x2000, 0x00AA, 0));
+    QCOMPARE(answer.size(), 11);
+    QCOMPARE(static_cast<int>(answer[2]), 6);
+    QVERIFY(!model.isAnswering());
+    model.advance(ControllerModel::kRestartMs - 100);
+    QVERIFY(!model.isAnswering());
+    model.advance(100);
+    QVERIFY(model.isAnswering());
+    QCOMPARE(counter(readData(model, 4, 16, 32), 12), starts + 1);
+}
+
+void TstControllerModel::testCommandDrivesGatesAndFan() {
+    ControllerModel model(UnitProfile{});
+    const uint32_t gate3Uses = counter(readData(model, 4, 16, 32), 2);
+    // Gates 1, 3 and 12 asked open; gate 12 is not in use and stays closed.
+    QCOMPARE(ask(model, commandRequest(0xF805, 0x8000, 0)).size(), 11);
+    QByteArray live = status(model);
+    QCOMPARE(word(live, 6), uint16_t{0x0005});
+    QCOMPARE(word(live, 10), uint16_t{0});
+    QVERIFY(live[12] != 0);
+    QCOMPARE(static_cast<uint8_t>(live[14]), uint8_t{0x80});
+
+    model.advance(GateDrive::kTravelMs);
+    live = status(model);
+    QCOMPARE(word(live, 6), uint16_t{0});
+    QCOMPARE(word(live, 10), uint16_t{0x0005});
+    QCOMPARE(static_cast<int>(live[12]), 0);
+    QVERIFY(counter(readData(model, 4, 16, 32), 2) > gate3Uses);
+
+    // Without further test commands the unit leaves test mode and closes the gates.
+    model.advance(ControllerModel::kTestModeHoldMs - GateDrive::kTravelMs - 1);
+    QCOMPARE(word(status(model), 10), uint16_t{0x0005});
+    model.advance(1);
+    live = status(model);
+    QCOMPARE(word(live, 8), uint16_t{0x0005});
+    QCOMPARE(static_cast<int>(live[14]), 0);
+    model.advance(GateDrive::kTravelMs);
+    QCOMPARE(word(status(model), 10), uint16_t{0});
+}
+
+void TstControllerModel::slaveCanBeLostAndRegained() {
+    ControllerModel model(masterProfile());
+    QVERIFY(static_cast<uint8_t>(status(model)[15]) >= 15);
+    QCOMPARE(readData(model, 3, 656, 4), QByteArray("VT12F05A"));
+    QCOMPARE(static_cast<int>(readData(model, 3, 128, 14)[20]), 2);
+    const QByteArray masterCounters = readData(model, 4, 16, 32);
+    const QByteArray slaveCounters = readData(model, 4, 17, 32);
+    QVERIFY(slaveCounters != masterCounters);
+    QVERIFY(slaveCounters != QByteArray(64, '\0'));
+    const QByteArray slaveGates = readData(model, 3, 512, 97);
+
+    model.setSlaveLinked(false);
+    QVERIFY(static_cast<uint8_t>(status(model)[15]) < 15);
+    QCOMPARE(readData(model, 4, 80, 16), QByteArray(32, '\0'));
+    QCOMPARE(readData(model, 3, 512, 97), QByteArray(194, '\0'));
+    QCOMPARE(readData(model, 3, 656, 4), QByteArray(8, '\0'));
+    // A save while the slave is away must not wipe its settings.
+    QCOMPARE(ask(model, blockRequest(16, 512, QByteArray(194, '\0'))).size(), 8);
+
+    model.setSlaveLinked(true);
+    QVERIFY(static_cast<uint8_t>(status(model)[15]) >= 15);
+    QCOMPARE(readData(model, 3, 512, 97), slaveGates);
+}
+
+void TstControllerModel::bootloaderTakesAnUpload_data() {
+    QTest::addColumn<QByteArray>("version");
+    QTest::addColumn<int>("skippedChunk");
+    QTest::addColumn<QString>("codeAfter");
+
+    QTest::newRow("intact upload") << QByteArray("VT12F05B") << -1 << "F05B";
+    QTest::newRow("a chunk missing") << QByteArray("VT12F05B") << 0x6000 << "B03C";
+    QTest::newRow("not our firmware") << QByteArray("XY99F05B") << -1 << "B03C";
+}
+
+void TstControllerModel::bootloaderTakesAnUpload() {
+    QFETCH(QByteArray, version);
+    QFETCH(int, skippedChunk);
+    QFETCH(QString, codeAfter);
+
+    UnitProfile profile;
+    profile.firmwareCode = QStringLiteral("B03C");
+    ControllerModel model(profile);
+    QVERIFY(readData(model, 3, 2048, 124).startsWith("VT12B03C"));
+    QVERIFY(ask(model, wordsRequest(4, 0, 16)).isEmpty());
+    QVERIFY(ask(model, wordsRequest(3, 128, 14)).isEmpty());
+
+    const QByteArray image = firmwareImage(version);
+    for (int address = 0x4F80; address <= 0xF000; address += 128) {
+        if (address == skippedChunk) {
+            continue;
+        }
+        const QByteArray request =
+            blockRequest(110, static_cast<uint16_t>(address), image.mid(address, 128));
+        QCOMPARE(ask(model, request), withCrc(request.left(6)));
+    }
+    QVERIFY(!model.isAnswering());
+    model.advance(ControllerModel::kRestartMs);
+    QCOMPARE(model.firmwareCode(), codeAfter);
+    QVERIFY(readData(model, 3, 2048, 124).startsWith("VT12" + codeAfter.toLatin1()));
+    if (codeAfter != QLatin1String("B03C")) {
+        QCOMPARE(status(model).size(), 32);
+        QCOMPARE(readData(model, 3, 24320, 124).mid(64, 8), encodeDayTime(45000.25));
+    }
+}
+
+void TstControllerModel::countersAdvanceWithTime() {
+    ControllerModel model(UnitProfile{});
+    const QByteArray before = readData(model, 4, 16, 32);
+    model.advance(12000);
+    const QByteArray after = readData(model, 4, 16, 32);
+    int grown = 0;
+    for (int gate = 0; gate < 12; ++gate) {
+        QVERIFY(counter(after, gate) >= counter(before, gate));
+        grown += counter(after, gate) > counter(before, gate) ? 1 : 0;
+    }
+    QCOMPARE(grown, 11);
+}
+
+QTEST_GUILESS_MAIN(TstControllerModel)
+#include "tst_controller_model.moc"

@@ -1,0 +1,244 @@
+// The real vt12sim binary on its pseudo-terminal, reached through its COM link with plain
+// POSIX calls, as the tool's serial port reaches it.
+
+#include "tests/sim/sim_requests.h"
+
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+#include <fcntl.h>
+#include <termios.h>
+#include <unistd.h>
+
+using namespace simtest;
+
+class TstVt12simProcess : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void answersAndLeavesOnSigterm_data();
+    void answersAndLeavesOnSigterm();
+    void runningSimulatorKeepsItsName();
+    void staleLinkIsReplaced();
+    void silenceTogglesWithSigusr2();
+    void commandLineOutcome_data();
+    void commandLineOutcome();
+};
+
+namespace {
+
+constexpr int kPatience = 10000;
+
+QString binary() {
+    return qEnvironmentVariable("VT12_BIN_DIR") + QStringLiteral("/bin/vt12sim");
+}
+
+// A running simulator; asked to stop with SIGTERM when it goes out of scope.
+class Simulator {
+public:
+    explicit Simulator(const QStringList& arguments) {
+        process_.setProgram(binary());
+        process_.setArguments(arguments);
+        process_.start();
+    }
+    ~Simulator() {
+        if (process_.state() != QProcess::NotRunning) {
+            stop();
+        }
+    }
+    Simulator(const Simulator&) = delete;
+    Simulator& operator=(const Simulator&) = delete;
+
+    void signal(int number) const { ::kill(static_cast<pid_t>(process_.processId()), number); }
+    bool stop() {
+        signal(SIGTERM);
+        return process_.waitForFinished(kPatience);
+    }
+    // Waits until the simulator has said a line containing text.
+    bool says(const QString& text) {
+        return QTest::qWaitFor(
+            [&] {
+                output_ += QString::fromLocal8Bit(process_.readAllStandardOutput());
+                return output_.contains(text);
+            },
+            kPatience);
+    }
+    QProcess& process() { return process_; }
+
+private:
+    QProcess process_;
+    QString output_;
+};
+
+// The tool's end of the line, raw.
+class Line {
+public:
+    explicit Line(const QString& path)
+        : fd_(::open(QFile::encodeName(path).constData(), O_RDWR | O_NOCTTY | O_NONBLOCK)) {
+        termios settings{};
+        if (fd_ >= 0 && ::tcgetattr(fd_, &settings) == 0) {
+            ::cfmakeraw(&settings);
+            ::tcsetattr(fd_, TCSANOW, &settings);
+        }
+    }
+    ~Line() {
+        if (fd_ >= 0) {
+            ::close(fd_);
+        }
+    }
+    Line(const Line&) = delete;
+    Line& operator=(const Line&) = delete;
+
+    bool isOpen() const { return fd_ >= 0; }
+
+    // Sends the request and collects bytes until length have come or patience runs out.
+    QByteArray exchange(const QByteArray& request, qsizetype length, int patienceMs = kPatience) {
+        if (::write(fd_, request.constData(), request.size()) != request.size()) {
+            return {};
+        }
+        QByteArray answer;
+        [[maybe_unused]] const bool complete = QTest::qWaitFor(
+            [&] {
+                char buffer[512];
+                for (ssize_t count; (count = ::read(fd_, buffer, sizeof buffer)) > 0;) {
+                    answer.append(buffer, count);
+                }
+                return answer.size() >= length;
+            },
+            patienceMs);
+        return answer;
+    }
+
+private:
+    int fd_;
+};
+
+bool linkAppears(const QString& path) {
+    return QTest::qWaitFor([&] { return QFileInfo(path).isSymLink(); }, kPatience);
+}
+
+void expectStatusAnswer(const QByteArray& answer) {
+    QCOMPARE(answer.size(), 37);
+    QCOMPARE(answer.left(3), QByteArray("\x05\x04\x20", 3));
+    QVERIFY(vt12sim::crcMatches(answer));
+    QCOMPARE(static_cast<int>(answer[3 + 25]), 4);
+}
+
+} // namespace
+
+void TstVt12simProcess::initTestCase() {
+    QVERIFY2(QFileInfo(binary()).isExecutable(), qPrintable(binary()));
+}
+
+void TstVt12simProcess::answersAndLeavesOnSigterm_data() {
+    QTest::addColumn<QStringList>("extraArguments");
+
+    QTest::newRow("as fast as it can") << QStringList{};
+    QTest::newRow("paced") << QStringList{"--pace"};
+    QTest::newRow("paced, with latency, master")
+        << QStringList{"--pace", "--latency", "20", "--master"};
+}
+
+void TstVt12simProcess::answersAndLeavesOnSigterm() {
+    QFETCH(QStringList, extraArguments);
+
+    QTemporaryDir ports;
+    const QString link = ports.filePath(QStringLiteral("COM3"));
+    Simulator simulator(QStringList{"--port-dir", ports.path(), "--com", "3"} + extraArguments);
+    QVERIFY(linkAppears(link));
+    {
+        Line line(link);
+        QVERIFY(line.isOpen());
+        expectStatusAnswer(line.exchange(wordsRequest(4, 0, 16), 37));
+        // Closing and reopening the port, as port detection does, keeps the line working.
+    }
+    Line again(link);
+    expectStatusAnswer(again.exchange(wordsRequest(4, 0, 16), 37));
+
+    QVERIFY(simulator.stop());
+    QCOMPARE(simulator.process().exitStatus(), QProcess::NormalExit);
+    QCOMPARE(simulator.process().exitCode(), 0);
+    QVERIFY(!QFileInfo(link).isSymLink());
+}
+
+void TstVt12simProcess::runningSimulatorKeepsItsName() {
+    QTemporaryDir ports;
+    const QString com5 = ports.filePath(QStringLiteral("COM5"));
+    const QString com6 = ports.filePath(QStringLiteral("COM6"));
+    Simulator first({"--port-dir", ports.path(), "--com", "5"});
+    QVERIFY(linkAppears(com5));
+    const QString target = QFileInfo(com5).symLinkTarget();
+
+    Simulator intruder({"--port-dir", ports.path(), "--com", "5"});
+    QVERIFY(intruder.process().waitForFinished(kPatience));
+    QVERIFY(intruder.process().exitCode() != 0);
+    QVERIFY(intruder.process().readAllStandardError().contains("running simulator"));
+    QCOMPARE(QFileInfo(com5).symLinkTarget(), target);
+
+    Simulator second({"--port-dir", ports.path(), "--com", "6", "--master"});
+    QVERIFY(linkAppears(com6));
+    Line line5(com5);
+    Line line6(com6);
+    expectStatusAnswer(line5.exchange(wordsRequest(4, 0, 16), 37));
+    const QByteArray masterStatus = line6.exchange(wordsRequest(4, 0, 16), 37);
+    expectStatusAnswer(masterStatus);
+    QVERIFY(static_cast<uint8_t>(masterStatus[3 + 15]) >= 15);
+}
+
+void TstVt12simProcess::staleLinkIsReplaced() {
+    QTemporaryDir ports;
+    const QString link = ports.filePath(QStringLiteral("COM7"));
+    QVERIFY(QFile::link(QStringLiteral("/dev/pts/987654"), link));
+    Simulator simulator({"--port-dir", ports.path(), "--com", "7"});
+    QVERIFY(simulator.says(QStringLiteral("COM7 ->")));
+    QVERIFY(QFileInfo(link).symLinkTarget() != QStringLiteral("/dev/pts/987654"));
+    Line line(link);
+    expectStatusAnswer(line.exchange(wordsRequest(4, 0, 16), 37));
+}
+
+void TstVt12simProcess::silenceTogglesWithSigusr2() {
+    QTemporaryDir ports;
+    const QString link = ports.filePath(QStringLiteral("COM2"));
+    Simulator simulator({"--port-dir", ports.path(), "--com", "2", "--silent"});
+    QVERIFY(simulator.says(QStringLiteral("COM2 ->")));
+    Line line(link);
+    QVERIFY(line.exchange(wordsRequest(4, 0, 16), 37, 300).isEmpty());
+
+    simulator.signal(SIGUSR2);
+    QVERIFY(simulator.says(QStringLiteral("answering")));
+    expectStatusAnswer(line.exchange(wordsRequest(4, 0, 16), 37));
+}
+
+void TstVt12simProcess::commandLineOutcome_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QByteArray>("message");
+
+    QTest::newRow("help") << QStringList{"--help"} << 0 << QByteArray("SIGUSR2");
+    QTest::newRow("unknown option")
+        << QStringList{"--port-dir", "/tmp", "--bogus"} << 2 << QByteArray("bogus");
+    QTest::newRow("missing directory")
+        << QStringList{"--port-dir", "/nonexistent/vt12sim", "--com", "3"} << 1
+        << QByteArray("does not exist");
+}
+
+void TstVt12simProcess::commandLineOutcome() {
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QByteArray, message);
+
+    QProcess process;
+    process.start(binary(), arguments);
+    QVERIFY(process.waitForFinished(kPatience));
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process.exitCode(), exitCode);
+    const QByteArray said = process.readAllStandardOutput() + process.readAllStandardError();
+    QVERIFY2(said.contains(message), said.constData());
+}
+
+QTEST_GUILESS_MAIN(TstVt12simProcess)
+#include "tst_vt12sim_process.moc"
