@@ -20,6 +20,10 @@ GatePictures DistinctPictures() {
     pictures.imGateClosing = QPixmap(32, 30);
     pictures.imGateOpen = QPixmap(33, 30);
     pictures.imGateClose = QPixmap(34, 30);
+    for (QPixmap* picture : {&pictures.imGateND, &pictures.imGateOpening, &pictures.imGateClosing,
+                             &pictures.imGateOpen, &pictures.imGateClose}) {
+        picture->fill(Qt::darkGray);
+    }
     return pictures;
 }
 
