@@ -12,7 +12,7 @@
 #include <QTextStream>
 #include <QTimer>
 
-#include <cstdio>
+#include <csignal>
 
 using namespace vt12sim;
 
@@ -44,6 +44,8 @@ int main(int argc, char* argv[]) {
         break;
     }
     const SimOptions& options = command.options;
+    // A reader of our messages that goes away must not take the simulator with it.
+    std::signal(SIGPIPE, SIG_IGN);
 
     SignalRelay relay;
     if (!relay.isReady()) {

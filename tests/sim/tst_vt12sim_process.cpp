@@ -25,6 +25,7 @@ private slots:
     void runningSimulatorKeepsItsName();
     void staleLinkIsReplaced();
     void silenceTogglesWithSigusr2();
+    void slaveTogglesWithSigusr1();
     void commandLineOutcome_data();
     void commandLineOutcome();
 };
@@ -211,6 +212,26 @@ void TstVt12simProcess::silenceTogglesWithSigusr2() {
     simulator.signal(SIGUSR2);
     QVERIFY(simulator.says(QStringLiteral("answering")));
     expectStatusAnswer(line.exchange(wordsRequest(4, 0, 16), 37));
+}
+
+void TstVt12simProcess::slaveTogglesWithSigusr1() {
+    QTemporaryDir ports;
+    const QString link = ports.filePath(QStringLiteral("COM4"));
+    Simulator simulator({"--port-dir", ports.path(), "--com", "4", "--master"});
+    QVERIFY(simulator.says(QStringLiteral("COM4 ->")));
+    Line line(link);
+    const auto slaveLink = [&] {
+        const QByteArray answer = line.exchange(wordsRequest(4, 0, 16), 37);
+        return answer.size() == 37 ? static_cast<uint8_t>(answer[3 + 15]) : uint8_t{0xFF};
+    };
+    QVERIFY(slaveLink() >= 15);
+    simulator.signal(SIGUSR1);
+    QVERIFY(simulator.says(QStringLiteral("slave lost")));
+    QVERIFY(slaveLink() < 15);
+    simulator.signal(SIGUSR1);
+    QVERIFY(simulator.says(QStringLiteral("slave linked")));
+    const uint8_t regained = slaveLink();
+    QVERIFY(regained >= 15 && regained != 0xFF);
 }
 
 void TstVt12simProcess::commandLineOutcome_data() {
