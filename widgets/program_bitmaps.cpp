@@ -1,5 +1,6 @@
 #include "widgets/program_bitmaps.h"
 
+#include <QHash>
 #include <QImage>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -30,10 +31,7 @@ static void RegisterResources() {
     (void)registered;
 }
 
-QPixmap ProgramBitmap(const QString& name) {
-    if (!Names().contains(name)) {
-        return {};
-    }
+static QImage Rendered(const QString& name) {
     RegisterResources();
     QSvgRenderer renderer(QStringLiteral(":/bitmaps/%1.svg").arg(name));
     if (!renderer.isValid()) {
@@ -44,7 +42,20 @@ QPixmap ProgramBitmap(const QString& name) {
     QPainter painter(&image);
     renderer.render(&painter);
     painter.end();
-    return QPixmap::fromImage(image);
+    return image;
+}
+
+QPixmap ProgramBitmap(const QString& name) {
+    if (!Names().contains(name)) {
+        return {};
+    }
+    // The window asks again on every resize; drawing a schematic anew each time is wasted.
+    static QHash<QString, QImage> rendered;
+    auto found = rendered.constFind(name);
+    if (found == rendered.constEnd()) {
+        found = rendered.insert(name, Rendered(name));
+    }
+    return QPixmap::fromImage(*found);
 }
 
 QStringList ProgramBitmapNames() {
