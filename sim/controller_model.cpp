@@ -195,18 +195,35 @@ ModbusException ControllerModel::writeFirmwareChunk(uint16_t start, QByteArrayVi
     if (!firmware_.fits(start, data.size())) {
         return ModbusException::IllegalDataAddress;
     }
-    const std::optional<UploadVerdict> verdict = firmware_.write(start, data);
-    if (verdict) {
-        if (verdict->intact) {
-            code_ = verdict->code;
-            updateTime_ = verdict->updateTime;
-            oldIdentification_ = false;
-        } else {
-            code_ = QStringLiteral("B03C");
-        }
-        restart();
+    if (const std::optional<UploadVerdict> verdict = firmware_.write(start, data)) {
+        installFirmware(*verdict);
     }
     return ModbusException::None;
+}
+
+void ControllerModel::installFirmware(const UploadVerdict& verdict) {
+    if (verdict.problem.isEmpty()) {
+        // A version text of another form leaves the unit with the code it had.
+        if (!verdict.code.isEmpty()) {
+            code_ = verdict.code;
+        } else if (isBootloaderCode(code_)) {
+            code_ = QStringLiteral("F05A");
+        }
+        updateTime_ = verdict.updateTime;
+        oldIdentification_ = false;
+        tell(QStringLiteral("firmware upload intact, restarting as %1").arg(code_));
+    } else {
+        code_ = QStringLiteral("B03C");
+        tell(QStringLiteral("firmware upload damaged (%1), restarting as bootloader %2")
+                 .arg(verdict.problem, code_));
+    }
+    restart();
+}
+
+void ControllerModel::tell(const QString& text) const {
+    if (notice_) {
+        notice_(text);
+    }
 }
 
 bool ControllerModel::ignores(uint8_t function, uint16_t start) const {
@@ -223,6 +240,7 @@ bool ControllerModel::ignores(uint8_t function, uint16_t start) const {
 }
 
 void ControllerModel::restart() {
+    tell(QStringLiteral("restarting, silent for %1 ms").arg(kRestartMs));
     restartLeftMs_ = kRestartMs;
     testModeLeftMs_ = 0;
     masterGates_.request(0);

@@ -13,6 +13,7 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <functional>
 
 namespace vt12sim {
 
@@ -55,6 +56,11 @@ public:
     void setSlaveLinked(bool linked) { slaveLinked_ = linked; }
     QString firmwareCode() const { return code_; }
 
+    // Told what a watching person should know: restarts, the outcome of an upload.
+    void setNoticeHandler(std::function<void(const QString&)> handler) {
+        notice_ = std::move(handler);
+    }
+
 private:
     static constexpr std::size_t kBlocks = 15;
 
@@ -71,6 +77,8 @@ private:
     QByteArray countersBytes(const CounterSet& counters) const;
     void keepOneSettingDifferent(uint16_t start, qsizetype bytes);
     void restart();
+    void installFirmware(const UploadVerdict& verdict);
+    void tell(const QString& text) const;
     void moveGates(int ms);
     void countUse(int ms);
 
@@ -91,6 +99,7 @@ private:
     int counterClockMs_ = 0;
     int counterStep_ = 0;
     qint64 runningMs_ = 0;
+    std::function<void(const QString&)> notice_;
 };
 
 } // namespace vt12sim

@@ -40,11 +40,21 @@ UploadVerdict FirmwareStore::verdict() const {
         sum = static_cast<uint16_t>(sum + byteAt(at));
     }
     const uint16_t stored = static_cast<uint16_t>(byteAt(kChecksum) << 8 | byteAt(kChecksum + 1));
+    if (!received_.all()) {
+        result.problem = QStringLiteral("%1 of %2 data chunks missing")
+                             .arg(kDataChunks - received_.count())
+                             .arg(kDataChunks);
+    } else if (byteAt(kValidityMark) != 0xAB || byteAt(kValidityMark + 1) != 0xCD) {
+        result.problem = QStringLiteral("no validity mark at 0xC000");
+    } else if (sum != stored) {
+        result.problem = QStringLiteral("checksum 0x%1 at 0xEFFE, 0x%2 computed")
+                             .arg(stored, 4, 16, QLatin1Char('0'))
+                             .arg(sum, 4, 16, QLatin1Char('0'));
+    }
     const QByteArray version = memory_.mid(kVersionText, 8);
-    result.intact = received_.all() && byteAt(kValidityMark) == 0xAB &&
-                    byteAt(kValidityMark + 1) == 0xCD && sum == stored &&
-                    version.startsWith("VT12");
-    result.code = QString::fromLatin1(version.mid(4, 4));
+    if (version.startsWith("VT12")) {
+        result.code = QString::fromLatin1(version.mid(4, 4));
+    }
     result.updateTime = memory_.mid(kTrailerTime, 8);
     return result;
 }

@@ -11,8 +11,9 @@
 namespace vt12sim {
 
 struct UploadVerdict {
-    bool intact = false;
-    // The firmware code the new firmware identifies itself with.
+    // What makes the uploaded firmware unusable; empty when it is intact.
+    QString problem;
+    // The code its version text names ("VT12F05A" gives F05A); empty for another text.
     QString code;
     // The upload time stamp from the trailer, 8 bytes, for the bootloader block.
     QByteArray updateTime;

@@ -60,6 +60,7 @@ int main(int argc, char* argv[]) {
     }
 
     ControllerModel model(options.unit);
+    model.setNoticeHandler(say);
     LinePacer pacer(options.paced, options.latencyMs);
     LineSession session(port, pacer, model, options.silent);
 

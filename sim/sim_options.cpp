@@ -20,7 +20,11 @@ Content:
   identification "VT12F05A Vantor 12 Duct Gate Controller ..." (code from --firmware);
   --id-style old: "Vantor 12 Duct Gate Controller / Firmware Version: 2.05 ...";
   --firmware B03C (or any code from B03B to below F03A): a bootloader that answers only the
-  identification reads and function 110; an intact upload makes it restart into the new firmware
+  identification reads and function 110
+  firmware upload (110, start chunk 0x4F80 .. end chunk 0xF000): answered with the 8-byte echo;
+  after the end chunk the unit restarts (3 s silent) as the firmware whose version text at
+  0x5000 is "VT12xxxx" (code xxxx), or as bootloader B03C when chunks are missing, the mark at
+  0xC000 is not AB CD or the checksum at 0xEFFE is wrong
   hardware version 4; bootloader block "Vantor 12 Bootloader 1.3", updated 2022-12-28 10:30
   gates 1-12: Saw 1, Planer, Jointer, Saw 2, Sander, Router, Bandsaw, Drill Press, Lathe,
   Moulder, Edgebander, Spare (gate 12 not in use); gate block register 96 = 0x5A0C

@@ -345,16 +345,20 @@ void TstControllerModel::slaveCanBeLostAndRegained() {
 void TstControllerModel::bootloaderTakesAnUpload_data() {
     QTest::addColumn<QByteArray>("version");
     QTest::addColumn<int>("skippedChunk");
+    QTest::addColumn<int>("corruptedByte");
     QTest::addColumn<QString>("codeAfter");
 
-    QTest::newRow("intact upload") << QByteArray("VT12F05B") << -1 << "F05B";
-    QTest::newRow("a chunk missing") << QByteArray("VT12F05B") << 0x6000 << "B03C";
-    QTest::newRow("not our firmware") << QByteArray("XY99F05B") << -1 << "B03C";
+    QTest::newRow("intact upload") << QByteArray("VT12F05B") << -1 << -1 << "F05B";
+    QTest::newRow("a chunk missing") << QByteArray("VT12F05B") << 0x6000 << -1 << "B03C";
+    QTest::newRow("checksum wrong") << QByteArray("VT12F05B") << -1 << 0x6001 << "B03C";
+    QTest::newRow("validity mark missing") << QByteArray("VT12F05B") << -1 << 0xC000 << "B03C";
+    QTest::newRow("version text of another form") << QByteArray("XY99F05B") << -1 << -1 << "F05A";
 }
 
 void TstControllerModel::bootloaderTakesAnUpload() {
     QFETCH(QByteArray, version);
     QFETCH(int, skippedChunk);
+    QFETCH(int, corruptedByte);
     QFETCH(QString, codeAfter);
 
     UnitProfile profile;
@@ -364,7 +368,10 @@ void TstControllerModel::bootloaderTakesAnUpload() {
     QVERIFY(ask(model, wordsRequest(4, 0, 16)).isEmpty());
     QVERIFY(ask(model, wordsRequest(3, 128, 14)).isEmpty());
 
-    const QByteArray image = firmwareImage(version);
+    QByteArray image = firmwareImage(version);
+    if (corruptedByte >= 0) {
+        image[corruptedByte] = static_cast<char>(image[corruptedByte] ^ 0x01);
+    }
     for (int address = 0x4F80; address <= 0xF000; address += 128) {
         if (address == skippedChunk) {
             continue;
