@@ -9,7 +9,8 @@ namespace {
 
 const char* const kDetails = R"(
 Plays a Vantor 12 controller at Modbus address 5 on a pseudo-terminal reachable as DIR/COMN
-(functions 3, 4, 16, 101 and 110; exception 01 for other functions, 02 outside the known blocks).
+(functions 3, 4, 16, 101 and 110; exception 01 for other functions, 02 outside the known
+blocks, 03 for bad counts). Other addresses and frames with a bad CRC get no answer.
 
 Signals:
   SIGINT, SIGTERM, SIGHUP  remove the link DIR/COMN and exit with status 0
@@ -19,23 +20,30 @@ Signals:
 Content:
   identification "VT12F05A Vantor 12 Duct Gate Controller ..." (code from --firmware);
   --id-style old: "Vantor 12 Duct Gate Controller / Firmware Version: 2.05 ...";
+  units of the settings follow the code the tool derives (the old text counts as oldest)
   --firmware B03C (or any code from B03B to below F03A): a bootloader that answers only the
   identification reads and function 110
   firmware upload (110, start chunk 0x4F80 .. end chunk 0xF000): answered with the 8-byte echo;
   after the end chunk the unit restarts (3 s silent) as the firmware whose version text at
   0x5000 is "VT12xxxx" (code xxxx), or as bootloader B03C when chunks are missing, the mark at
   0xC000 is not AB CD or the checksum at 0xEFFE is wrong
-  hardware version 4; bootloader block "Vantor 12 Bootloader 1.3", updated 2022-12-28 10:30
+  bootloader block "Vantor 12 Bootloader 1.3", updated 2022-12-28 10:30 (or at the last upload)
   gates 1-12: Saw 1, Planer, Jointer, Saw 2, Sander, Router, Bandsaw, Drill Press, Lathe,
   Moulder, Edgebander, Spare (gate 12 not in use); gate block register 96 = 0x5A0C
-  --master: installation mode 2, SlaveLink 30 (0 while lost), slave version "VT12F05A",
+  status: hardware version from --hw (default 4), security input in order, gates closed,
+  fan off, SlaveLink 0; drive status live only with installation mode 3 stored
+  --master: installation mode 2, SlaveLink 30, slave version "VT12F05A",
   slave gates 13-24: CNC Router, Panel Saw, Wide Belt Sander, Mortiser, Tenoner, Shaper,
-  Saw 3, Planer 2, Dowel Drill, Cut-off Saw, Boring Machine, Spare 2
-  counters (input 16; the slave's at input 17): gate counters grow by one each second in turn,
-  with every gate that opens, Starts with every restart, Writes with every write
+  Saw 3, Planer 2, Dowel Drill, Cut-off Saw, Boring Machine, Spare 2 (gate 24 not in use);
+  while the slave is lost: SlaveLink 0, slave status, counters, settings and version read as
+  zeros, and writes to the slave blocks are answered but not kept
+  without --master the slave blocks are empty memory that keeps what is written
+  counters (input 16; the slave's at input 17): gate counters grow by one each second in turn
+  and with every gate that opens, Starts with every restart, Writes with every write
   restart command (101: 0x2000, 0x00AA, 0): answered, then 3 s without answers
-  test command (101: gate word, fan word, slave gate word): gates travel 1.5 s, the fan output
-  follows; test mode ends 5 s after the last test command
+  test command (101: gate word, fan word, slave gate word): gates in use travel 1.5 s, the fan
+  output follows the fan word; test mode ends 5 s after the last test command
+  --store-differently: every write of system settings byte 15 reads back one higher
 )";
 
 bool isFirmwareCode(const QString& code) {
