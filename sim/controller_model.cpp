@@ -21,6 +21,18 @@ constexpr int kSystemInstallationMode = 20;
 constexpr uint8_t kTorvexInstallation = 3;
 constexpr uint16_t kInputBottom = 181;
 
+bool isSlaveSettings(BlockId id) {
+    return id == BlockId::SlaveGateSettings || id == BlockId::SlaveGateNames;
+}
+
+QByteArray countersBytes(const CounterSet& counters) {
+    QByteArray bytes(static_cast<qsizetype>(counters.size()) * 4, '\0');
+    for (std::size_t i = 0; i < counters.size(); ++i) {
+        putLong(bytes, static_cast<qsizetype>(i) * 4, counters[i]);
+    }
+    return bytes;
+}
+
 } // namespace
 
 ControllerModel::ControllerModel(const UnitProfile& profile)
@@ -39,10 +51,6 @@ ControllerModel::ControllerModel(const UnitProfile& profile)
                                                         : QByteArray(slaveGates.count * 2, '\0');
     stored(BlockId::SlaveGateNames) =
         profile.master ? initialGateNames(Unit::Slave) : QByteArray(slaveNames.count * 2, '\0');
-}
-
-bool ControllerModel::isSlaveSettings(BlockId id) const {
-    return id == BlockId::SlaveGateSettings || id == BlockId::SlaveGateNames;
 }
 
 ReadOutcome ControllerModel::read(RegisterTable table, uint16_t start, uint16_t count) const {
@@ -85,14 +93,6 @@ QByteArray ControllerModel::blockBytes(BlockId id) const {
     default:
         return stored(id);
     }
-}
-
-QByteArray ControllerModel::countersBytes(const CounterSet& counters) const {
-    QByteArray bytes(static_cast<qsizetype>(counters.size()) * 4, '\0');
-    for (std::size_t i = 0; i < counters.size(); ++i) {
-        putLong(bytes, static_cast<qsizetype>(i) * 4, counters[i]);
-    }
-    return bytes;
 }
 
 uint8_t ControllerModel::systemByte(int offset) const {

@@ -65,7 +65,6 @@ private:
     static constexpr std::size_t kBlocks = 15;
 
     bool slaveReachable() const { return profile_.master && slaveLinked_; }
-    bool isSlaveSettings(BlockId id) const;
     // The code the tool reads out of the identification text.
     QString unitCode() const { return oldIdentification_ ? QStringLiteral(" 205") : code_; }
     QByteArray blockBytes(BlockId id) const;
@@ -74,7 +73,6 @@ private:
     uint8_t systemByte(int offset) const;
     uint16_t enabledGates(Unit unit) const;
     UnitStatus unitStatus(Unit unit) const;
-    QByteArray countersBytes(const CounterSet& counters) const;
     void keepOneSettingDifferent(uint16_t start, qsizetype bytes);
     void restart();
     void installFirmware(const UploadVerdict& verdict);
