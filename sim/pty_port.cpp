@@ -29,7 +29,8 @@ QString lastError() {
 enum class LinkState { Free, Stale, Alive, Foreign };
 
 // Who holds the name: nobody, a simulator that is gone, a running one, or something else.
-LinkState inspectLink(const QByteArray& path) {
+// ownDevice: our own pseudo-terminal, which may have got the number of a dead one.
+LinkState inspectLink(const QByteArray& path, const QByteArray& ownDevice) {
     struct stat info {};
     if (::lstat(path.constData(), &info) != 0) {
         return errno == ENOENT ? LinkState::Free : LinkState::Foreign;
@@ -43,6 +44,9 @@ LinkState inspectLink(const QByteArray& path) {
         return LinkState::Foreign;
     }
     target[length] = '\0';
+    if (ownDevice == target) {
+        return LinkState::Stale;
+    }
     const int fd = ::open(target, O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         // Gone, or its master closed: the simulator died. Anything else means in use.
@@ -116,7 +120,7 @@ bool PtyPort::openPseudoTerminal(QString* error) {
 
 bool PtyPort::placeLink(QString* error) {
     const QByteArray path = QFile::encodeName(linkPath_);
-    switch (inspectLink(path)) {
+    switch (inspectLink(path, QFile::encodeName(devicePath_))) {
     case LinkState::Alive:
         *error = QStringLiteral("%1 belongs to a running simulator").arg(linkPath_);
         return false;

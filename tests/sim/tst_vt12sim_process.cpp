@@ -23,6 +23,7 @@ private slots:
     void answersAndLeavesOnSigterm_data();
     void answersAndLeavesOnSigterm();
     void runningSimulatorKeepsItsName();
+    void staleLinkIsReplaced_data();
     void staleLinkIsReplaced();
     void silenceTogglesWithSigusr2();
     void slaveTogglesWithSigusr1();
@@ -190,13 +191,30 @@ void TstVt12simProcess::runningSimulatorKeepsItsName() {
     QVERIFY(static_cast<uint8_t>(masterStatus[3 + 15]) >= 15);
 }
 
+void TstVt12simProcess::staleLinkIsReplaced_data() {
+    QTest::addColumn<bool>("leftByAKilledSimulator");
+
+    QTest::newRow("dangling link") << false;
+    // The new simulator's pseudo-terminal usually gets the dead one's number.
+    QTest::newRow("link of a killed simulator") << true;
+}
+
 void TstVt12simProcess::staleLinkIsReplaced() {
+    QFETCH(bool, leftByAKilledSimulator);
+
     QTemporaryDir ports;
     const QString link = ports.filePath(QStringLiteral("COM7"));
-    QVERIFY(QFile::link(QStringLiteral("/dev/pts/987654"), link));
+    if (leftByAKilledSimulator) {
+        Simulator killed({"--port-dir", ports.path(), "--com", "7"});
+        QVERIFY(linkAppears(link));
+        killed.process().kill();
+        QVERIFY(killed.process().waitForFinished(kPatience));
+    } else {
+        QVERIFY(QFile::link(QStringLiteral("/dev/pts/987654"), link));
+    }
+    QVERIFY(QFileInfo(link).isSymLink());
     Simulator simulator({"--port-dir", ports.path(), "--com", "7"});
     QVERIFY(simulator.says(QStringLiteral("COM7 ->")));
-    QVERIFY(QFileInfo(link).symLinkTarget() != QStringLiteral("/dev/pts/987654"));
     Line line(link);
     expectStatusAnswer(line.exchange(wordsRequest(4, 0, 16), 37));
 }
