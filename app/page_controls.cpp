@@ -6,52 +6,6 @@
 #include <QStyleOption>
 #include <algorithm>
 
-TShape::TShape(Kind kind, QWidget* parent) : QWidget(parent), kind_(kind) {}
-
-void TShape::SetBrushColor(const QColor& color) {
-    brush_ = color;
-    update();
-}
-
-void TShape::SetPenColor(const QColor& color) {
-    pen_ = color;
-    update();
-}
-
-void TShape::SetPenWidth(int width) {
-    penWidth_ = std::max(0, width);
-    update();
-}
-
-void TShape::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing, kind_ != Kind::Rectangle);
-    painter.setBrush(brush_);
-    if (penWidth_ > 0) {
-        painter.setPen(QPen(pen_, penWidth_));
-    } else {
-        painter.setPen(Qt::NoPen);
-    }
-    const qreal inset = penWidth_ / 2.0;
-    QRectF area = QRectF(rect()).adjusted(inset, inset, -inset, -inset);
-    switch (kind_) {
-    case Kind::Rectangle:
-        painter.drawRect(area);
-        break;
-    case Kind::Circle: {
-        const qreal side = std::min(area.width(), area.height());
-        const QRectF circle(area.center().x() - side / 2, area.center().y() - side / 2, side, side);
-        painter.drawEllipse(circle);
-        break;
-    }
-    case Kind::RoundRect: {
-        const qreal radius = std::min(area.width(), area.height()) / 4;
-        painter.drawRoundedRect(area, radius, radius);
-        break;
-    }
-    }
-}
-
 TUpDown::TUpDown(QWidget* parent) : QWidget(parent) {
     setFocusPolicy(Qt::NoFocus);
 }

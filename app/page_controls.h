@@ -1,36 +1,13 @@
 #pragma once
-// Two small standard controls the pages need besides Qt's own: a filled shape (lamps, lines,
-// legend circles) and an up-down arrow pair that steps the number in a buddy edit.
+// The standard controls the pages need besides Qt's own: the shape of the display
+// components (lamps, lines, legend circles) and an up-down arrow pair that steps the number
+// in a buddy edit.
 
-#include <QColor>
+#include "widgets/shape.h"
+
 #include <QWidget>
 
 class QLineEdit;
-
-class TShape : public QWidget {
-public:
-    enum class Kind { Rectangle, Circle, RoundRect };
-
-    TShape(Kind kind, QWidget* parent);
-
-    Kind ShapeKind() const { return kind_; }
-    QColor BrushColor() const { return brush_; }
-    void SetBrushColor(const QColor& color);
-    QColor PenColor() const { return pen_; }
-    void SetPenColor(const QColor& color);
-    // 0 draws no outline.
-    int PenWidth() const { return penWidth_; }
-    void SetPenWidth(int width);
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-
-private:
-    Kind kind_;
-    QColor brush_ = Qt::white;
-    QColor pen_ = Qt::black;
-    int penWidth_ = 1;
-};
 
 class TUpDown : public QWidget {
     Q_OBJECT

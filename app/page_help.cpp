@@ -1,6 +1,7 @@
 #include "app/page_align.h"
 #include "app/page_builders.h"
 #include "app/page_controls.h"
+#include "widgets/program_bitmaps.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -28,23 +29,24 @@ struct SignalLegend {
 void MakeSignalLegend(QWidget* legend, const SignalLegend& item, TShape*& outer, TShape*& inner,
                       QLabel*& label) {
     outer = Make<TShape>(legend, item.outerName, QRect(item.left, kSignalRow, 21, 21),
-                         TShape::Kind::Circle);
+                         TShape::TShapeKind::Circle);
     outer->SetBrushColor(item.outer);
-    outer->SetPenColor(QColor(128, 128, 128));
+    outer->SetPen(QColor(128, 128, 128));
     inner = Make<TShape>(legend, item.innerName, QRect(item.left + 6, kSignalRow + 6, 9, 9),
-                         TShape::Kind::Circle);
+                         TShape::TShapeKind::Circle);
     inner->SetBrushColor(item.innerFill);
-    inner->SetPenColor(item.innerOutline);
+    inner->SetPen(item.innerOutline);
     label =
         Make<QLabel>(legend, item.labelName, QRect(item.left + 26, kSignalRow, item.textWidth, 21),
                      QString::fromLatin1(item.text));
 }
 
 void MakePictureLegend(QWidget* legend, const char* pictureName, QLabel*& picture,
-                       const char* labelName, QLabel*& label, const char* text, int left,
-                       int textWidth) {
-    picture = Make<QLabel>(legend, pictureName, QRect(left, kPictureRow, 30, 22));
+                       const char* bitmap, const char* labelName, QLabel*& label, const char* text,
+                       int left, int textWidth) {
+    picture = Make<QLabel>(legend, pictureName, QRect(left, kPictureRow, 26, 22));
     picture->setScaledContents(true);
+    picture->setPixmap(ProgramBitmap(QString::fromLatin1(bitmap)));
     label = Make<QLabel>(legend, labelName, QRect(left + 34, kPictureRow, textWidth, 22),
                          QString::fromLatin1(text));
 }
@@ -86,17 +88,17 @@ void SetupLegend(MainWindowUi& ui) {
     ui.lLegendMinAirflow = Make<QLabel>(p, "lLegendMinAirflow", QRect(796, kSignalRow, 150, 21),
                                         QStringLiteral("Min. Airflow Gate"));
 
-    MakePictureLegend(p, "imLegendGateOpen", ui.imLegendGateOpen, "lLegendGateOpen",
+    MakePictureLegend(p, "imLegendGateOpen", ui.imLegendGateOpen, "GATEOPEN", "lLegendGateOpen",
                       ui.lLegendGateOpen, "Gate Open", 8, 110);
-    MakePictureLegend(p, "imLegendGateClose", ui.imLegendGateClose, "lLegendGateClose",
+    MakePictureLegend(p, "imLegendGateClose", ui.imLegendGateClose, "GATECLOSE", "lLegendGateClose",
                       ui.lLegendGateClose, "Gate Closed", 168, 110);
-    MakePictureLegend(p, "imLegendGateOpening", ui.imLegendGateOpening, "lLegendGateOpening",
-                      ui.lLegendGateOpening, "Gate Opening", 328, 110);
-    MakePictureLegend(p, "imLegendGateClosing", ui.imLegendGateClosing, "lLegendGateClosing",
-                      ui.lLegendGateClosing, "Gate Closing", 560, 110);
-    MakePictureLegend(p, "imLegendGateDisabled", ui.imLegendGateDisabled, "lLegendGateDisabled",
-                      ui.lLegendGateDisabled, "Gate is disabled or Vantor is not connected", 760,
-                      226);
+    MakePictureLegend(p, "imLegendGateOpening", ui.imLegendGateOpening, "GATEOPENING",
+                      "lLegendGateOpening", ui.lLegendGateOpening, "Gate Opening", 328, 110);
+    MakePictureLegend(p, "imLegendGateClosing", ui.imLegendGateClosing, "GATECLOSING",
+                      "lLegendGateClosing", ui.lLegendGateClosing, "Gate Closing", 560, 110);
+    MakePictureLegend(p, "imLegendGateDisabled", ui.imLegendGateDisabled, "GATEDISABLE",
+                      "lLegendGateDisabled", ui.lLegendGateDisabled,
+                      "Gate is disabled or Vantor is not connected", 760, 226);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "app/page_align.h"
 #include "app/page_builders.h"
+#include "widgets/program_bitmaps.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -95,5 +96,6 @@ void SetupMasterSlavePage(MainWindowUi& ui) {
     ui.imMasterSlave = Make<QLabel>(ui.Panel25, "imMasterSlave", QRect(2, 2, 522, 444));
     SetBackground(ui.imMasterSlave, Qt::white);
     ui.imMasterSlave->setScaledContents(true);
+    ui.imMasterSlave->setPixmap(ProgramBitmap(QStringLiteral("MS_SINGLE")));
     SetAlign(ui.imMasterSlave, Align::Client);
 }

@@ -68,9 +68,9 @@ void SetupFirmwareData(MainWindowUi& ui) {
 
 QLabel* MakeHint(QWidget* parent, const char* bulletName, TShape*& bullet, const char* name,
                  const QString& text, int top) {
-    bullet = Make<TShape>(parent, bulletName, QRect(12, top + 6, 5, 5), TShape::Kind::Circle);
+    bullet = Make<TShape>(parent, bulletName, QRect(12, top + 6, 5, 5), TShape::TShapeKind::Circle);
     bullet->SetBrushColor(Qt::black);
-    bullet->SetPenWidth(0);
+    bullet->SetPen(QColor(), 0);
     return Make<QLabel>(parent, name, QRect(24, top, 940, 18), text);
 }
 

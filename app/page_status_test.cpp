@@ -43,9 +43,9 @@ QLabel* MakeLampCaption(QWidget* parent, const char* name, const QString& text, 
 }
 
 TShape* MakeLamp(QWidget* parent, const char* name, int top) {
-    auto* lamp = Make<TShape>(parent, name, QRect(8, top, 14, 14), TShape::Kind::Circle);
+    auto* lamp = Make<TShape>(parent, name, QRect(8, top, 14, 14), TShape::TShapeKind::Circle);
     lamp->SetBrushColor(kLampOff);
-    lamp->SetPenColor(kFigureGrey);
+    lamp->SetPen(kFigureGrey);
     return lamp;
 }
 
@@ -108,6 +108,7 @@ void SetupCurrentBlock(QFrame* block, QLabel*& caption, QLabel*& oddCurrent, QLa
     const auto name = [suffix](const char* base) { return QByteArray(base) + QByteArray(suffix); };
     caption = MakeCentred(block, name("lGateCurrentCaption").constData(),
                           QStringLiteral("GATE CURRENT [mA]"), QRect(0, 2, 106, 14));
+    SetOwnFont(caption, 10, true);
     SetTextColor(caption, kCaptionBlue);
     QLabel* top = nullptr;
     QLabel* middle = nullptr;
@@ -217,7 +218,7 @@ void SetupDrivePanels(MainWindowUi& ui) {
     ui.lVFD_StatusCaption =
         MakeCaption(vfd, "lVFD_StatusCaption", QStringLiteral("VFD STATUS"), QRect(6, 2, 120, 14));
     ui.sVFD_StatusLED =
-        Make<TShape>(vfd, "sVFD_StatusLED", QRect(6, 21, 16, 16), TShape::Kind::Circle);
+        Make<TShape>(vfd, "sVFD_StatusLED", QRect(6, 21, 16, 16), TShape::TShapeKind::Circle);
     ui.sVFD_StatusLED->SetBrushColor(kLampOff);
     ui.lVFD_StatusText = Make<QLabel>(vfd, "lVFD_StatusText", QRect(28, 21, 200, 16));
     SetBold(ui.lVFD_StatusText);

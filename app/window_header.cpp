@@ -1,42 +1,12 @@
 #include "app/page_align.h"
 #include "app/page_builders.h"
 #include "app/page_controls.h"
+#include "widgets/program_bitmaps.h"
 
 #include <QFrame>
 #include <QLabel>
-#include <QPainter>
-#include <QPixmap>
 
 namespace {
-
-constexpr QSize kLogoSize{132, 53};
-
-// The maker's word mark, drawn so that the program carries no picture files of its own.
-QPixmap DurvikLogo() {
-    QPixmap logo(kLogoSize);
-    logo.fill(Qt::white);
-    QPainter painter(&logo);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(kVersionGreen);
-    painter.drawRoundedRect(QRectF(8, 10, 30, 30), 6, 6);
-    painter.setBrush(Qt::white);
-    painter.drawEllipse(QRectF(15, 17, 16, 16));
-    QFont word(QStringLiteral("Arial"));
-    word.setPixelSize(20);
-    word.setBold(true);
-    painter.setFont(word);
-    painter.setPen(QColor(48, 48, 48));
-    painter.drawText(QRect(44, 8, 88, 24), Qt::AlignLeft | Qt::AlignVCenter,
-                     QStringLiteral("DURVIK"));
-    QFont tagline(QStringLiteral("Arial"));
-    tagline.setPixelSize(9);
-    painter.setFont(tagline);
-    painter.setPen(kVersionGreen);
-    painter.drawText(QRect(44, 30, 88, 12), Qt::AlignLeft | Qt::AlignVCenter,
-                     QStringLiteral("DUST CONTROL"));
-    return logo;
-}
 
 QLabel* MakeVersionLabel(QWidget* parent, const char* name, const QString& text, int left) {
     auto* label = Make<QLabel>(parent, name, QRect(left, 38, 176, 13), text);
@@ -56,13 +26,14 @@ void SetupWindowHeader(QWidget* window, MainWindowUi& ui) {
     ui.Panel1->setMaximumHeight(55);
     SetAlign(ui.Panel1, Align::Top);
 
-    ui.Shape5 = Make<TShape>(ui.Panel1, "Shape5", QRect(0, 53, 1002, 2), TShape::Kind::Rectangle);
+    ui.Shape5 =
+        Make<TShape>(ui.Panel1, "Shape5", QRect(0, 53, 1002, 2), TShape::TShapeKind::Rectangle);
     ui.Shape5->SetBrushColor(kVersionGreen);
-    ui.Shape5->SetPenWidth(0);
+    ui.Shape5->SetPen(QColor(), 0);
     SetAlign(ui.Shape5, Align::Bottom);
 
     ui.iLogoDurvik = Make<QLabel>(ui.Panel1, "iLogoDurvik", QRect(0, 0, 132, 53));
-    ui.iLogoDurvik->setPixmap(DurvikLogo());
+    ui.iLogoDurvik->setPixmap(ProgramBitmap(QStringLiteral("LOGODURVIK")));
     ui.iLogoDurvik->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     ui.iLogoDurvik->setToolTip(QStringLiteral("www.durvik.com"));
     SetAlign(ui.iLogoDurvik, Align::Left);

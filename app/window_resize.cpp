@@ -4,6 +4,9 @@
 #include "app/main_window_ui.h"
 #include "app/page_align.h"
 
+#include <QAbstractScrollArea>
+#include <QAbstractSpinBox>
+#include <QComboBox>
 #include <QEvent>
 #include <QFrame>
 #include <QHeaderView>
@@ -11,6 +14,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QWebEngineView>
 #include <algorithm>
 
 namespace {
@@ -29,7 +33,16 @@ constexpr int kPictureHeightAllowance = 22;
 // of composite Qt widgets and not separate windows such as the dialogs.
 bool IsControl(const QWidget* widget) {
     const QString name = widget->objectName();
-    return !widget->isWindow() && !name.isEmpty() && !name.startsWith(QLatin1String("qt_"));
+    return !name.isEmpty() && !name.startsWith(QLatin1String("qt_"));
+}
+
+// Widgets whose children are their own inner parts, laid out by themselves.
+bool KeepsItsParts(const QWidget* widget) {
+    return qobject_cast<const QAbstractScrollArea*>(widget) != nullptr ||
+           qobject_cast<const QTabBar*>(widget) != nullptr ||
+           qobject_cast<const QAbstractSpinBox*>(widget) != nullptr ||
+           qobject_cast<const QComboBox*>(widget) != nullptr ||
+           qobject_cast<const QWebEngineView*>(widget) != nullptr;
 }
 
 template <class Visit> void WalkControls(QWidget* parent, Visit&& visit) {
@@ -41,7 +54,9 @@ template <class Visit> void WalkControls(QWidget* parent, Visit&& visit) {
         if (IsControl(child)) {
             visit(child);
         }
-        WalkControls(child, visit);
+        if (!KeepsItsParts(child)) {
+            WalkControls(child, visit);
+        }
     }
 }
 
@@ -52,15 +67,16 @@ int Scaled(int value, int multiplier, int divisor) {
 } // namespace
 
 void SetPageTabSize(QTabWidget* pages, int width, int height) {
-    const int inner = std::max(0, width - 2 * kTabBorder);
+    const int innerWidth = std::max(0, width - 2 * kTabBorder);
+    const int innerHeight = std::max(0, height - kTabBorder);
     pages->tabBar()->setStyleSheet(
         QStringLiteral("QTabBar::tab { width: %1px; height: %2px; padding: 0px; margin: 0px;"
                        " border: %3px solid rgb(160, 160, 160); border-bottom: none;"
                        " background: rgb(218, 218, 218); }"
                        " QTabBar::tab:selected { background: palette(window); }"
                        " QTabBar::tab:hover:!selected { background: rgb(232, 232, 232); }")
-            .arg(inner)
-            .arg(height)
+            .arg(innerWidth)
+            .arg(innerHeight)
             .arg(kTabBorder));
 }
 
@@ -109,10 +125,13 @@ void WindowResizer::FormResize() {
     } else if (minimized) {
         resizeState_ = 3;
     } else if (maximized) {
-        if (resizeState_ == 2) {
+        // Also when maximized straight from the task bar, so that an enlarged layout is never
+        // enlarged a second time; and a layout that was never enlarged is not shrunk.
+        if (enlarged_) {
             ScaleLayout(100, 120);
             RestoreLayout();
             ApplyStateSizes(kGateRowHeight, kPageTabHeight);
+            enlarged_ = false;
         }
         resizeState_ = 1;
     } else {
@@ -120,6 +139,7 @@ void WindowResizer::FormResize() {
             ScaleLayout(120, 100);
             ApplyStateSizes(kEnlargedGateRowHeight, kEnlargedPageTabHeight);
             ui_.lWarningVacuum->resize(ui_.lWarningVacuum->width(), kWarningHeight);
+            enlarged_ = true;
         }
         resizeState_ = 2;
     }

@@ -72,4 +72,5 @@ private:
     int resizeState_ = 0;
     int tabHeight_ = kPageTabHeight;
     bool attached_ = false;
+    bool enlarged_ = false;
 };

@@ -1,0 +1,420 @@
+#include "app/main_window_ui.h"
+#include "app/page_controls.h"
+#include "app/window_resize.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFrame>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTest>
+#include <QTimer>
+#include <QWebEngineView>
+
+namespace {
+
+struct Window {
+    QWidget widget;
+    MainWindowUi ui;
+    Window() { SetupMainWindowUi(&widget, ui); }
+};
+
+QString CaptionOf(QWidget* control) {
+    if (auto* label = qobject_cast<QLabel*>(control)) {
+        return label->text();
+    }
+    if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+        return button->text();
+    }
+    if (auto* edit = qobject_cast<QLineEdit*>(control)) {
+        return edit->text();
+    }
+    auto* pages = qobject_cast<QTabWidget*>(
+        control->parentWidget() ? control->parentWidget()->parentWidget() : nullptr);
+    if (pages != nullptr && pages->indexOf(control) >= 0) {
+        return pages->tabText(pages->indexOf(control));
+    }
+    return QString();
+}
+
+} // namespace
+
+class TestWindowControls : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void window() {
+        Window w;
+        QCOMPARE(w.widget.windowTitle(),
+                 QStringLiteral("Durvik Vantor 12 \"Tarnwick\" Setup and Monitoring"));
+        QCOMPARE(w.widget.size(), QSize(1002, 634));
+        QCOMPARE(w.widget.minimumSize(), kMinimumClientSize);
+        QCOMPARE(w.widget.font().family(), QStringLiteral("Arial"));
+        QCOMPARE(w.widget.font().pixelSize(), 11);
+        QCOMPARE(w.ui.Panel1->geometry(), QRect(0, 0, 1002, 55));
+        QCOMPARE(w.ui.Panel4->geometry(), QRect(0, 55, 1002, 3));
+        QCOMPARE(w.ui.pcPages->geometry(), QRect(0, 58, 1002, 576));
+        QCOMPARE(w.ui.Panel1->palette().color(QPalette::Window), QColor(Qt::white));
+        QCOMPARE(w.ui.Shape5->BrushColor(), QColor(32, 160, 32));
+        QCOMPARE(w.ui.Shape5->geometry(), QRect(0, 53, 1002, 2));
+    }
+
+    void controls_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("caption");
+        const auto row = [](const char* name, const QString& caption) {
+            QTest::newRow(name) << QString::fromLatin1(name) << caption;
+        };
+        row("iLogoDurvik", QString());
+        row("lWarningVacuum",
+            QStringLiteral("Warning: Gates must be open before starting the fan in the test mode; "
+                           "otherwise the duct system can be destroyed by high vacuum level!"));
+        row("lBootloaderCommunication",
+            QStringLiteral("FIRMWARE IS DAMAGED! PLEASE UPDATE FIRMWARE."));
+        row("lAppVer", QStringLiteral("Software Version:"));
+        row("lFwVersion", QStringLiteral("Firmware Version:"));
+        row("lHwVersion", QStringLiteral("Hardware Version:"));
+        row("Vantor12", QStringLiteral(" Vantor 12"));
+        row("pVTDetected", QStringLiteral("not Detected"));
+        row("tsManual", QStringLiteral("STATUS && TEST"));
+        row("tsSettings", QStringLiteral("SETUP"));
+        row("tsDetail", QStringLiteral("SERVICE"));
+        row("tsMasterSlave", QStringLiteral("RS485, MASTER/SLAVE MODE"));
+        row("tsHelp", QStringLiteral("HELP"));
+        row("TabSheet1", QStringLiteral("Main"));
+        row("TabSheet2", QStringLiteral("Advanced"));
+        row("tsVacuum", QStringLiteral("Pressure"));
+        row("bTestOn", QStringLiteral("Test Mode On"));
+        row("bTestOff", QStringLiteral("Test Mode Off"));
+        row("bOpenAll", QStringLiteral("Open All Gates"));
+        row("bCloseAll", QStringLiteral("Close All Gates"));
+        row("bFanRun", QStringLiteral("Fan Run"));
+        row("bFanStop", QStringLiteral("Fan Stop"));
+        row("bReload", QStringLiteral("Reload from Vantor"));
+        row("bDefault", QStringLiteral("Default Settings"));
+        row("bSave", QStringLiteral("Save to Vantor"));
+        row("bLoadFromFile", QStringLiteral("Load from File"));
+        row("bSaveToFile", QStringLiteral("Save to File"));
+        row("bPageUp", QStringLiteral("Show first workstation"));
+        row("bPageDn", QStringLiteral("Show last workstation"));
+        row("cbAdvancedSettings", QStringLiteral("Additional Settings"));
+        row("lSlaveIsNotConnected",
+            QStringLiteral("The Slave Vantor Unit is not Conneted to Master"));
+        row("cbSmartMinimumAiflowEnabled", QStringLiteral("Smart Minimum Airflow Enabled"));
+        row("lSmartMinimumAirflowEnabled", QString());
+        row("eOnDelay", QString());
+        row("eOffDelay", QStringLiteral("0"));
+        row("eOpRangeMin", QStringLiteral("50"));
+        row("eOpRangeMax", QStringLiteral("100"));
+        row("lActiveSns", QStringLiteral("0"));
+        row("lOpnGates", QStringLiteral("0"));
+        row("bRefreshCounters", QStringLiteral("Refresh Counters"));
+        row("bResetUnit", QStringLiteral("Restart Vantor Unit(s)"));
+        row("bFirmwareFileOpen", QStringLiteral("..."));
+        row("lFirmwareFileError", QStringLiteral("The firmware file not selected"));
+        row("bUploadFirmware", QStringLiteral("Update Vantor Firmware"));
+        row("eFirmwareFile", QString());
+        row("rbSlaveOnPort0", QStringLiteral("SLAVE Vantor in MASTER/SLAVE Installation"));
+        row("rbSlaveOnPort1", QStringLiteral("Slave Connected to RS-232 Port"));
+        row("rbSlaveOnPort2", QStringLiteral("MASTER Vantor in the MASTER/SLAVE Installation"));
+        row("rbVFD_OnPort2", QStringLiteral("Vantor 12 connected to Torvex via Modbus"));
+        row("BitBtn1", QStringLiteral("Reload from Vantor"));
+        row("bSave2", QStringLiteral("Save to Vantor"));
+        row("lLegendDA", QStringLiteral("Sensor & ON/ OFF DELAY"));
+        for (const char* panel : {"Panel1",
+                                  "Panel4",
+                                  "Shape5",
+                                  "pcPages",
+                                  "Panel20",
+                                  "pFirst12",
+                                  "pOther24",
+                                  "pNotifyPanel",
+                                  "pNotifyLabel",
+                                  "pTest",
+                                  "pRpmCtrl",
+                                  "pMoreAboutVfd",
+                                  "pRawVfdData",
+                                  "sDustOn",
+                                  "pLeft",
+                                  "pVariable",
+                                  "pOvladani",
+                                  "pAdvanced",
+                                  "pcAdvanced",
+                                  "pAdvPanel",
+                                  "pAdvPanel2",
+                                  "gData",
+                                  "udDelay",
+                                  "udOpRangeMin",
+                                  "udOpRangeMax",
+                                  "pCounters",
+                                  "mCtcs",
+                                  "pSlaveAppSavings",
+                                  "mCtcs24",
+                                  "pKomStatus",
+                                  "mKomSts",
+                                  "pbKomSts",
+                                  "pFirmwareUpdatePanel",
+                                  "mFwData",
+                                  "lSlaveFirmwareVersion",
+                                  "mFWBLData",
+                                  "pMSMode",
+                                  "Panel25",
+                                  "imMasterSlave",
+                                  "wbHelp",
+                                  "pLegend",
+                                  "sSignal_Legend_NA",
+                                  "sSignalDelay_Legend_NA",
+                                  "sSignal_Legend_SA",
+                                  "sSignalDelay_Legend_SA",
+                                  "sSignal_Legend_AA",
+                                  "sSignalDelay_Legend_AA",
+                                  "sSignal_Legend_DA",
+                                  "sSignalDelay_Legend_DA"}) {
+            row(panel, QString());
+        }
+    }
+    void controls() {
+        QFETCH(QString, name);
+        QFETCH(QString, caption);
+        Window w;
+        QWidget* control = w.widget.findChild<QWidget*>(name);
+        QVERIFY2(control != nullptr, qPrintable(name));
+        QCOMPARE(CaptionOf(control), caption);
+    }
+
+    // The names of the controls are unique, so that looking one up finds that control.
+    void namesAreUnique() {
+        Window w;
+        WindowResizer resizer(&w.widget, w.ui);
+        resizer.FormActivate();
+        resizer.FormResize();
+        QVERIFY(resizer.LayoutCount() > 200);
+        QSet<QString> names;
+        for (int i = 0; i < resizer.LayoutCount(); ++i) {
+            const QString name =
+                resizer.LayoutTable()[static_cast<size_t>(i)].control->objectName();
+            QVERIFY2(!names.contains(name), qPrintable(QStringLiteral("twice: ") + name));
+            names.insert(name);
+        }
+        QCOMPARE(w.widget.findChild<QTableWidget*>(QStringLiteral("gData")), w.ui.gData);
+        QCOMPARE(w.widget.findChild<QWebEngineView*>(QStringLiteral("wbHelp")), w.ui.wbHelp);
+        QCOMPARE(w.widget.findChild<QPlainTextEdit*>(QStringLiteral("mKomSts")), w.ui.mKomSts);
+    }
+
+    void hiddenAtStart_data() {
+        QTest::addColumn<QString>("name");
+        for (const char* name : {"lWarningVacuum",
+                                 "lBootloaderCommunication",
+                                 "pOther24",
+                                 "pNotifyLabel",
+                                 "pRpmCtrl",
+                                 "pMoreAboutVfd",
+                                 "pRawVfdData",
+                                 "pGateCurrent24",
+                                 "pVFD_Status",
+                                 "pCurrentInputValueS",
+                                 "lDelay",
+                                 "pAdvanced",
+                                 "lSlaveIsNotConnected",
+                                 "lTooBig",
+                                 "lAtLeastOneGate",
+                                 "mCtcs24",
+                                 "pbKomSts",
+                                 "lSlaveFirmwareVersion",
+                                 "rbSlaveOnPort1",
+                                 "rbVFD_OnPort2",
+                                 "lSingleWithVFDonRS485"}) {
+            QTest::newRow(name) << QString::fromLatin1(name);
+        }
+    }
+    void hiddenAtStart() {
+        QFETCH(QString, name);
+        Window w;
+        QVERIFY(w.widget.findChild<QWidget*>(name)->isHidden());
+    }
+
+    void pageTabs() {
+        Window w;
+        QCOMPARE(w.ui.pcPages->count(), 5);
+        QCOMPARE(w.ui.pcPages->tabBar()->tabRect(0).size(), QSize(200, 25));
+        QCOMPARE(w.ui.pcPages->tabBar()->tabRect(3).size(), QSize(200, 25));
+        QCOMPARE(w.ui.pcPages->indexOf(w.ui.tsSettings), 1);
+        QVERIFY(w.ui.pcAdvanced->tabBar()->tabRect(0).width() < 200);
+    }
+
+    void gateTable() {
+        Window w;
+        QCOMPARE(w.ui.gData->columnCount(), 11);
+        QCOMPARE(w.ui.gData->rowCount(), 12);
+        const int widths[11] = {27, 124, 41, 39, 46, 44, 44, 43, 40, 60, 48};
+        for (int column = 0; column < 11; ++column) {
+            QCOMPARE(w.ui.gData->columnWidth(column), widths[column]);
+        }
+        QCOMPARE(w.ui.gData->verticalHeader()->defaultSectionSize(), 19);
+        QCOMPARE(w.ui.gData->horizontalHeaderItem(3)->text(), QStringLiteral("Min. Airflow"));
+        QCOMPARE(w.ui.gData->width() - 2 * w.ui.gData->frameWidth(), 567);
+    }
+
+    void logAndLinkPanel() {
+        Window w;
+        QVERIFY(w.ui.mKomSts->isReadOnly());
+        QVERIFY(w.ui.mKomSts->font().bold());
+        QCOMPARE(w.ui.mKomSts->palette().color(QPalette::Text), QColor(255, 0, 0));
+        QVERIFY(w.ui.pVTDetected->font().bold());
+        QCOMPARE(w.ui.pVTDetected->palette().color(QPalette::Window), QColor(0, 224, 0));
+        QCOMPARE(w.ui.pVTDetected->size(), QSize(175, 21));
+        QCOMPARE(w.ui.pRpmCtrl->palette().color(QPalette::Window), QColor(223, 121, 121));
+        QVERIFY(w.ui.bFanRun->isChecked());
+        QVERIFY(w.ui.bTestOff->isChecked());
+        QVERIFY(w.ui.bTestOn->isCheckable() && w.ui.bFanStop->isCheckable());
+        QCOMPARE(w.ui.rbSlaveOnPort2->property("Tag").toInt(), 2);
+        QCOMPARE(w.ui.rbVFD_OnPort2->property("Tag").toInt(), 3);
+    }
+
+    void fanButtonsExcludeEachOtherOnly() {
+        Window w;
+        w.ui.bFanStop->setEnabled(true);
+        w.ui.bTestOn->setEnabled(true);
+        QTest::mouseClick(w.ui.bFanStop, Qt::LeftButton);
+        QVERIFY(w.ui.bFanStop->isChecked());
+        QVERIFY(!w.ui.bFanRun->isChecked());
+        QVERIFY(w.ui.bTestOff->isChecked());
+        QTest::mouseClick(w.ui.bTestOn, Qt::LeftButton);
+        QVERIFY(w.ui.bTestOn->isChecked());
+        QVERIFY(!w.ui.bTestOff->isChecked());
+        QVERIFY(w.ui.bFanStop->isChecked());
+    }
+
+    void timers_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("interval");
+        QTest::newRow("tDelay") << "tDelay" << 200;
+        QTest::newRow("tHidePanelKom") << "tHidePanelKom" << 3000;
+        QTest::newRow("tSecurityBlinkTimer") << "tSecurityBlinkTimer" << 333;
+        QTest::newRow("tBypassBlinkTimer") << "tBypassBlinkTimer" << 333;
+        QTest::newRow("tMaxCurrectCorrection") << "tMaxCurrectCorrection" << 5000;
+    }
+    void timers() {
+        QFETCH(QString, name);
+        QFETCH(int, interval);
+        Window w;
+        auto* timer = w.widget.findChild<QTimer*>(name);
+        QVERIFY(timer != nullptr);
+        QCOMPARE(timer->interval(), interval);
+        QVERIFY(!timer->isActive());
+    }
+
+    void dialogs_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<int>("fileMode");
+        QTest::addColumn<int>("acceptMode");
+        QTest::newRow("dOpen") << "dOpen"
+                               << QStringLiteral("Select file with Vantor Settings (*.vt12)")
+                               << int(QFileDialog::ExistingFile) << int(QFileDialog::AcceptOpen);
+        QTest::newRow("dSave") << "dSave" << QStringLiteral("Select destination and filename")
+                               << int(QFileDialog::AnyFile) << int(QFileDialog::AcceptSave);
+    }
+    void dialogs() {
+        QFETCH(QString, name);
+        QFETCH(QString, title);
+        QFETCH(int, fileMode);
+        QFETCH(int, acceptMode);
+        Window w;
+        auto* dialog = w.widget.findChild<QFileDialog*>(name);
+        QVERIFY(dialog != nullptr);
+        QCOMPARE(dialog->windowTitle(), title);
+        QCOMPARE(dialog->defaultSuffix(), QStringLiteral("vt12"));
+        QCOMPARE(dialog->nameFilters(), QStringList({QStringLiteral("Vantor 12 Data (*.vt12)"),
+                                                     QStringLiteral("All Files (*.*)")}));
+        QCOMPARE(int(dialog->fileMode()), fileMode);
+        QCOMPARE(int(dialog->acceptMode()), acceptMode);
+        QVERIFY(dialog->testOption(QFileDialog::DontUseNativeDialog));
+        QVERIFY(!dialog->isVisible());
+    }
+
+    void upDownStepsFromTheShownNumber_data() {
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<int>("direction");
+        QTest::addColumn<int>("position");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("up from typed number") << "40" << 1 << 41 << "41";
+        QTest::newRow("down stops at the minimum") << "25" << -1 << 25 << "25";
+        QTest::newRow("typed above the range") << "150" << 1 << 99 << "99";
+        QTest::newRow("not a number: from the last position") << "abc" << 1 << 51 << "51";
+    }
+    void upDownStepsFromTheShownNumber() {
+        QFETCH(QString, shown);
+        QFETCH(int, direction);
+        QFETCH(int, position);
+        QFETCH(QString, text);
+        QWidget parent;
+        QLineEdit buddy(&parent);
+        TUpDown upDown(&parent);
+        upDown.SetRange(25, 99);
+        upDown.SetPosition(50);
+        upDown.SetBuddy(&buddy);
+        QCOMPARE(buddy.text(), QStringLiteral("50"));
+        QSignalSpy changing(&upDown, &TUpDown::changing);
+        buddy.setText(shown);
+        upDown.Step(direction);
+        QCOMPARE(upDown.Position(), position);
+        QCOMPARE(buddy.text(), text);
+        QCOMPARE(changing.count(), 1);
+        QCOMPARE(changing.first().first().toInt(), position);
+    }
+
+    void upDownClickHalves() {
+        QWidget parent;
+        QLineEdit buddy(&parent);
+        TUpDown upDown(&parent);
+        upDown.resize(16, 22);
+        upDown.SetRange(0, 480);
+        upDown.SetBuddy(&buddy);
+        QTest::mouseClick(&upDown, Qt::LeftButton, {}, QPoint(8, 3));
+        QCOMPARE(upDown.Position(), 1);
+        QTest::mouseClick(&upDown, Qt::LeftButton, {}, QPoint(8, 19));
+        QTest::mouseClick(&upDown, Qt::LeftButton, {}, QPoint(8, 19));
+        QCOMPARE(upDown.Position(), 0);
+        upDown.setEnabled(false);
+        QTest::mouseClick(&upDown, Qt::LeftButton, {}, QPoint(8, 3));
+        QCOMPARE(upDown.Position(), 0);
+    }
+
+    void helpFileBesideTheProgram() {
+        const QString binDir = qEnvironmentVariable("VT12_BIN_DIR") + QStringLiteral("/bin");
+        const QStringList found =
+            QDir(binDir).entryList({QStringLiteral("Vantor 12*.mht")}, QDir::Files);
+        QCOMPARE(found, QStringList{QStringLiteral("Vantor 12 Help.mht")});
+        QFile file(binDir + QStringLiteral("/Vantor 12 Help.mht"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray text = file.readAll();
+        QVERIFY(text.startsWith("MIME-Version: 1.0"));
+        QVERIFY(text.contains("Content-Type: multipart/related"));
+        QVERIFY(text.contains("Content-Type: text/html"));
+        for (const char* topic : {"dialout", "COM1", "COM10", "EXPERT", "KORVANTE", "PORT="}) {
+            QVERIFY2(text.contains(topic), topic);
+        }
+    }
+};
+
+int main(int argc, char** argv) {
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication app(argc, argv);
+    TestWindowControls test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_window_controls.moc"

@@ -1,0 +1,103 @@
+// Writes one picture per page of the bare window into $VT12_SCREENSHOT_DIR; skipped without it.
+// tests/app/screenshot_pages.sh runs it on a virtual X display.
+
+#include "app/main_window_ui.h"
+#include "widgets/callout_instances.h"
+#include "widgets/gate_frames.h"
+#include "widgets/led_bits_instances.h"
+#include "widgets/level_bar_instances.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QFrame>
+#include <QScreen>
+#include <QTabWidget>
+#include <QTest>
+#include <QUrl>
+#include <QWebEngineView>
+
+namespace {
+
+void Place(QWidget* window, QWidget* component, const ComponentPlace& place) {
+    component->setParent(window->findChild<QWidget*>(QString::fromLatin1(place.parentName)));
+    component->setGeometry(place.rect);
+    component->show();
+}
+
+// The display components in the places kept for them, as the finished window shows them.
+void AddComponents(QWidget* window, MainWindowUi& ui, const GatePictures& pictures) {
+    CreateGateFrames(ui.pFirst12, ui.pOther24, pictures);
+    const std::pair<TLevelBarInstance, ComponentPlace> bars[] = {
+        {TLevelBarInstance::lbFanOut, kFanOutBarPlace},
+        {TLevelBarInstance::lbDrvOdd, kDrvOddBarPlace},
+        {TLevelBarInstance::lbDrvEven, kDrvEvenBarPlace},
+        {TLevelBarInstance::lbDrvOdd24, kDrvOdd24BarPlace},
+        {TLevelBarInstance::lbDrvEven24, kDrvEven24BarPlace},
+        {TLevelBarInstance::lbDelay, kDelayBarPlace}};
+    for (const auto& [which, place] : bars) {
+        Place(window, CreateLevelBar(which, window), place);
+    }
+    Place(window, CreateLedBits(TLedBitsInstance::lbCW, window), kControlWordLedsPlace);
+    Place(window, CreateLedBits(TLedBitsInstance::lbSW, window), kStatusWordLedsPlace);
+    Place(window, CreateIbAboutVfd(window), kAboutVfdBubblePlace);
+    TInfoShape* backdrop = CreateInfoShape(TInfoShapeInstance::InfoShape2, window);
+    Place(window, backdrop, kNoticeBackdropPlace);
+    backdrop->lower();
+}
+
+QPixmap Picture(QWidget* window) {
+    if (QGuiApplication::platformName() == QLatin1String("xcb")) {
+        return window->screen()->grabWindow(window->winId());
+    }
+    return window->grab();
+}
+
+} // namespace
+
+class TestWindowScreenshots : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void pages() {
+        const QString directory = qEnvironmentVariable("VT12_SCREENSHOT_DIR");
+        if (directory.isEmpty()) {
+            QSKIP("VT12_SCREENSHOT_DIR not set");
+        }
+        QVERIFY(QDir().mkpath(directory));
+        QWidget window;
+        MainWindowUi ui;
+        SetupMainWindowUi(&window, ui);
+        const GatePictures pictures = GatePictures::FromResources();
+        AddComponents(&window, ui, pictures);
+        const QString help =
+            qEnvironmentVariable("VT12_BIN_DIR") + QStringLiteral("/bin/Vantor 12 Help.mht");
+        ui.wbHelp->load(QUrl::fromLocalFile(help));
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const struct {
+            QWidget* page;
+            const char* file;
+            bool additional;
+        } shots[] = {
+            {ui.tsManual, "1_status_test.png", false},       {ui.tsSettings, "2_setup.png", false},
+            {ui.tsSettings, "2_setup_additional.png", true}, {ui.tsDetail, "3_service.png", false},
+            {ui.tsMasterSlave, "4_master_slave.png", false}, {ui.tsHelp, "5_help.png", false}};
+        for (const auto& shot : shots) {
+            ui.pcPages->setCurrentWidget(shot.page);
+            ui.cbAdvancedSettings->setChecked(shot.additional);
+            ui.pAdvanced->setVisible(shot.additional);
+            QTest::qWait(shot.page == ui.tsHelp ? 3000 : 300);
+            const QString path = directory + QLatin1Char('/') + QLatin1String(shot.file);
+            QVERIFY2(Picture(&window).save(path), qPrintable(path));
+        }
+    }
+};
+
+int main(int argc, char** argv) {
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication app(argc, argv);
+    TestWindowScreenshots test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_window_screenshots.moc"
