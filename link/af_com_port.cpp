@@ -131,10 +131,13 @@ void TAfComPort::ApplyLineSettings() {
 
 void TAfComPort::Close() {
     reannounce_.stop();
-    if (!serial_.isOpen())
+    if (!serial_.isOpen() || closing_)
         return;
+    // Discarding what is queued can itself fail on a vanished device; that is no news.
+    closing_ = true;
     serial_.clear();
     serial_.close();
+    closing_ = false;
 }
 
 void TAfComPort::WriteData(const void* data, int count) {
@@ -160,7 +163,7 @@ void TAfComPort::AnnounceData() {
 }
 
 void TAfComPort::OnSerialError(QSerialPort::SerialPortError error) {
-    if (error != QSerialPort::ResourceError || !serial_.isOpen())
+    if (error != QSerialPort::ResourceError || !serial_.isOpen() || closing_)
         return;
     Close();
     if (OnDeviceLost)

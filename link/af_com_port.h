@@ -90,4 +90,5 @@ private:
     QTimer reannounce_;
     int comNumber_ = 0;
     OpenFailure lastOpenFailure_ = OpenFailure::None;
+    bool closing_ = false;
 };

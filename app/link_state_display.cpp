@@ -1,0 +1,76 @@
+// What the screens show while the link is up or down.
+
+#include "app/main_window.h"
+#include "app/page_controls.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+
+namespace {
+const QColor kDustIdle(192, 192, 192);
+const QColor kPanelTextUp(0, 0, 128);
+const QColor kPanelTextDown(128, 128, 128);
+
+void setTextColor(QWidget* widget, const QColor& color) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, color);
+    widget->setPalette(palette);
+}
+
+void setBackground(QWidget* widget, const QColor& color) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, color);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+} // namespace
+
+void TfVT12SetAppMain::SetLinkState(bool up) {
+    if (up == LinkUp)
+        return;
+    LinkUp = up;
+    const bool testing = up && TestMode;
+    for (int i = 0; i < 24; ++i) {
+        const GateRecord& gate = i < 12 ? Images.GateSettings.Edited.Gates[size_t(i)]
+                                        : Images.SlaveGateSettings.Edited.Gates[size_t(i - 12)];
+        Gates[size_t(i)]->SetGateButtonEnabled(testing && gate.Enabled() != 0);
+    }
+    QWidget* const testControls[] = {ui.bFanRun, ui.bFanStop, ui.bOpenAll, ui.bCloseAll,
+                                     ui.bTestOff};
+    for (QWidget* control : testControls)
+        control->setEnabled(testing);
+    QWidget* const linked[] = {ui.gData,       ui.eOffDelay,    ui.udDelay,      ui.eOnDelay,
+                               ui.bReload,     ui.bSave,        ui.bTestOn,      ui.eOpRangeMin,
+                               ui.eOpRangeMax, ui.udOpRangeMin, ui.udOpRangeMax, ui.pAdvPanel,
+                               ui.pAdvPanel2};
+    for (QWidget* control : linked)
+        control->setEnabled(up);
+    ui.sDustOn->SetBrushColor(kDustIdle);
+
+    if (!up) {
+        TestMode = false;
+        for (TfrGate* gate : Gates) {
+            gate->SetGateButtonDown(false);
+            gate->SetGateActive(false);
+            gate->SetManualIndicator(false);
+        }
+        setBackground(ui.pVTDetected, QApplication::palette().color(QPalette::Button));
+        ui.lActiveSns->setText(QStringLiteral("--"));
+        ui.lOpnGates->setText(QStringLiteral("--"));
+        setTextColor(ui.pAdvPanel, kPanelTextDown);
+        setTextColor(ui.pAdvPanel2, kPanelTextDown);
+        Images.Status.SetInputValue(0);
+        Images.SlaveStatus.SetInputValue(0);
+        ui.lBootloaderCommunication->hide();
+        ui.bUploadFirmware->setEnabled(false);
+    } else {
+        ui.pVTDetected->setText(QStringLiteral("Detected on COM%1").arg(ComPort.ComNumber()));
+        setBackground(ui.pVTDetected, ui.lAppVer->palette().color(QPalette::WindowText));
+        setTextColor(ui.pAdvPanel, kPanelTextUp);
+        setTextColor(ui.pAdvPanel2, kPanelTextUp);
+    }
+    ui.gData->viewport()->update();
+}

@@ -1,0 +1,42 @@
+#include "app/application_title.h"
+#include "app/close_on_signal.h"
+#include "app/main_window.h"
+#include "link/uncaught_error.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
+namespace {
+// Shown without blocking: the link goes on while the message is up.
+void showError(const QString& text) {
+    auto* box = new QMessageBox(QMessageBox::Critical, ApplicationTitle(), text, QMessageBox::Ok,
+                                QApplication::activeWindow());
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setModal(false);
+    box->show();
+}
+} // namespace
+
+int main(int argc, char* argv[]) {
+#ifdef Q_OS_UNIX
+    // The help browser's sandbox cannot run as root.
+    if (::geteuid() == 0)
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+#endif
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("vt12set"));
+    SetApplicationTitle(QStringLiteral("Durvik Vantor 12 Setup and Monitoring"));
+    SetUncaughtErrorHandler(showError);
+
+    QStringList arguments = QApplication::arguments();
+    arguments.removeFirst();
+    TfVT12SetAppMain window(arguments);
+    CloseOnTerminationSignals(&window);
+    window.show();
+    return QApplication::exec();
+}

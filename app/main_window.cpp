@@ -1,0 +1,214 @@
+#include "app/main_window.h"
+
+#include "app/application_title.h"
+#include "app/command_line.h"
+#include "app/persisted_settings.h"
+#include "link/uncaught_error.h"
+#include "widgets/gate_frames.h"
+#include "widgets/program_bitmaps.h"
+#include "widgets/shape.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileDialog>
+#include <QLabel>
+#include <QProgressBar>
+#include <QTabWidget>
+#include <QTimer>
+#include <QWebEngineView>
+
+namespace {
+const QColor kRpmCtrlColor(223, 121, 121);
+const QColor kWarningVacuumColor(255, 153, 153);
+const QColor kSmartMinAirflowColor(128, 176, 255);
+const QColor kPrivateLabelColor(88, 152, 240);
+
+void setBackground(QWidget* widget, const QColor& color) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, color);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+void setTextColor(QWidget* widget, const QColor& color) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, color);
+    widget->setPalette(palette);
+}
+
+// The product version's four numbers written one after the other: 5.0.0.1 gives 5001.
+QString versionDigits() {
+    const QString version = QStringLiteral(VT12_VERSION);
+    return version.isEmpty() ? QStringLiteral("Unknown") : QString(version).remove(u'.');
+}
+
+struct LegendColour {
+    TShape* MainWindowUi::*shape;
+    QColor fill;
+    QColor outline;
+};
+} // namespace
+
+TfVT12SetAppMain::TfVT12SetAppMain(const QStringList& arguments, QWidget* parent)
+    : QWidget(parent) {
+    ComPort.BaudRate = br19200;
+    ComPort.Stopbits = sbTwo;
+    SetupMainWindowUi(this, ui);
+    resizer_ = std::make_unique<WindowResizer>(this, ui);
+    FormCreate(arguments);
+}
+
+TfVT12SetAppMain::~TfVT12SetAppMain() {
+    FormClose();
+}
+
+void TfVT12SetAppMain::FormCreate(const QStringList& arguments) {
+    ProgramDir = ProgramDirectory();
+    BindLink();
+    GateImages = GatePictures::FromResources();
+    setBackground(ui.pRpmCtrl, kRpmCtrlColor);
+    setBackground(ui.lWarningVacuum, kWarningVacuumColor);
+    CheckBoxNotChecked = ProgramBitmap(QStringLiteral("CHECKBOXNOTCHECK"));
+    CheckBoxChecked = ProgramBitmap(QStringLiteral("CHECKBOXCHECKED"));
+    CheckBoxDisabledChecked = ProgramBitmap(QStringLiteral("CHECKBOX_DIS_CH"));
+    scheduler_->VerifyLog = false;
+    LinkUp = true;
+    TestMode = false;
+    Gates = CreateGateFrames(ui.pFirst12, ui.pOther24, GateImages);
+    LoadSettings();
+    ui.pcAdvanced->setCurrentIndex(0);
+    ui.lAppVer->setText(QStringLiteral("Software Version: ") + versionDigits());
+    ui.pcPages->setCurrentWidget(ui.tsSettings);
+    SetExpertMode(false);
+    FixedPort = 0;
+
+    const CommandLine line = ParseCommandLine(arguments);
+    if (line.expert)
+        SetExpertMode(true);
+    if (line.privateLabel)
+        ApplyPrivateLabel();
+    FixedPort = line.fixedPort;
+    detector_->FixedPort = FixedPort;
+    if (!line.traceFile.isEmpty() && !trace_.Open(line.traceFile))
+        qWarning().noquote() << "Cannot write the trace file" << line.traceFile;
+    if (FixedPort > 0) {
+        setWindowTitle(windowTitle() + QStringLiteral(" [COM%1]").arg(FixedPort));
+        SetApplicationTitle(windowTitle());
+    }
+
+    ui.pbKomSts->setValue(0);
+    const LegendColour legend[] = {
+        {&MainWindowUi::sSignalDelay_Legend_NA, QColor(160, 160, 160), QColor(96, 96, 96)},
+        {&MainWindowUi::sSignal_Legend_NA, QColor(176, 176, 176), QColor()},
+        {&MainWindowUi::sSignalDelay_Legend_SA, QColor(255, 255, 0), QColor(255, 192, 0)},
+        {&MainWindowUi::sSignal_Legend_SA, QColor(255, 224, 0), QColor()},
+        {&MainWindowUi::sSignalDelay_Legend_AA, QColor(160, 160, 160), QColor(96, 96, 96)},
+        {&MainWindowUi::sSignal_Legend_AA, QColor(128, 176, 255), QColor()},
+        {&MainWindowUi::sSignalDelay_Legend_DA, QColor(255, 255, 0), QColor(255, 192, 0)},
+        {&MainWindowUi::sSignal_Legend_DA, QColor(176, 176, 176), QColor()},
+    };
+    for (const LegendColour& entry : legend) {
+        (ui.*entry.shape)->SetBrushColor(entry.fill);
+        if (entry.outline.isValid())
+            (ui.*entry.shape)->SetPen(entry.outline);
+    }
+    setTextColor(ui.lSmartMinimumAirflowEnabled, kSmartMinAirflowColor);
+    resizer_->ClearLayoutTable();
+    ControlsLocked = true;
+}
+
+void TfVT12SetAppMain::LoadSettings() {
+    const QStringList help =
+        QDir(ProgramDir).entryList({QStringLiteral("Vantor 12*.mht")}, QDir::Files, QDir::Name);
+    if (help.isEmpty())
+        ui.pcPages->setTabVisible(ui.pcPages->indexOf(ui.tsHelp), false);
+    else
+        ui.wbHelp->load(QUrl::fromLocalFile(ProgramDir + help.first()));
+
+    SettingsIni = SettingsIniPath(ProgramDir);
+    const PersistedSettings settings = LoadPersistedSettings(SettingsIni, ProgramDir);
+    ComPort.PortPaths = settings.portPaths;
+    ComPort.SetComNumber(settings.port - 1);
+    ui.dOpen->setDirectory(settings.dir);
+    ui.dSave->setDirectory(ui.dOpen->directory());
+    savedDir_ = settings.dir;
+}
+
+void TfVT12SetAppMain::SaveSettings() {
+    if (!SavePersistedSettings(SettingsIni, ComPort.ComNumber(), savedDir_))
+        qWarning().noquote() << "Cannot write" << SettingsIni;
+}
+
+void TfVT12SetAppMain::SetExpertMode(bool on) {
+    ExpertMode = on;
+    ui.pcPages->setTabVisible(ui.pcPages->indexOf(ui.tsMasterSlave), on);
+    ui.cbAdvancedSettings->setChecked(on);
+    ui.pAdvanced->setVisible(on);
+}
+
+void TfVT12SetAppMain::ApplyPrivateLabel() {
+    ui.iLogoDurvik->setPixmap(ProgramBitmap(QStringLiteral("LOGOVELDRA")));
+    ui.Shape5->SetBrushColor(kPrivateLabelColor);
+    ui.Shape5->SetPen(kPrivateLabelColor);
+    setTextColor(ui.lAppVer, kPrivateLabelColor);
+}
+
+void TfVT12SetAppMain::FormShow() {
+    ui.pcPages->setCurrentWidget(ui.tsSettings);
+    ui.tDelay->start();
+    ControlsLocked = false;
+}
+
+void TfVT12SetAppMain::FormClose() {
+    if (closed_)
+        return;
+    closed_ = true;
+    SaveSettings();
+    ComPort.OnDataRecived = nullptr;
+    if (ComPort.Active()) {
+        ComPort.Close();
+        trace_.PortClose(ComPort.ComNumber());
+    }
+    client_->OnSend = nullptr;
+    trace_.Close();
+}
+
+bool TfVT12SetAppMain::event(QEvent* e) {
+    if (e->type() == WM_NEXT_JOB) {
+        RunGuarded([this] { scheduler_->NextJob(); });
+        return true;
+    }
+    if (e->type() == WM_DETECT_PORT) {
+        RunGuarded([this] { detector_->DetectPort(); });
+        return true;
+    }
+    return QWidget::event(e);
+}
+
+void TfVT12SetAppMain::showEvent(QShowEvent* e) {
+    QWidget::showEvent(e);
+    if (shown_)
+        return;
+    shown_ = true;
+    FormShow();
+}
+
+void TfVT12SetAppMain::closeEvent(QCloseEvent* e) {
+    FormClose();
+    e->accept();
+}
+
+void TfVT12SetAppMain::changeEvent(QEvent* e) {
+    QWidget::changeEvent(e);
+    if (e->type() == QEvent::ActivationChange && isActiveWindow())
+        resizer_->FormActivate();
+    else if (e->type() == QEvent::WindowStateChange)
+        resizer_->FormResize();
+}
+
+void TfVT12SetAppMain::resizeEvent(QResizeEvent* e) {
+    QWidget::resizeEvent(e);
+    resizer_->FormResize();
+}
