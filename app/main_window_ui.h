@@ -238,6 +238,7 @@ struct MainWindowUi {
 
     // RS485, MASTER/SLAVE MODE
     QFrame* pMSMode = nullptr;
+    TShape* shMSModeFrame = nullptr;
     QRadioButton* rbSlaveOnPort0 = nullptr;
     QLabel* lSingleLabel = nullptr;
     QRadioButton* rbSlaveOnPort1 = nullptr;

@@ -28,16 +28,16 @@ struct SignalLegend {
 
 void MakeSignalLegend(QWidget* legend, const SignalLegend& item, TShape*& outer, TShape*& inner,
                       QLabel*& label) {
-    outer = Make<TShape>(legend, item.outerName, QRect(item.left, kSignalRow, 21, 21),
+    outer = Make<TShape>(legend, item.outerName, QRect(item.left + 2, kSignalRow, 21, 21),
                          TShape::TShapeKind::Circle);
     outer->SetBrushColor(item.outer);
     outer->SetPen(QColor(128, 128, 128));
-    inner = Make<TShape>(legend, item.innerName, QRect(item.left + 6, kSignalRow + 6, 9, 9),
+    inner = Make<TShape>(legend, item.innerName, QRect(item.left + 8, kSignalRow + 6, 9, 9),
                          TShape::TShapeKind::Circle);
     inner->SetBrushColor(item.innerFill);
     inner->SetPen(item.innerOutline);
     label =
-        Make<QLabel>(legend, item.labelName, QRect(item.left + 26, kSignalRow, item.textWidth, 21),
+        Make<QLabel>(legend, item.labelName, QRect(item.left + 32, kSignalRow, item.textWidth, 21),
                      QString::fromLatin1(item.text));
 }
 
@@ -47,7 +47,7 @@ void MakePictureLegend(QWidget* legend, const char* pictureName, QLabel*& pictur
     picture = Make<QLabel>(legend, pictureName, QRect(left, kPictureRow, 26, 22));
     picture->setScaledContents(true);
     picture->setPixmap(ProgramBitmap(QString::fromLatin1(bitmap)));
-    label = Make<QLabel>(legend, labelName, QRect(left + 34, kPictureRow, textWidth, 22),
+    label = Make<QLabel>(legend, labelName, QRect(left + 32, kPictureRow, textWidth, 22),
                          QString::fromLatin1(text));
 }
 
@@ -66,13 +66,13 @@ void SetupLegend(MainWindowUi& ui) {
                      ui.sSignal_Legend_NA, ui.sSignalDelay_Legend_NA, ui.lLegendNA);
     MakeSignalLegend(p,
                      {"sSignal_Legend_SA", "sSignalDelay_Legend_SA", "lLegendSA",
-                      "Sensor is ACTIVE", QColor(255, 224, 0), delayOnFill, delayOnOutline, 168,
+                      "Sensor is ACTIVE", QColor(255, 224, 0), delayOnFill, delayOnOutline, 160,
                       120},
                      ui.sSignal_Legend_SA, ui.sSignalDelay_Legend_SA, ui.lLegendSA);
     MakeSignalLegend(p,
                      {"sSignal_Legend_AA", "sSignalDelay_Legend_AA", "lLegendAA",
                       "Gate is open by MINIMUM AIRFLOW", QColor(128, 176, 255), delayOffFill,
-                      delayOffOutline, 328, 190},
+                      delayOffOutline, 312, 190},
                      ui.sSignal_Legend_AA, ui.sSignalDelay_Legend_AA, ui.lLegendAA);
     MakeSignalLegend(p,
                      {"sSignal_Legend_DA", "sSignalDelay_Legend_DA", "lLegendDA",
@@ -80,25 +80,25 @@ void SetupLegend(MainWindowUi& ui) {
                       560, 150},
                      ui.sSignal_Legend_DA, ui.sSignalDelay_Legend_DA, ui.lLegendDA);
 
-    ui.bLegendMinAirflow = Make<QPushButton>(p, "bLegendMinAirflow", QRect(760, kSignalRow, 30, 21),
+    ui.bLegendMinAirflow = Make<QPushButton>(p, "bLegendMinAirflow", QRect(730, kSignalRow, 26, 21),
                                              QStringLiteral("1"));
     SetBold(ui.bLegendMinAirflow);
     SetTextColor(ui.bLegendMinAirflow, QColor(48, 96, 255));
     ui.bLegendMinAirflow->setFocusPolicy(Qt::NoFocus);
-    ui.lLegendMinAirflow = Make<QLabel>(p, "lLegendMinAirflow", QRect(796, kSignalRow, 150, 21),
+    ui.lLegendMinAirflow = Make<QLabel>(p, "lLegendMinAirflow", QRect(760, kSignalRow, 150, 21),
                                         QStringLiteral("Min. Airflow Gate"));
 
     MakePictureLegend(p, "imLegendGateOpen", ui.imLegendGateOpen, "GATEOPEN", "lLegendGateOpen",
                       ui.lLegendGateOpen, "Gate Open", 8, 110);
     MakePictureLegend(p, "imLegendGateClose", ui.imLegendGateClose, "GATECLOSE", "lLegendGateClose",
-                      ui.lLegendGateClose, "Gate Closed", 168, 110);
+                      ui.lLegendGateClose, "Gate Closed", 160, 110);
     MakePictureLegend(p, "imLegendGateOpening", ui.imLegendGateOpening, "GATEOPENING",
-                      "lLegendGateOpening", ui.lLegendGateOpening, "Gate Opening", 328, 110);
+                      "lLegendGateOpening", ui.lLegendGateOpening, "Gate Opening", 312, 110);
     MakePictureLegend(p, "imLegendGateClosing", ui.imLegendGateClosing, "GATECLOSING",
-                      "lLegendGateClosing", ui.lLegendGateClosing, "Gate Closing", 560, 110);
+                      "lLegendGateClosing", ui.lLegendGateClosing, "Gate Closing", 536, 110);
     MakePictureLegend(p, "imLegendGateDisabled", ui.imLegendGateDisabled, "GATEDISABLE",
                       "lLegendGateDisabled", ui.lLegendGateDisabled,
-                      "Gate is disabled or Vantor is not connected", 760, 226);
+                      "Gate is disabled or Vantor is not connected", 728, 226);
 }
 
 } // namespace

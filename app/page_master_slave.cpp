@@ -1,5 +1,6 @@
 #include "app/page_align.h"
 #include "app/page_builders.h"
+#include "app/page_controls.h"
 #include "widgets/program_bitmaps.h"
 
 #include <QFrame>
@@ -36,7 +37,11 @@ QLabel* MakeExplanation(QWidget* parent, const char* name, const QString& text, 
 
 void SetupMasterSlavePage(MainWindowUi& ui) {
     ui.pMSMode = MakePanel(ui.tsMasterSlave, "pMSMode", QRect(8, 8, 978, kModeFrameHeight));
-    ui.pMSMode->setStyleSheet(QStringLiteral("#pMSMode { border: 2px solid rgb(0, 0, 192); }"));
+    ui.shMSModeFrame = Make<TShape>(ui.pMSMode, "shMSModeFrame", QRect(0, 0, 978, kModeFrameHeight),
+                                    TShape::TShapeKind::Rectangle);
+    ui.shMSModeFrame->SetBrushColor(ui.pMSMode->palette().color(QPalette::Window));
+    ui.shMSModeFrame->SetPen(kModeBlue, 2);
+    SetAlign(ui.shMSModeFrame, Align::Client);
     QWidget* p = ui.pMSMode;
 
     ui.rbSlaveOnPort0 =
@@ -49,23 +54,23 @@ void SetupMasterSlavePage(MainWindowUi& ui) {
                        "Vantor 12 which you are connected to is the SLAVE unit in the "
                        "Master/Slave installation using two Vantor 12s. This is the default "
                        "mode."),
-        36, 58);
+        36, 44);
     ui.rbSlaveOnPort1 = MakeModeButton(
-        p, "rbSlaveOnPort1", QStringLiteral("Slave Connected to RS-232 Port"), 1, 100, false);
+        p, "rbSlaveOnPort1", QStringLiteral("Slave Connected to RS-232 Port"), 1, 84, false);
     ui.rbSlaveOnPort1->hide();
     ui.rbSlaveOnPort2 = MakeModeButton(
         p, "rbSlaveOnPort2", QStringLiteral("MASTER Vantor in the MASTER/SLAVE Installation"), 2,
-        126, true);
+        110, true);
     ui.Label42 = MakeExplanation(
         p, "Label42",
         QStringLiteral("Set this option only for the MASTER unit (see schematic) which is "
                        "connected to the Windows PC. The SLAVE unit is connected via RS485 cable "
                        "to the MASTER unit; you don\u2019t need to change the SLAVE unit mode - "
                        "leave the default settings."),
-        148, 72);
+        132, 44);
     ui.rbVFD_OnPort2 =
         MakeModeButton(p, "rbVFD_OnPort2",
-                       QStringLiteral("Vantor 12 connected to Torvex via Modbus"), 3, 226, true);
+                       QStringLiteral("Vantor 12 connected to Torvex via Modbus"), 3, 186, true);
     ui.rbVFD_OnPort2->hide();
     ui.lSingleWithVFDonRS485 = MakeExplanation(
         p, "lSingleWithVFDonRS485",
@@ -73,21 +78,21 @@ void SetupMasterSlavePage(MainWindowUi& ui) {
                        "Torvex variable frequency drive based on the ABB ACS880 (produced "
                        "starting December 2016). The Torvex is connected to the Vantor 12 via "
                        "simple RS485 Modbus."),
-        248, 72);
+        208, 44);
     ui.lSingleWithVFDonRS485->hide();
     for (QLabel* clickable : {ui.lSingleLabel, ui.Label42}) {
         clickable->setCursor(Qt::PointingHandCursor);
     }
 
     ui.lSaveReminder = Make<QLabel>(
-        p, "lSaveReminder", QRect(12, 334, 420, 32),
+        p, "lSaveReminder", QRect(12, 270, 420, 32),
         QStringLiteral("Remember to press \"Save to Vantor\" after you change the Vantor mode."));
     ui.lSaveReminder->setWordWrap(true);
     SetBold(ui.lSaveReminder);
-    ui.BitBtn1 = Make<QPushButton>(p, "BitBtn1", QRect(12, 376, 200, 30),
+    ui.BitBtn1 = Make<QPushButton>(p, "BitBtn1", QRect(12, 308, 200, 30),
                                    QStringLiteral("Reload from Vantor"));
     ui.bSave2 =
-        Make<QPushButton>(p, "bSave2", QRect(222, 376, 200, 30), QStringLiteral("Save to Vantor"));
+        Make<QPushButton>(p, "bSave2", QRect(222, 308, 200, 30), QStringLiteral("Save to Vantor"));
 
     ui.Panel25 =
         MakePanel(p, "Panel25", QRect(444, 11, 526, kModeFrameHeight - kPictureHeightAllowance));

@@ -123,13 +123,15 @@ void SetupCentre(MainWindowUi& ui) {
     ui.pVariable = Make<QFrame>(ui.tsSettings, "pVariable", QRect(kLeftWidth, 0, 595, 389));
     SetAlign(ui.pVariable, Align::Client);
     SetupGateTable(ui);
-    ui.lGateTableNote = Make<QLabel>(ui.pVariable, "lGateTableNote", QRect(8, 274, 579, 14),
+    ui.lGateTableNote = Make<QLabel>(ui.pVariable, "lGateTableNote", QRect(8, 274, 569, 28),
                                      QStringLiteral("All times in table are in seconds; Gate "
                                                     "diameters in inches; Negative pressure "
                                                     "compensation in percent; Air volume in CFM"));
-    ui.lGateNameNote = Make<QLabel>(ui.pVariable, "lGateNameNote", QRect(8, 290, 200, 14),
+    ui.lGateTableNote->setWordWrap(true);
+    ui.lGateTableNote->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    ui.lGateNameNote = Make<QLabel>(ui.pVariable, "lGateNameNote", QRect(8, 304, 200, 14),
                                     QStringLiteral("Name: max. 20 characters"));
-    ui.lTooBig = Make<QLabel>(ui.pVariable, "lTooBig", QRect(212, 290, 365, 30),
+    ui.lTooBig = Make<QLabel>(ui.pVariable, "lTooBig", QRect(212, 304, 365, 30),
                               QStringLiteral("Too Big compensation"));
     SetBackground(ui.lTooBig, QColor(255, 0, 0));
     SetTextColor(ui.lTooBig, QColor(255, 255, 0));
@@ -172,6 +174,7 @@ void SetupSmartMinAirflow(MainWindowUi& ui) {
     ui.pManualMinAirflow->setAlignment(Qt::AlignCenter);
     ui.pManualMinAirflow->setStyleSheet(QStringLiteral(
         "#pManualMinAirflow { background: rgb(166, 202, 240); border-radius: 8px; }"));
+    SetOwnFont(ui.pManualMinAirflow, kDesignFontPixels);
 }
 
 void SetupFanAndRange(MainWindowUi& ui) {

@@ -11,6 +11,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFrame>
+#include <QLabel>
 #include <QScreen>
 #include <QTabWidget>
 #include <QTest>
@@ -53,6 +54,19 @@ QPixmap Picture(QWidget* window) {
     return window->grab();
 }
 
+// The panels that only some installations or states show, all at once, to check their places.
+void ShowEveryPanel(MainWindowUi& ui, bool on) {
+    const QList<QWidget*> panels{
+        ui.pOther24,     ui.pGateCurrent24, ui.pCurrentInputValue, ui.pCurrentInputValueS,
+        ui.pVFD_Status,  ui.pNotifyLabel,   ui.lWarningVacuum,     ui.pRpmCtrl,
+        ui.pMoreAboutVfd};
+    for (QWidget* panel : panels) {
+        panel->setVisible(on);
+    }
+    ui.pGateCurrent->move(on ? 92 : 140, ui.pGateCurrent->y());
+    ui.lNotifyLabel->setText(on ? QStringLiteral("Open Gates at Fan Stop Active") : QString());
+}
+
 } // namespace
 
 class TestWindowScreenshots : public QObject {
@@ -74,18 +88,24 @@ private Q_SLOTS:
         ui.wbHelp->load(QUrl::fromLocalFile(help));
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
+        // "extras": the Additional Settings on SETUP, every optional panel on STATUS && TEST.
         const struct {
             QWidget* page;
             const char* file;
-            bool additional;
-        } shots[] = {
-            {ui.tsManual, "1_status_test.png", false},       {ui.tsSettings, "2_setup.png", false},
-            {ui.tsSettings, "2_setup_additional.png", true}, {ui.tsDetail, "3_service.png", false},
-            {ui.tsMasterSlave, "4_master_slave.png", false}, {ui.tsHelp, "5_help.png", false}};
+            bool extras;
+        } shots[] = {{ui.tsManual, "1_status_test.png", false},
+                     {ui.tsManual, "1_status_test_every_panel.png", true},
+                     {ui.tsSettings, "2_setup.png", false},
+                     {ui.tsSettings, "2_setup_additional.png", true},
+                     {ui.tsDetail, "3_service.png", false},
+                     {ui.tsMasterSlave, "4_master_slave.png", false},
+                     {ui.tsHelp, "5_help.png", false}};
         for (const auto& shot : shots) {
             ui.pcPages->setCurrentWidget(shot.page);
-            ui.cbAdvancedSettings->setChecked(shot.additional);
-            ui.pAdvanced->setVisible(shot.additional);
+            const bool additional = shot.page == ui.tsSettings && shot.extras;
+            ui.cbAdvancedSettings->setChecked(additional);
+            ui.pAdvanced->setVisible(additional);
+            ShowEveryPanel(ui, shot.page == ui.tsManual && shot.extras);
             QTest::qWait(shot.page == ui.tsHelp ? 3000 : 300);
             const QString path = directory + QLatin1Char('/') + QLatin1String(shot.file);
             QVERIFY2(Picture(&window).save(path), qPrintable(path));
