@@ -23,7 +23,6 @@ QLabel* MakeVersionLabel(QWidget* parent, const char* name, const QString& text,
 void SetupWindowHeader(QWidget* window, MainWindowUi& ui) {
     ui.Panel1 = MakePanel(window, "Panel1", QRect(0, 0, 1002, 55));
     SetBackground(ui.Panel1, Qt::white);
-    ui.Panel1->setMaximumHeight(55);
     SetAlign(ui.Panel1, Align::Top);
 
     ui.Shape5 =

@@ -2,6 +2,7 @@
 // tests/app/screenshot_pages.sh runs it on a virtual X display.
 
 #include "app/main_window_ui.h"
+#include "app/window_resize.h"
 #include "widgets/callout_instances.h"
 #include "widgets/gate_frames.h"
 #include "widgets/led_bits_instances.h"
@@ -108,6 +109,23 @@ private Q_SLOTS:
             ShowEveryPanel(ui, shot.page == ui.tsManual && shot.extras);
             QTest::qWait(shot.page == ui.tsHelp ? 3000 : 300);
             const QString path = directory + QLatin1Char('/') + QLatin1String(shot.file);
+            QVERIFY2(Picture(&window).save(path), qPrintable(path));
+        }
+
+        // The enlarged layout of the normal window state, after a maximize and a restore.
+        WindowResizer resizer(&window, ui);
+        resizer.FormActivate();
+        window.setWindowState(Qt::WindowMaximized);
+        resizer.FormResize();
+        window.setWindowState(Qt::WindowNoState);
+        window.resize(1202, 761);
+        resizer.FormResize();
+        QCOMPARE(resizer.ResizeState(), 2);
+        for (QWidget* page : {ui.tsManual, ui.tsSettings}) {
+            ui.pcPages->setCurrentWidget(page);
+            QTest::qWait(300);
+            const QString path =
+                directory + QStringLiteral("/6_enlarged_%1.png").arg(page->objectName());
             QVERIFY2(Picture(&window).save(path), qPrintable(path));
         }
     }
