@@ -20,7 +20,6 @@ constexpr int kRightWidth = 234;
 constexpr int kAdvancedHeight = 154;
 constexpr int kGateColumns = 11;
 constexpr int kGateRows = 12;
-constexpr int kGateHeaderHeight = 32;
 constexpr std::array<int, kGateColumns> kDesignColumnWidths{27, 124, 41, 39, 46, 44,
                                                             44, 43,  40, 60, 48};
 constexpr std::array<const char*, kGateColumns> kColumnCaptions{
@@ -99,7 +98,7 @@ void SetupGateTable(MainWindowUi& ui) {
     QHeaderView* header = table->horizontalHeader();
     header->setDefaultAlignment(
         Qt::Alignment(static_cast<int>(Qt::AlignCenter) | static_cast<int>(Qt::TextWordWrap)));
-    header->setFixedHeight(kGateHeaderHeight);
+    header->setFixedHeight(kGateCaptionHeight);
     header->setSectionResizeMode(QHeaderView::Fixed);
     header->setHighlightSections(false);
     header->setMinimumSectionSize(1);

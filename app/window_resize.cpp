@@ -130,14 +130,15 @@ void WindowResizer::FormResize() {
         if (enlarged_) {
             ScaleLayout(100, 120);
             RestoreLayout();
-            ApplyStateSizes(kGateRowHeight, kPageTabHeight);
+            ApplyStateSizes(kGateRowHeight, kGateCaptionHeight, kPageTabHeight);
             enlarged_ = false;
         }
         resizeState_ = 1;
     } else {
         if (resizeState_ == 1) {
             ScaleLayout(120, 100);
-            ApplyStateSizes(kEnlargedGateRowHeight, kEnlargedPageTabHeight);
+            ApplyStateSizes(kEnlargedGateRowHeight, kEnlargedGateCaptionHeight,
+                            kEnlargedPageTabHeight);
             ui_.lWarningVacuum->resize(ui_.lWarningVacuum->width(), kWarningHeight);
             enlarged_ = true;
         }
@@ -197,8 +198,9 @@ void WindowResizer::ScaleLayout(int multiplier, int divisor) {
     AlignTree(window_);
 }
 
-void WindowResizer::ApplyStateSizes(int rowHeight, int tabHeight) {
+void WindowResizer::ApplyStateSizes(int rowHeight, int captionHeight, int tabHeight) {
     ui_.gData->verticalHeader()->setDefaultSectionSize(rowHeight);
+    ui_.gData->horizontalHeader()->setFixedHeight(captionHeight);
     tabHeight_ = tabHeight;
     QFont warning = ui_.lWarningVacuum->font();
     warning.setPixelSize(kWarningFontPixels);

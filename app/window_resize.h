@@ -17,6 +17,8 @@ inline constexpr int kPageTabHeight = 25;
 inline constexpr int kEnlargedPageTabHeight = 29;
 inline constexpr int kGateRowHeight = 19;
 inline constexpr int kEnlargedGateRowHeight = 22;
+inline constexpr int kGateCaptionHeight = 32;
+inline constexpr int kEnlargedGateCaptionHeight = 38;
 
 // Every page tab of the page control gets exactly this size in pixels.
 void SetPageTabSize(QTabWidget* pages, int width, int height);
@@ -61,7 +63,7 @@ private:
     void RecordLayout();
     void RestoreLayout();
     void ScaleLayout(int multiplier, int divisor);
-    void ApplyStateSizes(int rowHeight, int tabHeight);
+    void ApplyStateSizes(int rowHeight, int captionHeight, int tabHeight);
     void ApplyGateColumns();
     void ApplyTabWidth();
 

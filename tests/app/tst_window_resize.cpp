@@ -138,6 +138,7 @@ private Q_SLOTS:
             QCOMPARE(w.ui.gData->geometry(), ScaledBy(table, factor));
             QCOMPARE(w.ui.lActiveSns->font().pixelSize(), qRound(figurePixels * factor));
             QCOMPARE(w.ui.gData->verticalHeader()->defaultSectionSize(), enlarged[step] ? 22 : 19);
+            QCOMPARE(w.ui.gData->horizontalHeader()->height(), enlarged[step] ? 38 : 32);
             QCOMPARE(w.ui.pcPages->tabBar()->tabRect(0).height(), enlarged[step] ? 29 : 25);
             QCOMPARE(w.ui.lWarningVacuum->font().pixelSize(), 11);
             if (wasEnlarged && !enlarged[step] && states[step] == Maximized) {
