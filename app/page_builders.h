@@ -45,6 +45,7 @@ inline constexpr QColor kFigureYellow{255, 255, 0};
 void SetupWindowHeader(QWidget* window, MainWindowUi& ui);
 void SetupStatusTestPage(MainWindowUi& ui);
 void SetupSetupPage(MainWindowUi& ui);
+void SetupAdditionalSettings(MainWindowUi& ui);
 void SetupServicePage(MainWindowUi& ui);
 void SetupMasterSlavePage(MainWindowUi& ui);
 void SetupHelpPage(MainWindowUi& ui);

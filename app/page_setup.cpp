@@ -9,7 +9,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTabWidget>
 #include <QTableWidget>
 #include <array>
 
@@ -17,7 +16,6 @@ namespace {
 
 constexpr int kLeftWidth = 165;
 constexpr int kRightWidth = 234;
-constexpr int kAdvancedHeight = 154;
 constexpr int kGateColumns = 11;
 constexpr int kGateRows = 12;
 constexpr std::array<int, kGateColumns> kDesignColumnWidths{27, 124, 41, 39, 46, 44,
@@ -216,36 +214,10 @@ void SetupFanAndRange(MainWindowUi& ui) {
     }
 }
 
-QWidget* AddSheet(QTabWidget* pages, const char* name, const char* caption) {
-    auto* sheet = new QWidget();
-    sheet->setObjectName(QString::fromLatin1(name));
-    pages->addTab(sheet, QString::fromLatin1(caption));
-    return sheet;
-}
-
-void SetupAdvanced(MainWindowUi& ui) {
-    ui.pAdvanced = Make<QFrame>(ui.tsSettings, "pAdvanced", QRect(0, 389, 994, kAdvancedHeight));
-    SetAlign(ui.pAdvanced, Align::Bottom);
-    ui.pcAdvanced = Make<QTabWidget>(ui.pAdvanced, "pcAdvanced", QRect(4, 0, 986, 150));
-    SetAlign(ui.pcAdvanced, Align::Client);
-    ui.TabSheet1 = AddSheet(ui.pcAdvanced, "TabSheet1", "Main");
-    ui.TabSheet2 = AddSheet(ui.pcAdvanced, "TabSheet2", "Advanced");
-    ui.tsVacuum = AddSheet(ui.pcAdvanced, "tsVacuum", "Pressure");
-    ui.pAdvPanel = Make<QFrame>(ui.TabSheet1, "pAdvPanel", QRect(0, 0, 980, 124));
-    SetAlign(ui.pAdvPanel, Align::Client);
-    ui.pAdvPanel2 = Make<QFrame>(ui.TabSheet2, "pAdvPanel2", QRect(0, 0, 980, 124));
-    SetAlign(ui.pAdvPanel2, Align::Client);
-    for (QFrame* panel : {ui.pAdvPanel, ui.pAdvPanel2}) {
-        SetTextColor(panel, kFigureGrey);
-        panel->setEnabled(false);
-    }
-    ui.pAdvanced->hide();
-}
-
 } // namespace
 
 void SetupSetupPage(MainWindowUi& ui) {
-    SetupAdvanced(ui);
+    SetupAdditionalSettings(ui);
     SetupLeftColumn(ui);
     ui.pOvladani = Make<QFrame>(ui.tsSettings, "pOvladani", QRect(760, 0, kRightWidth, 389));
     SetAlign(ui.pOvladani, Align::Right);

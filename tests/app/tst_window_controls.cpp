@@ -133,6 +133,19 @@ private Q_SLOTS:
         row("BitBtn1", QStringLiteral("Reload from Vantor"));
         row("bSave2", QStringLiteral("Save to Vantor"));
         row("lLegendDA", QStringLiteral("Sensor & ON/ OFF DELAY"));
+        row("cbCleanEnabled", QStringLiteral("Regular Cleaning Enabled"));
+        row("cbCleaningBeforeStop", QStringLiteral("Enabled"));
+        row("cbOpenAtStop", QStringLiteral("Open Gates at Fan Stop"));
+        row("cbOpenAtError", QStringLiteral("Security Input - Open Gates"));
+        row("cbRunAtError", QStringLiteral("Security Input - Run Fan"));
+        row("cbKeepLastUsedOpen", QStringLiteral("Keep Last Used Gates Open"));
+        row("rbOpenRequest", QStringLiteral("Open / Close Gate Mode"));
+        row("rbSignalSimul", QStringLiteral("Simulate Sensor"));
+        row("cbStopOnCurrDecay", QStringLiteral("Stop At Current Decay"));
+        row("lMaxCurrentInfo", QStringLiteral("Maximal current was corrected"));
+        row("eIniAirVelocity", QStringLiteral("4500"));
+        row("eCurrInpStopAtError", QStringLiteral("Stop at Error"));
+        row("cbPressureFromVFD", QStringLiteral("Pressure from VFD"));
         for (const char* panel : {"Panel1",
                                   "Panel4",
                                   "Shape5",

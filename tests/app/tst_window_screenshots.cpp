@@ -112,6 +112,21 @@ private Q_SLOTS:
             QVERIFY2(Picture(&window).save(path), qPrintable(path));
         }
 
+        ui.pcPages->setCurrentWidget(ui.tsSettings);
+        ui.pAdvanced->show();
+        ui.pCurrentInputSettingsSlave->show();
+        ui.imCurrentInputSettingsLabel_MASTER->show();
+        ui.cbPressureFromVFD->show();
+        for (int sheet = 1; sheet < ui.pcAdvanced->count(); ++sheet) {
+            ui.pcAdvanced->setCurrentIndex(sheet);
+            QTest::qWait(300);
+            const QString path =
+                directory + QStringLiteral("/2_setup_additional_%1.png").arg(sheet + 1);
+            QVERIFY2(Picture(&window).save(path), qPrintable(path));
+        }
+        ui.pcAdvanced->setCurrentIndex(0);
+        ui.pAdvanced->hide();
+
         // The enlarged layout of the normal window state, after a maximize and a restore.
         WindowResizer resizer(&window, ui);
         resizer.FormActivate();
