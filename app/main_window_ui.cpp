@@ -6,6 +6,8 @@
 
 #include <QFileDialog>
 #include <QFrame>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -95,6 +97,11 @@ void SetupMainWindowUi(QWidget* window, MainWindowUi& ui) {
     window->setAutoFillBackground(true);
     window->resize(kDesignClientSize);
     window->setMinimumSize(kMinimumClientSize);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect placed(QPoint(), kDesignClientSize);
+        placed.moveCenter(screen->availableGeometry().center());
+        window->move(placed.topLeft());
+    }
 
     SetupWindowHeader(window, ui);
     SetupPages(window, ui);

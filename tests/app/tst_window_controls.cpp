@@ -16,6 +16,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTabBar>
 #include <QTabWidget>
@@ -61,6 +62,8 @@ private Q_SLOTS:
                  QStringLiteral("Durvik Vantor 12 \"Tarnwick\" Setup and Monitoring"));
         QCOMPARE(w.widget.size(), QSize(1002, 634));
         QCOMPARE(w.widget.minimumSize(), kMinimumClientSize);
+        const QPoint centre = QGuiApplication::primaryScreen()->availableGeometry().center();
+        QVERIFY((QRect(w.widget.pos(), w.widget.size()).center() - centre).manhattanLength() <= 2);
         QCOMPARE(w.widget.font().family(), QStringLiteral("Arial"));
         QCOMPARE(w.widget.font().pixelSize(), 11);
         QCOMPARE(w.ui.Panel1->geometry(), QRect(0, 0, 1002, 55));
