@@ -4,7 +4,12 @@
 
 #include "app/main_window_ui.h"
 #include "app/window_resize.h"
+#include "data/bootloader_mode.h"
 #include "data/controller_images.h"
+#include "data/counter_lines.h"
+#include "data/feature_levels.h"
+#include "data/register_data.h"
+#include "data/slave_link.h"
 #include "link/af_com_port.h"
 #include "link/job_scheduler.h"
 #include "link/port_detector.h"
@@ -45,7 +50,11 @@ public:
     bool TestMode = false;
     bool ControlsLocked = false;
     int InstallationMode = 0;
-    QString SlaveFirmwareCode = QStringLiteral("----");
+    bool SlaveConnected = false;
+    FeatureLevels Features;
+    BootloaderMode Bootloader;
+    GateMasks MasterGateMasks;
+    GateMasks SlaveGateMasks;
 
     TModbusClient& ModbusClient() { return *client_; }
     TJobScheduler& Scheduler() { return *scheduler_; }
@@ -53,6 +62,20 @@ public:
     void SetExpertMode(bool on);
     void ApplyPrivateLabel();
     void SetLinkState(bool up);
+
+    enum class FirmwarePart { First, Second, Bootloader };
+    void OnFirmwareInfo(FirmwarePart part, const RegisterData& reply);
+    void OnSlaveVersion(const RegisterData& reply);
+    void ApplyFeatureLevel();
+    void SetBootloaderMode(bool on);
+    void ApplyHardwareVersion();
+    void OnSettingsRead(BlockId block, const RegisterData& reply);
+    void OnSettingsWritten(uint32_t readJob);
+    void OnStatusPoll(const RegisterData& reply);
+    void OnSlaveStatusPoll(const RegisterData& reply);
+    void SetSlaveConnected(bool connected);
+    void ShowSaveState();
+    void OnCounters(CounterMemo memo, const RegisterData& reply);
 
 protected:
     bool event(QEvent* e) override;
@@ -71,6 +94,7 @@ private:
     void ComPortDataReceived(TAfComPort* sender, int count);
     void tDelayTimer();
     void PermissionHint(int port);
+    void RegisterJobHandlers();
 
     // SchedulerHost
     bool PortOpen() const override;

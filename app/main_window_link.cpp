@@ -37,6 +37,7 @@ void TfVT12SetAppMain::BindLink() {
         scheduler_->OnModbusResult(result);
     };
     connect(ui.tDelay, &QTimer::timeout, this, [this] { RunGuarded([this] { tDelayTimer(); }); });
+    RegisterJobHandlers();
 }
 
 void TfVT12SetAppMain::ComPortDataReceived(TAfComPort*, int count) {
@@ -109,7 +110,7 @@ bool TfVT12SetAppMain::IsInTestMode() const {
 }
 
 QString TfVT12SetAppMain::SlaveFirmware() const {
-    return SlaveFirmwareCode;
+    return Features.SlaveCode().Text();
 }
 
 uint16_t TfVT12SetAppMain::MasterTestGateBits() const {

@@ -1,0 +1,49 @@
+#pragma once
+// One run of the program's window against simulators in a private port directory, with its
+// own program directory (Settings.ini) and traffic trace.
+
+#include "app/main_window.h"
+#include "tests/e2e/simulator_process.h"
+#include "tests/e2e/trace_file.h"
+
+#include <QLabel>
+
+class WindowSession {
+public:
+    static constexpr int kDetectTimeoutMs = 15000;
+
+    WindowSession() {
+        qputenv("VT12_PROGRAM_DIR", programDir_.path().toUtf8());
+        qputenv("VT12_PORT_DIR", portDir_.path().toUtf8());
+    }
+
+    QString PortDir() const { return portDir_.path(); }
+    QString ProgramDir() const { return programDir_.path(); }
+    QString TracePath() const { return programDir_.filePath("trace.log"); }
+
+    void StorePort(int port) {
+        QFile ini(programDir_.filePath("Settings.ini"));
+        if (ini.open(QIODevice::WriteOnly))
+            ini.write(QStringLiteral("[Last]\nPort=%1\n").arg(port).toUtf8());
+    }
+
+    TfVT12SetAppMain& Open(QStringList arguments = {}) {
+        arguments << "--trace=" + TracePath();
+        window_ = std::make_unique<TfVT12SetAppMain>(arguments);
+        window_->show();
+        return *window_;
+    }
+
+    QString Caption() const { return window_->ui.pVTDetected->text(); }
+
+    // Closes the window, which writes the trace out, and reads it.
+    TraceFile CloseAndReadTrace() {
+        window_->close();
+        return TraceFile::Read(TracePath());
+    }
+
+private:
+    QTemporaryDir programDir_;
+    QTemporaryDir portDir_;
+    std::unique_ptr<TfVT12SetAppMain> window_;
+};
