@@ -33,6 +33,9 @@ void TfVT12SetAppMain::OnSettingsRead(BlockId block, const RegisterData& reply) 
         AdvanceProgress(1);
         KomStsLog(QStringLiteral("OK"), true, false);
     }
+    // The installation is the controller's own setting; the screens follow it elsewhere.
+    if (block == BlockId::SystemSettings)
+        InstallationMode = Images.SystemSettings.Read.InstallationMode();
     if (block == BlockId::SystemSettings && InstallationMode == kInstallationMasterSlave)
         scheduler_->SetJob(JOB_READ_SLAVE_COUNTERS | JOB_READ_SLAVE_GATE_SETTINGS |
                            JOB_READ_SLAVE_GATE_NAMES);
