@@ -7,7 +7,7 @@
 
 namespace vt12sim {
 
-// Days since 30 December 1899, the time of day as fraction: 28 December 2022, 10:30.
+// Days since 30 December 1899, the time of day as fraction: 30 December 2022, 10:30.
 constexpr double kFactoryUpdateTime = 44925.4375;
 
 // A time in that form as the bootloader keeps it: an IEEE 754 double, low byte first.

@@ -1,0 +1,52 @@
+// Screenshots of the running program: the window is created as vt12set creates it, left to
+// talk to whatever simulator VT12_PORT_DIR points at, and each page is saved as a PNG.
+// Usage: vt12shots OUT-DIR WAIT-MS PREFIX [program arguments...]
+
+#include "app/main_window.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QScreen>
+#include <QTabWidget>
+#include <QTimer>
+
+int main(int argc, char* argv[]) {
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    QApplication app(argc, argv);
+    QStringList arguments = QApplication::arguments();
+    if (arguments.size() < 4) {
+        qWarning("usage: vt12shots OUT-DIR WAIT-MS PREFIX [program arguments...]");
+        return 2;
+    }
+    const QDir out(arguments[1]);
+    const int waitMs = arguments[2].toInt();
+    const QString prefix = arguments[3];
+    TfVT12SetAppMain window(arguments.mid(4));
+    window.show();
+    // Each page gets time to paint (the help browser renders on its own) and is then taken
+    // from the screen, so the browser's content is in the picture too.
+    int page = -1;
+    QTimer next;
+    QObject::connect(&next, &QTimer::timeout, &window, [&] {
+        QTabWidget* pages = window.ui.pcPages;
+        if (page >= 0) {
+            const QString name = pages->widget(page)->objectName();
+            window.screen()
+                ->grabWindow(window.winId())
+                .save(out.filePath(prefix + "_" + name + ".png"));
+        }
+        do
+            ++page;
+        while (page < pages->count() && !pages->isTabVisible(page));
+        if (page >= pages->count()) {
+            window.close();
+            return;
+        }
+        pages->setCurrentIndex(page);
+        next.start(1000);
+    });
+    next.setSingleShot(true);
+    next.start(waitMs);
+    return QApplication::exec();
+}
