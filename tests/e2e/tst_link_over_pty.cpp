@@ -2,6 +2,7 @@
 // like the real line.
 
 #include "link/af_com_port.h"
+#include "link/com_port_error.h"
 #include "link/modbus_client.h"
 #include "link/qt_time_base.h"
 #include "tests/e2e/simulator_process.h"
@@ -34,6 +35,17 @@ class TestLinkOverPty : public QObject {
         QCOMPARE(results.size(), size_t(1));
     }
 
+    void bindReceive() {
+        port.OnDataRecived = [this](TAfComPort*, int count) {
+            if (count <= 0)
+                return;
+            announced.push_back(count);
+            uint8_t buffer[256];
+            port.ReadData(buffer, count);
+            client->ReceiveBytes(buffer, count);
+        };
+    }
+
 private Q_SLOTS:
     void initTestCase() {
         QVERIFY(sim.Start(kCom, {"--pace"}));
@@ -46,14 +58,7 @@ private Q_SLOTS:
         client = std::make_unique<TModbusClient>(time);
         client->OnSend = [this](const uint8_t* data, int n) { port.WriteData(data, n); };
         client->OnResult = [this](TModbusResult& r) { results.push_back(r); };
-        port.OnDataRecived = [this](TAfComPort*, int count) {
-            if (count <= 0)
-                return;
-            announced.push_back(count);
-            uint8_t buffer[256];
-            port.ReadData(buffer, count);
-            client->ReceiveBytes(buffer, count);
-        };
+        bindReceive();
     }
 
     void cleanupTestCase() {
@@ -97,6 +102,54 @@ private Q_SLOTS:
         exchange([this] { client->ReadHoldingRegisters(5, 7000, 4); });
         QCOMPARE(results[0].Status, uint8_t(mrException));
         QCOMPARE(results[0].ExceptionCode, uint8_t(2));
+    }
+
+    void unreadBytesAreAnnouncedAgain() {
+        std::vector<QElapsedTimer> announcements;
+        port.OnDataRecived = [&](TAfComPort*, int count) {
+            if (count > 0)
+                announcements.emplace_back().start();
+        };
+        const uint8_t request[] = {5, 4, 0, 0, 0, 16, 0xF0, 0x42};
+        QCOMPARE(TModbusClient::Count_CRC(request, 6), uint16_t(0x42F0));
+        port.WriteData(request, 8);
+        QTRY_VERIFY_WITH_TIMEOUT(announcements.size() >= 3, 2000);
+        // Nothing was read, so the same bytes keep being announced, within 200 ms each time.
+        const qint64 gap = announcements[1].elapsed() - announcements[2].elapsed();
+        QVERIFY2(gap <= 260, qPrintable(QString::number(gap)));
+        port.Close();
+        port.Open();
+        announcements.clear();
+        QTest::qWait(450);
+        QVERIFY(announcements.empty());
+        bindReceive();
+    }
+
+    void failureTexts() {
+        auto textOf = [](auto action) {
+            try {
+                action();
+            } catch (const ComPortError& e) {
+                return e.Text();
+            }
+            return QString();
+        };
+        TAfComPort other;
+        other.SetComNumber(11);
+        QCOMPARE(textOf([&] { other.Open(); }), QStringLiteral("Invalid port number (COM11)"));
+        QVERIFY(!other.Active());
+        other.SetComNumber(kCom);
+        QCOMPARE(textOf([&] { other.Open(); }), QStringLiteral("Can't open device COM7"));
+        QVERIFY(!other.Active());
+        const uint8_t bytes[8] = {};
+        QCOMPARE(textOf([&] { other.WriteData(bytes, 8); }),
+                 QStringLiteral("ComPort - Write data error [requested: 8, free: 0] "));
+        uint8_t buffer[4];
+        QCOMPARE(textOf([&] { port.ReadData(buffer, 4); }),
+                 QStringLiteral("ComPort - Read data error "));
+        std::vector<uint8_t> big(3000);
+        QCOMPARE(textOf([&] { port.WriteData(big.data(), int(big.size())); }),
+                 QStringLiteral("ComPort - Write data error [requested: 3000, free: 2048] "));
     }
 
     void otherAddressTimesOut() {
