@@ -2,6 +2,7 @@
 // features the firmware level switches on and off.
 
 #include "app/main_window.h"
+#include "app/page_builders.h"
 #include "data/identification.h"
 
 #include <QCheckBox>
@@ -13,12 +14,6 @@
 namespace {
 constexpr uint8_t kReportedHardwareWithPressure = 4;
 
-void setBackground(QWidget* widget, const QColor& color) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, color);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
 } // namespace
 
 void TfVT12SetAppMain::OnFirmwareInfo(FirmwarePart part, const RegisterData& reply) {
@@ -64,7 +59,7 @@ void TfVT12SetAppMain::SetBootloaderMode(bool on) {
     if (change.entered) {
         SetLinkState(false);
         LinkUp = true;
-        setBackground(ui.pVTDetected, ui.lAppVer->palette().color(QPalette::WindowText));
+        SetBackground(ui.pVTDetected, ui.lAppVer->palette().color(QPalette::WindowText));
     } else if (change.left) {
         LinkUp = false;
         SetLinkState(true);

@@ -1,6 +1,7 @@
 // What the screens show while the link is up or down.
 
 #include "app/main_window.h"
+#include "app/page_builders.h"
 #include "app/page_controls.h"
 
 #include <QApplication>
@@ -14,18 +15,6 @@ const QColor kDustIdle(192, 192, 192);
 const QColor kPanelTextUp(0, 0, 128);
 const QColor kPanelTextDown(128, 128, 128);
 
-void setTextColor(QWidget* widget, const QColor& color) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, color);
-    widget->setPalette(palette);
-}
-
-void setBackground(QWidget* widget, const QColor& color) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, color);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
 } // namespace
 
 void TfVT12SetAppMain::SetLinkState(bool up) {
@@ -57,20 +46,20 @@ void TfVT12SetAppMain::SetLinkState(bool up) {
             gate->SetGateActive(false);
             gate->SetManualIndicator(false);
         }
-        setBackground(ui.pVTDetected, QApplication::palette().color(QPalette::Button));
+        SetBackground(ui.pVTDetected, QApplication::palette().color(QPalette::Button));
         ui.lActiveSns->setText(QStringLiteral("--"));
         ui.lOpnGates->setText(QStringLiteral("--"));
-        setTextColor(ui.pAdvPanel, kPanelTextDown);
-        setTextColor(ui.pAdvPanel2, kPanelTextDown);
+        SetTextColor(ui.pAdvPanel, kPanelTextDown);
+        SetTextColor(ui.pAdvPanel2, kPanelTextDown);
         Images.Status.SetInputValue(0);
         Images.SlaveStatus.SetInputValue(0);
         ui.lBootloaderCommunication->hide();
         ui.bUploadFirmware->setEnabled(false);
     } else {
         ui.pVTDetected->setText(QStringLiteral("Detected on COM%1").arg(ComPort.ComNumber()));
-        setBackground(ui.pVTDetected, ui.lAppVer->palette().color(QPalette::WindowText));
-        setTextColor(ui.pAdvPanel, kPanelTextUp);
-        setTextColor(ui.pAdvPanel2, kPanelTextUp);
+        SetBackground(ui.pVTDetected, ui.lAppVer->palette().color(QPalette::WindowText));
+        SetTextColor(ui.pAdvPanel, kPanelTextUp);
+        SetTextColor(ui.pAdvPanel2, kPanelTextUp);
     }
     ui.gData->viewport()->update();
 }

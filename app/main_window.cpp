@@ -1,4 +1,5 @@
 #include "app/main_window.h"
+#include "app/page_builders.h"
 
 #include "app/application_title.h"
 #include "app/command_line.h"
@@ -24,19 +25,6 @@ const QColor kRpmCtrlColor(223, 121, 121);
 const QColor kWarningVacuumColor(255, 153, 153);
 const QColor kSmartMinAirflowColor(128, 176, 255);
 const QColor kPrivateLabelColor(88, 152, 240);
-
-void setBackground(QWidget* widget, const QColor& color) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, color);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
-void setTextColor(QWidget* widget, const QColor& color) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, color);
-    widget->setPalette(palette);
-}
 
 // The product version's four numbers written one after the other: 5.0.0.1 gives 5001.
 QString versionDigits() {
@@ -68,8 +56,8 @@ void TfVT12SetAppMain::FormCreate(const QStringList& arguments) {
     ProgramDir = ProgramDirectory();
     BindLink();
     GateImages = GatePictures::FromResources();
-    setBackground(ui.pRpmCtrl, kRpmCtrlColor);
-    setBackground(ui.lWarningVacuum, kWarningVacuumColor);
+    SetBackground(ui.pRpmCtrl, kRpmCtrlColor);
+    SetBackground(ui.lWarningVacuum, kWarningVacuumColor);
     CheckBoxNotChecked = ProgramBitmap(QStringLiteral("CHECKBOXNOTCHECK"));
     CheckBoxChecked = ProgramBitmap(QStringLiteral("CHECKBOXCHECKED"));
     CheckBoxDisabledChecked = ProgramBitmap(QStringLiteral("CHECKBOX_DIS_CH"));
@@ -114,7 +102,7 @@ void TfVT12SetAppMain::FormCreate(const QStringList& arguments) {
         if (entry.outline.isValid())
             (ui.*entry.shape)->SetPen(entry.outline);
     }
-    setTextColor(ui.lSmartMinimumAirflowEnabled, kSmartMinAirflowColor);
+    SetTextColor(ui.lSmartMinimumAirflowEnabled, kSmartMinAirflowColor);
     resizer_->ClearLayoutTable();
     ControlsLocked = true;
 }
@@ -152,7 +140,7 @@ void TfVT12SetAppMain::ApplyPrivateLabel() {
     ui.iLogoDurvik->setPixmap(ProgramBitmap(QStringLiteral("LOGOVELDRA")));
     ui.Shape5->SetBrushColor(kPrivateLabelColor);
     ui.Shape5->SetPen(kPrivateLabelColor);
-    setTextColor(ui.lAppVer, kPrivateLabelColor);
+    SetTextColor(ui.lAppVer, kPrivateLabelColor);
 }
 
 void TfVT12SetAppMain::FormShow() {

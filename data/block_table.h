@@ -81,9 +81,9 @@ constexpr const BlockSpec& SpecOf(BlockId id) {
 constexpr const BlockSpec* BlockForJob(uint32_t job) {
     if (job == 0)
         return nullptr;
-    for (const BlockSpec& spec : kBlocks) {
-        if (spec.readJob == job || spec.writeJob == job)
-            return &spec;
+    for (const BlockSpec& block : kBlocks) {
+        if (block.readJob == job || block.writeJob == job)
+            return &block;
     }
     return nullptr;
 }

@@ -56,15 +56,15 @@ void TestBlockTable::blockMatchesRegisterMap() {
     QFETCH(int, readBit);
     QFETCH(int, writeBit);
 
-    const BlockSpec& spec = SpecOf(BlockId(id));
-    QCOMPARE(QString(spec.name), QString(QTest::currentDataTag()));
-    QCOMPARE(int(spec.function), function);
-    QCOMPARE(int(spec.start), start);
-    QCOMPARE(int(spec.count), count);
-    QCOMPARE(spec.bytes(), bytes);
-    QCOMPARE(spec.readJob, 1u << readBit);
-    QCOMPARE(spec.writeJob, writeBit < 0 ? 0u : 1u << writeBit);
-    QCOMPARE(spec.isSettings(), writeBit >= 0);
+    const BlockSpec& block = SpecOf(BlockId(id));
+    QCOMPARE(QString(block.name), QString(QTest::currentDataTag()));
+    QCOMPARE(int(block.function), function);
+    QCOMPARE(int(block.start), start);
+    QCOMPARE(int(block.count), count);
+    QCOMPARE(block.bytes(), bytes);
+    QCOMPARE(block.readJob, 1u << readBit);
+    QCOMPARE(block.writeJob, writeBit < 0 ? 0u : 1u << writeBit);
+    QCOMPARE(block.isSettings(), writeBit >= 0);
 
     // The images hold exactly the bytes the table announces.
     ControllerImages images;
@@ -99,13 +99,13 @@ void TestBlockTable::jobFindsItsBlock() {
     QFETCH(uint, job);
     QFETCH(int, id);
 
-    const BlockSpec* spec = BlockForJob(job);
+    const BlockSpec* block = BlockForJob(job);
     if (id < 0) {
-        QVERIFY(spec == nullptr);
+        QVERIFY(block == nullptr);
         return;
     }
-    QVERIFY(spec != nullptr);
-    QCOMPARE(int(spec->id), id);
+    QVERIFY(block != nullptr);
+    QCOMPARE(int(block->id), id);
 }
 
 void TestBlockTable::writeJobsCarryTheirLogTexts_data() {
@@ -148,11 +148,11 @@ void TestBlockTable::writeJobsCarryTheirLogTexts() {
 
 void TestBlockTable::jobBitsAreDistinct() {
     uint32_t seen = 0;
-    for (const BlockSpec& spec : kBlocks) {
-        for (const uint32_t job : {spec.readJob, spec.writeJob}) {
+    for (const BlockSpec& block : kBlocks) {
+        for (const uint32_t job : {block.readJob, block.writeJob}) {
             if (job == 0)
                 continue;
-            QVERIFY2((seen & job) == 0, spec.name);
+            QVERIFY2((seen & job) == 0, block.name);
             seen |= job;
         }
     }
