@@ -1,5 +1,6 @@
 #include "widgets/gate_frame.h"
 
+#include "app/conversions.h"
 #include "widgets/gate_colors.h"
 #include "widgets/shape.h"
 
@@ -25,8 +26,6 @@ QFont ArialPixels(int pixels, bool bold) {
 TfrGate::TfrGate(const GatePictures& gatePictures, QWidget* owner)
     : QFrame(owner), pictures(gatePictures) {
     setMinimumWidth(FrameWidth);
-    setFixedHeight(FrameHeight);
-    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     resize(FrameWidth, FrameHeight);
 
     Shape1 = new TShape(TShape::TShapeKind::Rectangle, this);
@@ -111,10 +110,13 @@ void TfrGate::BuildPanel2() {
 }
 
 void TfrGate::ArrangePanels() {
+    // The left panel keeps its design width unless the whole layout is scaled, which the
+    // frame's height tells; extra width from a wider column goes to the name.
     const int panelHeight = height() - separatorHeight;
+    const int panel1Width = RoundHalfEven(double(Panel1Width) * height() / FrameHeight);
     Shape1->setGeometry(0, panelHeight, width(), separatorHeight);
-    Panel1->setGeometry(0, 0, Panel1Width, panelHeight);
-    Panel2->setGeometry(Panel1Width, 0, width() - Panel1Width, panelHeight);
+    Panel1->setGeometry(0, 0, panel1Width, panelHeight);
+    Panel2->setGeometry(panel1Width, 0, width() - panel1Width, panelHeight);
 }
 
 void TfrGate::resizeEvent(QResizeEvent* event) {

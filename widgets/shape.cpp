@@ -20,12 +20,16 @@ void TShape::paintEvent(QPaintEvent*) {
     const bool outlined = penColor.isValid() && penWidth > 0;
     const int pen = outlined ? penWidth : 0;
     if (kind == TShapeKind::Rectangle) {
-        // Whole pixels only, so a 1-pixel line stays exactly one pixel.
+        // Whole pixels only, and the outline as four bands, so an unfilled shape stays open.
+        const QRect inner = rect().adjusted(pen, pen, -pen, -pen);
         if (outlined) {
-            painter.fillRect(rect(), penColor);
+            painter.fillRect(QRect(0, 0, width(), pen), penColor);
+            painter.fillRect(QRect(0, height() - pen, width(), pen), penColor);
+            painter.fillRect(QRect(0, pen, pen, inner.height()), penColor);
+            painter.fillRect(QRect(width() - pen, pen, pen, inner.height()), penColor);
         }
         if (brushColor.isValid()) {
-            painter.fillRect(rect().adjusted(pen, pen, -pen, -pen), brushColor);
+            painter.fillRect(inner, brushColor);
         }
         return;
     }

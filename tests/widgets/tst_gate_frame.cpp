@@ -63,6 +63,8 @@ private slots:
     void boldSeparator();
     void buttonDownHasNoOtherEffect();
     void createGateFrames();
+    void panelsFollowWidthAndScale_data();
+    void panelsFollowWidthAndScale();
 };
 
 void TestGateFrame::childrenAtDesignPlaces_data() {
@@ -306,6 +308,27 @@ void TestGateFrame::createGateFrames() {
         QCOMPARE(separator, i == 5 || i == 17 ? 2 : 1);
     }
     QCOMPARE(window.findChild<TfrGate*>("FrameGate17"), frames[17]);
+}
+
+void TestGateFrame::panelsFollowWidthAndScale_data() {
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<int>("panel1Width");
+    QTest::newRow("design") << QSize(268, 39) << 137;
+    QTest::newRow("wider column") << QSize(400, 39) << 137;
+    QTest::newRow("layout enlarged by 6/5") << QSize(322, 47) << 165;
+}
+
+void TestGateFrame::panelsFollowWidthAndScale() {
+    QFETCH(QSize, size);
+    QFETCH(int, panel1Width);
+    TfrGate frame(DistinctPictures());
+    frame.show();
+    frame.resize(size);
+    QWidget* panel1 = frame.findChild<QWidget*>("Panel1");
+    QWidget* panel2 = frame.findChild<QWidget*>("Panel2");
+    QCOMPARE(panel1->width(), panel1Width);
+    QCOMPARE(panel2->x(), panel1Width);
+    QCOMPARE(panel2->x() + panel2->width(), size.width());
 }
 
 QTEST_MAIN(TestGateFrame)
