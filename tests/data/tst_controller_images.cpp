@@ -48,12 +48,12 @@ void TestControllerImages::anyByteMakesABlockChanged() {
 void TestControllerImages::readOnlyBlocksAreNeverChanged() {
     ControllerImages images;
     const uint8_t reply[32] = {1, 2, 3};
-    for (const BlockSpec& spec : kBlocks) {
-        if (spec.isSettings())
+    for (const BlockSpec& block : kBlocks) {
+        if (block.isSettings())
             continue;
-        images.StoreReply(spec.id, reply, sizeof reply);
-        QVERIFY2(!images.IsChanged(spec.id), spec.name);
-        QCOMPARE(images.ReadImage(spec.id)[2], uint8_t(3));
+        images.StoreReply(block.id, reply, sizeof reply);
+        QVERIFY2(!images.IsChanged(block.id), block.name);
+        QCOMPARE(images.ReadImage(block.id)[2], uint8_t(3));
     }
     QVERIFY(!images.AnySettingsChanged(true));
 }
