@@ -125,7 +125,10 @@ void TfVT12SetAppMain::LoadSettings() {
 }
 
 void TfVT12SetAppMain::SaveSettings() {
-    if (!SavePersistedSettings(SettingsIni, ComPort.ComNumber(), savedDir_))
+    // Before the first detection step the number is still the stored one less one; writing it
+    // would move the stored port down by one on every such close.
+    const int port = portTried_ ? ComPort.ComNumber() : ComPort.ComNumber() + 1;
+    if (!SavePersistedSettings(SettingsIni, port, savedDir_))
         qWarning().noquote() << "Cannot write" << SettingsIni;
 }
 

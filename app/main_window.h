@@ -132,6 +132,7 @@ private:
     std::array<uint8_t, 65536> firmwareImage_{};
     uint16_t uploadAddress_ = 0;
     QString savedDir_;
+    bool portTried_ = false;
     bool shown_ = false;
     bool closed_ = false;
 };

@@ -153,6 +153,7 @@ void TfVT12SetAppMain::StopDelay() {
 }
 
 void TfVT12SetAppMain::ShowTrying(int port) {
+    portTried_ = true;
     ui.pVTDetected->setText(QStringLiteral("... trying detect on COM%1").arg(port));
 }
 
