@@ -5,6 +5,7 @@
 #include "app/command_line.h"
 #include "app/persisted_settings.h"
 #include "link/uncaught_error.h"
+#include "widgets/gate_colors.h"
 #include "widgets/gate_frames.h"
 #include "widgets/program_bitmaps.h"
 #include "widgets/shape.h"
@@ -23,7 +24,6 @@
 namespace {
 const QColor kRpmCtrlColor(223, 121, 121);
 const QColor kWarningVacuumColor(255, 153, 153);
-const QColor kSmartMinAirflowColor(128, 176, 255);
 const QColor kPrivateLabelColor(88, 152, 240);
 
 // The product version's four numbers written one after the other: 5.0.0.1 gives 5001.
@@ -87,22 +87,23 @@ void TfVT12SetAppMain::FormCreate(const QStringList& arguments) {
     }
 
     ui.pbKomSts->setValue(0);
+    // The legend explains the gate frames, so it takes their colours.
     const LegendColour legend[] = {
-        {&MainWindowUi::sSignalDelay_Legend_NA, QColor(160, 160, 160), QColor(96, 96, 96)},
-        {&MainWindowUi::sSignal_Legend_NA, QColor(176, 176, 176), QColor()},
-        {&MainWindowUi::sSignalDelay_Legend_SA, QColor(255, 255, 0), QColor(255, 192, 0)},
-        {&MainWindowUi::sSignal_Legend_SA, QColor(255, 224, 0), QColor()},
-        {&MainWindowUi::sSignalDelay_Legend_AA, QColor(160, 160, 160), QColor(96, 96, 96)},
-        {&MainWindowUi::sSignal_Legend_AA, QColor(128, 176, 255), QColor()},
-        {&MainWindowUi::sSignalDelay_Legend_DA, QColor(255, 255, 0), QColor(255, 192, 0)},
-        {&MainWindowUi::sSignal_Legend_DA, QColor(176, 176, 176), QColor()},
+        {&MainWindowUi::sSignalDelay_Legend_NA, DelayOffFillColor, DelayOffOutlineColor},
+        {&MainWindowUi::sSignal_Legend_NA, SignalIdleColor, QColor()},
+        {&MainWindowUi::sSignalDelay_Legend_SA, DelayOnFillColor, DelayOnOutlineColor},
+        {&MainWindowUi::sSignal_Legend_SA, SignalActiveColor, QColor()},
+        {&MainWindowUi::sSignalDelay_Legend_AA, DelayOffFillColor, DelayOffOutlineColor},
+        {&MainWindowUi::sSignal_Legend_AA, SignalMinAirflowColor, QColor()},
+        {&MainWindowUi::sSignalDelay_Legend_DA, DelayOnFillColor, DelayOnOutlineColor},
+        {&MainWindowUi::sSignal_Legend_DA, SignalIdleColor, QColor()},
     };
     for (const LegendColour& entry : legend) {
         (ui.*entry.shape)->SetBrushColor(entry.fill);
         if (entry.outline.isValid())
             (ui.*entry.shape)->SetPen(entry.outline);
     }
-    SetTextColor(ui.lSmartMinimumAirflowEnabled, kSmartMinAirflowColor);
+    SetTextColor(ui.lSmartMinimumAirflowEnabled, SignalMinAirflowColor);
     resizer_->ClearLayoutTable();
     ControlsLocked = true;
 }
