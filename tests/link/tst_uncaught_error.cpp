@@ -1,0 +1,41 @@
+#include "link/com_port_error.h"
+#include "link/qt_time_base.h"
+#include "link/uncaught_error.h"
+
+#include <QTest>
+
+class TestUncaughtError : public QObject {
+    Q_OBJECT
+    QStringList shown;
+
+private Q_SLOTS:
+    void init() {
+        shown.clear();
+        SetUncaughtErrorHandler([this](const QString& text) { shown << text; });
+    }
+
+    void errorsReachTheHandler() {
+        RunGuarded([] { throw ComPortError("ComPort - Read data error "); });
+        RunGuarded([] { throw 42; });
+        RunGuarded([] {});
+        QCOMPARE(shown, (QStringList{"ComPort - Read data error ", "Unknown error"}));
+    }
+
+    void timerEventsGoOnAfterAnError() {
+        QtTimeBase time;
+        auto timer = time.CreateTimer();
+        int fired = 0;
+        timer->Expired = [&] {
+            ++fired;
+            throw ComPortError("ComPort - Write data error [requested: 8, free: 0] ");
+        };
+        timer->Start(1);
+        QTRY_VERIFY(fired >= 2);
+        timer->Stop();
+        QCOMPARE(shown.first(),
+                 QStringLiteral("ComPort - Write data error [requested: 8, free: 0] "));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestUncaughtError)
+#include "tst_uncaught_error.moc"
