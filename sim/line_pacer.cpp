@@ -31,6 +31,11 @@ LinePacer::LinePacer(bool paced, int latencyMs, QObject* parent)
     connect(&silenceTimer_, &QTimer::timeout, this, &LinePacer::lineSilent);
 }
 
+void LinePacer::answerLate(int number, int lateMs) {
+    lateAnswer_ = number;
+    lateNs_ = qint64{lateMs} * kNsPerMs;
+}
+
 void LinePacer::receive(const QByteArray& bytes) {
     if (bytes.isEmpty()) {
         return;
@@ -68,17 +73,18 @@ void LinePacer::transmit(const QByteArray& answer) {
     if (answer.isEmpty()) {
         return;
     }
+    const qint64 reactionNs = nextReactionNs();
     if (!paced_) {
-        if (latencyNs_ == 0 && outbound_.isEmpty()) {
+        if (reactionNs == 0 && outbound_.isEmpty()) {
             emit sendBytes(answer);
             return;
         }
-        outbound_.append({now() + latencyNs_, answer});
+        outbound_.append({now() + reactionNs, answer});
         arm(outboundTimer_, outbound_.front().dueNs);
         return;
     }
     // Scheduled on the line's own time, so a late timer turn does not stretch the answer.
-    const qint64 start = std::max(lastArrivalNs_ + kFrameGapNs + latencyNs_, outboundFreeNs_);
+    const qint64 start = std::max(lastArrivalNs_ + kFrameGapNs + reactionNs, outboundFreeNs_);
     for (qsizetype sent = 0; sent < answer.size();) {
         const qsizetype size = std::min<qsizetype>(nextChunkSize(), answer.size() - sent);
         sent += size;
@@ -110,6 +116,11 @@ void LinePacer::clear() {
 void LinePacer::arm(QTimer& timer, qint64 dueNs) {
     const qint64 waitNs = std::max<qint64>(0, dueNs - now());
     timer.start(static_cast<int>((waitNs + kNsPerMs - 1) / kNsPerMs));
+}
+
+qint64 LinePacer::nextReactionNs() {
+    ++answers_;
+    return answers_ == lateAnswer_ ? lateNs_ : latencyNs_;
 }
 
 int LinePacer::nextChunkSize() {

@@ -20,6 +20,9 @@ public:
 
     LinePacer(bool paced, int latencyMs, QObject* parent = nullptr);
 
+    // The answer with this number (the first is 1) waits lateMs instead of the latency, once.
+    void answerLate(int number, int lateMs);
+
     // Bytes the port has taken from the line.
     void receive(const QByteArray& bytes);
     // The answer to the request that arrived last; it starts after the gap that ends a frame
@@ -46,6 +49,7 @@ private:
     void deliverOutbound();
     void arm(QTimer& timer, qint64 dueNs);
     int nextChunkSize();
+    qint64 nextReactionNs();
     qint64 now() const { return clock_.nsecsElapsed(); }
 
     bool paced_;
@@ -60,6 +64,9 @@ private:
     qint64 outboundFreeNs_ = 0;
     qint64 lastArrivalNs_ = 0;
     int chunkTurn_ = 0;
+    int answers_ = 0;
+    int lateAnswer_ = 0;
+    qint64 lateNs_ = 0;
 };
 
 } // namespace vt12sim

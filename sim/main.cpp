@@ -62,6 +62,7 @@ int main(int argc, char* argv[]) {
     ControllerModel model(options.unit);
     model.setNoticeHandler(say);
     LinePacer pacer(options.paced, options.latencyMs);
+    pacer.answerLate(options.lateAnswer, options.lateByMs);
     LineSession session(port, pacer, model, options.silent);
 
     QElapsedTimer clock;

@@ -1,6 +1,9 @@
 #include "sim/sim_options.h"
 
+#include "sim/identification.h"
+
 #include <QCommandLineParser>
+#include <QDateTime>
 #include <QRegularExpression>
 
 namespace vt12sim {
@@ -27,7 +30,7 @@ Content:
   after the end chunk the unit restarts (3 s silent) as the firmware whose version text at
   0x5000 is "VT12xxxx" (code xxxx), or as bootloader B03C when chunks are missing, the mark at
   0xC000 is not AB CD or the checksum at 0xEFFE is wrong
-  bootloader block "Vantor 12 Bootloader 1.3", updated 2022-12-28 10:30 (or at the last upload)
+  bootloader block "Vantor 12 Bootloader 1.3", updated %1 (or at the last upload)
   gates 1-12: Saw 1, Planer, Jointer, Saw 2, Sander, Router, Bandsaw, Drill Press, Lathe,
   Moulder, Edgebander, Spare (gate 12 not in use); gate block register 96 = 0x5A0C
   status: hardware version from --hw (default 4), security input in order, gates closed,
@@ -45,6 +48,14 @@ Content:
   output follows the fan word; test mode ends 5 s after the last test command
   --store-differently: every write of system settings byte 15 reads back one higher
 )";
+
+// The date the bootloader block carries, so that the help cannot tell another one.
+QString factoryUpdateText() {
+    constexpr qint64 msPerDay = 86400000;
+    const QDateTime dayZero(QDate(1899, 12, 30), QTime(0, 0), Qt::UTC);
+    return dayZero.addMSecs(qRound64(kFactoryUpdateTime * msPerDay))
+        .toString(QStringLiteral("yyyy-MM-dd HH:mm"));
+}
 
 bool isFirmwareCode(const QString& code) {
     static const QRegularExpression pattern(QStringLiteral("^[ -~]{4}$"));
@@ -80,8 +91,18 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments) {
                                  "N", "1");
     const QCommandLineOption pace(
         "pace", "Emulate the line's timing: 19200 baud 8N2, answers in chunks at the line rate.");
-    const QCommandLineOption latency("latency", "Reaction time before each answer (default 0).",
-                                     "MS", "0");
+    const QCommandLineOption latency(
+        "latency", "Reaction time before each answer (default 0; may exceed the tool's timeout).",
+        "MS", "0");
+    const QCommandLineOption lateAnswer(
+        "late-answer",
+        "Answer the N-th request (counted from 1) late, once: after --late-by instead of "
+        "--latency.",
+        "N", "0");
+    const QCommandLineOption lateBy(
+        "late-by",
+        "Reaction time of the late answer (default 510, past the tool's 500 ms timeout).", "MS",
+        "510");
     const QCommandLineOption silent("silent", "Start silent: hear nothing, answer nothing.");
     const QCommandLineOption firmware(
         "firmware", "Firmware code: F05A (default), F04A, F03K, B03C (damaged firmware), ...",
@@ -96,8 +117,8 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments) {
     const QCommandLineOption storeDifferently(
         "store-differently",
         "Keep the reverse delay (system settings byte 15) 10 ms longer than written.");
-    parser.addOptions({help, portDir, com, pace, latency, silent, firmware, idStyle, hardware,
-                       master, storeDifferently});
+    parser.addOptions({help, portDir, com, pace, latency, lateAnswer, lateBy, silent, firmware,
+                       idStyle, hardware, master, storeDifferently});
 
     if (!parser.parse(arguments)) {
         return failure(parser.errorText() + QStringLiteral("\nTry --help."));
@@ -105,7 +126,7 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments) {
     if (parser.isSet(help)) {
         ParsedCommandLine parsed;
         parsed.outcome = ParsedCommandLine::Outcome::Help;
-        parsed.text = parser.helpText() + QString::fromLatin1(kDetails);
+        parsed.text = parser.helpText() + QString::fromLatin1(kDetails).arg(factoryUpdateText());
         return parsed;
     }
     if (!parser.positionalArguments().isEmpty()) {
@@ -127,6 +148,14 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments) {
     if (!readNumber(parser.value(latency), 0, 60000, &options.latencyMs)) {
         return failure(QStringLiteral("--latency wants milliseconds from 0 to 60000, not '%1'.")
                            .arg(parser.value(latency)));
+    }
+    if (!readNumber(parser.value(lateAnswer), 0, 1000000, &options.lateAnswer)) {
+        return failure(QStringLiteral("--late-answer wants a number from 0 to 1000000, not '%1'.")
+                           .arg(parser.value(lateAnswer)));
+    }
+    if (!readNumber(parser.value(lateBy), 0, 60000, &options.lateByMs)) {
+        return failure(QStringLiteral("--late-by wants milliseconds from 0 to 60000, not '%1'.")
+                           .arg(parser.value(lateBy)));
     }
     int hardwareVersion = 0;
     if (!readNumber(parser.value(hardware), 0, 255, &hardwareVersion)) {

@@ -13,6 +13,9 @@ struct SimOptions {
     int com = 1;
     bool paced = false;
     int latencyMs = 0;
+    // The answer with this number (from 1) comes lateByMs after its request; 0: none.
+    int lateAnswer = 0;
+    int lateByMs = 510;
     bool silent = false;
     UnitProfile unit;
 };

@@ -15,6 +15,8 @@ class TstLinePacer : public QObject {
 private slots:
     void unpacedPassesAtOnce();
     void latencyDelaysTheAnswer();
+    void oneAnswerComesLate_data();
+    void oneAnswerComesLate();
     void pacedRequestTakesItsLineTime();
     void pacedAnswerGoesOutInChunks_data();
     void pacedAnswerGoesOutInChunks();
@@ -53,6 +55,36 @@ void TstLinePacer::latencyDelaysTheAnswer() {
     QCOMPARE(sent.size(), 0);
     QTRY_COMPARE_WITH_TIMEOUT(sent.size(), 1, kPatience);
     QVERIFY(clock.elapsed() >= 40);
+}
+
+void TstLinePacer::oneAnswerComesLate_data() {
+    QTest::addColumn<bool>("paced");
+
+    QTest::newRow("unpaced") << false;
+    QTest::newRow("paced") << true;
+}
+
+// The second answer waits; the first and the third keep the latency of 0 (the bound on them
+// is far above their few milliseconds, so a slow machine does not fail it).
+void TstLinePacer::oneAnswerComesLate() {
+    QFETCH(bool, paced);
+    constexpr int lateMs = 1000;
+    LinePacer pacer(paced, 0);
+    pacer.answerLate(2, lateMs);
+    QSignalSpy arrived(&pacer, &LinePacer::arrived);
+    QSignalSpy sent(&pacer, &LinePacer::sendBytes);
+    QElapsedTimer clock;
+    for (const char mark : {'\x01', '\x02', '\x03'}) {
+        pacer.receive(QByteArray(8, mark));
+        QTRY_VERIFY_WITH_TIMEOUT(!arrived.isEmpty(), kPatience);
+        arrived.clear();
+        clock.start();
+        pacer.transmit(QByteArray(8, mark));
+        QTRY_VERIFY_WITH_TIMEOUT(!sent.isEmpty() && sent.last().at(0).toByteArray().endsWith(mark),
+                                 kPatience);
+        sent.clear();
+        QCOMPARE(clock.elapsed() >= lateMs, mark == '\x02');
+    }
 }
 
 void TstLinePacer::pacedRequestTakesItsLineTime() {

@@ -1,8 +1,14 @@
 // The simulator's command line: what others' tests start it with must mean what it says.
 
+#include "sim/controller_model.h"
+#include "sim/modbus_responder.h"
 #include "sim/sim_options.h"
+#include "tests/sim/sim_requests.h"
 
+#include <QDateTime>
 #include <QTest>
+
+#include <bit>
 
 using namespace vt12sim;
 using Outcome = ParsedCommandLine::Outcome;
@@ -17,6 +23,7 @@ private slots:
     void readsEveryOption();
     void defaults();
     void helpNamesSignalsAndContent();
+    void helpTellsTheUpdateTimeTheBootloaderSends();
 };
 
 void TstSimOptions::refusesBadInput_data() {
@@ -28,6 +35,9 @@ void TstSimOptions::refusesBadInput_data() {
     QTest::newRow("COM 100") << QStringList{"--port-dir", "/tmp", "--com", "100"};
     QTest::newRow("COM not a number") << QStringList{"--port-dir", "/tmp", "--com", "x"};
     QTest::newRow("negative latency") << QStringList{"--port-dir", "/tmp", "--latency", "-1"};
+    QTest::newRow("late answer -1") << QStringList{"--port-dir", "/tmp", "--late-answer", "-1"};
+    QTest::newRow("late by a minute and more")
+        << QStringList{"--port-dir", "/tmp", "--late-by", "60001"};
     QTest::newRow("hardware 256") << QStringList{"--port-dir", "/tmp", "--hw", "256"};
     QTest::newRow("short firmware code") << QStringList{"--port-dir", "/tmp", "--firmware", "F5"};
     QTest::newRow("unknown id style") << QStringList{"--port-dir", "/tmp", "--id-style", "new2"};
@@ -44,15 +54,21 @@ void TstSimOptions::refusesBadInput() {
 
 void TstSimOptions::readsEveryOption() {
     const ParsedCommandLine parsed =
-        parseCommandLine({"vt12sim", "--port-dir", "/tmp/ports", "--com", "7", "--pace",
-                          "--latency", "15", "--silent", "--firmware", "B03C", "--id-style", "old",
-                          "--hw", "2", "--master", "--store-differently"});
+        parseCommandLine({"vt12sim",    "--port-dir", "/tmp/ports",
+                          "--com",      "7",          "--pace",
+                          "--latency",  "15",         "--late-answer",
+                          "30",         "--late-by",  "700",
+                          "--silent",   "--firmware", "B03C",
+                          "--id-style", "old",        "--hw",
+                          "2",          "--master",   "--store-differently"});
     QCOMPARE(parsed.outcome, Outcome::Run);
     const SimOptions& options = parsed.options;
     QCOMPARE(options.portDir, QStringLiteral("/tmp/ports"));
     QCOMPARE(options.com, 7);
     QVERIFY(options.paced);
     QCOMPARE(options.latencyMs, 15);
+    QCOMPARE(options.lateAnswer, 30);
+    QCOMPARE(options.lateByMs, 700);
     QVERIFY(options.silent);
     QCOMPARE(options.unit.firmwareCode, QStringLiteral("B03C"));
     QVERIFY(options.unit.oldIdentification);
@@ -71,6 +87,8 @@ void TstSimOptions::defaults() {
     QCOMPARE(options.com, 1);
     QVERIFY(!options.paced);
     QCOMPARE(options.latencyMs, 0);
+    QCOMPARE(options.lateAnswer, 0);
+    QVERIFY(options.lateByMs > 500);
     QVERIFY(!options.silent);
     QCOMPARE(options.unit.firmwareCode, QStringLiteral("F05A"));
     QVERIFY(!options.unit.oldIdentification);
@@ -82,11 +100,31 @@ void TstSimOptions::defaults() {
 void TstSimOptions::helpNamesSignalsAndContent() {
     const ParsedCommandLine parsed = parseCommandLine({"vt12sim", "--help"});
     QCOMPARE(parsed.outcome, Outcome::Help);
-    for (const char* word : {"--port-dir", "--com", "--pace", "--latency", "--silent", "--firmware",
-                             "--id-style", "--hw", "--master", "--store-differently", "SIGTERM",
-                             "SIGUSR1", "SIGUSR2", "Saw 1", "VT12F05A"}) {
+    for (const char* word :
+         {"--port-dir", "--com", "--pace", "--latency", "--silent", "--firmware", "--id-style",
+          "--hw", "--master", "--store-differently", "--late-answer", "--late-by", "SIGTERM",
+          "SIGUSR1", "SIGUSR2", "Saw 1", "VT12F05A"}) {
         QVERIFY2(parsed.text.contains(QLatin1String(word)), word);
     }
+}
+
+void TstSimOptions::helpTellsTheUpdateTimeTheBootloaderSends() {
+    ControllerModel model{UnitProfile{}};
+    ModbusResponder responder(model);
+    const QByteArray answer =
+        responder.answer(simtest::wordsRequest(3, 24320, 124)).value_or(QByteArray());
+    QCOMPARE(answer.size(), 253);
+    uint64_t bits = 0;
+    for (int i = 7; i >= 0; --i) {
+        bits = bits << 8 | static_cast<uint8_t>(answer[3 + 64 + i]);
+    }
+    const double days = std::bit_cast<double>(bits);
+    const QDateTime sent =
+        QDateTime(QDate(1899, 12, 30), QTime(0, 0), Qt::UTC).addSecs(qRound64(days * 86400));
+
+    const QString help = parseCommandLine({"vt12sim", "--help"}).text;
+    const QString told = QStringLiteral("updated ") + sent.toString("yyyy-MM-dd HH:mm");
+    QVERIFY2(help.contains(told), qPrintable(told));
 }
 
 QTEST_GUILESS_MAIN(TstSimOptions)
