@@ -17,17 +17,6 @@ namespace {
 constexpr int kHeaderHeight = 55;
 constexpr int kSpacerHeight = 3;
 
-QWidget* AddPage(QTabWidget* pages, const char* name, const QString& caption) {
-    auto* page = new QWidget();
-    page->setObjectName(QString::fromLatin1(name));
-    page->setAutoFillBackground(true);
-    pages->addTab(page, caption);
-    page->setGeometry(0, 0, kDesignClientSize.width() - 8,
-                      kDesignClientSize.height() - kHeaderHeight - kSpacerHeight - kPageTabHeight -
-                          8);
-    return page;
-}
-
 QTimer* MakeTimer(QWidget* window, const char* name, int interval) {
     auto* timer = new QTimer(window);
     timer->setObjectName(QString::fromLatin1(name));
@@ -56,19 +45,13 @@ void SetupPages(QWidget* window, MainWindowUi& ui) {
     ui.pcPages->setDocumentMode(false);
     ui.pcPages->tabBar()->setExpanding(false);
     SetPageTabSize(ui.pcPages, kPageTabWidth, kPageTabHeight);
-    ui.tsManual = AddPage(ui.pcPages, "tsManual", QStringLiteral("STATUS && TEST"));
-    ui.tsSettings = AddPage(ui.pcPages, "tsSettings", QStringLiteral("SETUP"));
-    ui.tsDetail = AddPage(ui.pcPages, "tsDetail", QStringLiteral("SERVICE"));
-    ui.tsMasterSlave =
-        AddPage(ui.pcPages, "tsMasterSlave", QStringLiteral("RS485, MASTER/SLAVE MODE"));
-    ui.tsHelp = AddPage(ui.pcPages, "tsHelp", QStringLiteral("HELP"));
     SetAlign(ui.pcPages, Align::Client);
 
-    SetupStatusTestPage(ui);
-    SetupSetupPage(ui);
-    SetupServicePage(ui);
-    SetupMasterSlavePage(ui);
-    SetupHelpPage(ui);
+    SetupStatusTestPage(ui.pcPages, ui);
+    SetupSetupPage(ui.pcPages, ui);
+    SetupServicePage(ui.pcPages, ui);
+    SetupMasterSlavePage(ui.pcPages, ui);
+    SetupHelpPage(ui.pcPages, ui);
 }
 
 void SetupNonVisual(QWidget* window, MainWindowUi& ui) {

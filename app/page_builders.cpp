@@ -1,7 +1,19 @@
 #include "app/page_builders.h"
 
+#include "app/window_resize.h"
+
 #include <QFrame>
 #include <QLabel>
+#include <QTabWidget>
+
+QWidget* AddPage(QTabWidget* pages, const char* name, const QString& caption) {
+    auto* page = new QWidget();
+    page->setObjectName(QString::fromLatin1(name));
+    page->setAutoFillBackground(true);
+    pages->addTab(page, caption);
+    page->setGeometry(0, 0, pages->width() - 8, pages->height() - kPageTabHeight - 8);
+    return page;
+}
 
 QFrame* MakePanel(QWidget* parent, const char* name, const QRect& geometry) {
     auto* panel = Make<QFrame>(parent, name, geometry);

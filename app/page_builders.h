@@ -1,8 +1,6 @@
 #pragma once
 // Building blocks shared by the page setup files.
 
-#include "app/main_window_ui.h"
-
 #include <QColor>
 #include <QRect>
 #include <QString>
@@ -11,6 +9,7 @@
 
 class QFrame;
 class QLabel;
+class QTabWidget;
 
 template <class Control, class... Args>
 Control* Make(QWidget* parent, const char* name, const QRect& geometry, Args&&... args) {
@@ -20,6 +19,8 @@ Control* Make(QWidget* parent, const char* name, const QRect& geometry, Args&&..
     return control;
 }
 
+// A page of the page control, sized to its client area.
+QWidget* AddPage(QTabWidget* pages, const char* name, const QString& caption);
 // A borderless container that paints its own background.
 QFrame* MakePanel(QWidget* parent, const char* name, const QRect& geometry);
 // A container with a thin sunken border, used for groups of controls.
@@ -41,11 +42,3 @@ inline constexpr QColor kLampOff{192, 192, 192};
 inline constexpr QColor kLampGreen{0, 224, 0};
 inline constexpr QColor kFigureGrey{128, 128, 128};
 inline constexpr QColor kFigureYellow{255, 255, 0};
-
-void SetupWindowHeader(QWidget* window, MainWindowUi& ui);
-void SetupStatusTestPage(MainWindowUi& ui);
-void SetupSetupPage(MainWindowUi& ui);
-void SetupAdditionalSettings(MainWindowUi& ui);
-void SetupServicePage(MainWindowUi& ui);
-void SetupMasterSlavePage(MainWindowUi& ui);
-void SetupHelpPage(MainWindowUi& ui);

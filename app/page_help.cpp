@@ -1,3 +1,5 @@
+#include "app/page_help.h"
+
 #include "app/page_align.h"
 #include "app/page_builders.h"
 #include "app/page_controls.h"
@@ -51,7 +53,7 @@ void MakePictureLegend(QWidget* legend, const char* pictureName, QLabel*& pictur
                          QString::fromLatin1(text));
 }
 
-void SetupLegend(MainWindowUi& ui) {
+void SetupLegend(HelpPageUi& ui) {
     ui.pLegend = MakeGroupPanel(ui.tsHelp, "pLegend", QRect(0, 490, 994, kLegendHeight));
     SetAlign(ui.pLegend, Align::Bottom);
     QWidget* p = ui.pLegend;
@@ -103,7 +105,8 @@ void SetupLegend(MainWindowUi& ui) {
 
 } // namespace
 
-void SetupHelpPage(MainWindowUi& ui) {
+void SetupHelpPage(QTabWidget* pages, HelpPageUi& ui) {
+    ui.tsHelp = AddPage(pages, "tsHelp", QStringLiteral("HELP"));
     SetupLegend(ui);
     ui.wbHelp = Make<QWebEngineView>(ui.tsHelp, "wbHelp", QRect(0, 0, 994, 490));
     SetAlign(ui.wbHelp, Align::Client);

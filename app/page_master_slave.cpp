@@ -1,3 +1,5 @@
+#include "app/page_master_slave.h"
+
 #include "app/page_align.h"
 #include "app/page_builders.h"
 #include "app/page_controls.h"
@@ -35,7 +37,8 @@ QLabel* MakeExplanation(QWidget* parent, const char* name, const QString& text, 
 
 } // namespace
 
-void SetupMasterSlavePage(MainWindowUi& ui) {
+void SetupMasterSlavePage(QTabWidget* pages, MasterSlavePageUi& ui) {
+    ui.tsMasterSlave = AddPage(pages, "tsMasterSlave", QStringLiteral("RS485, MASTER/SLAVE MODE"));
     ui.pMSMode = MakePanel(ui.tsMasterSlave, "pMSMode", QRect(8, 8, 978, kModeFrameHeight));
     ui.shMSModeFrame = Make<TShape>(ui.pMSMode, "shMSModeFrame", QRect(0, 0, 978, kModeFrameHeight),
                                     TShape::TShapeKind::Rectangle);

@@ -1,3 +1,5 @@
+#include "app/page_service.h"
+
 #include "app/page_align.h"
 #include "app/page_builders.h"
 #include "app/page_controls.h"
@@ -19,7 +21,7 @@ QPlainTextEdit* MakeMemo(QWidget* parent, const char* name, const QRect& rect) {
     return memo;
 }
 
-void SetupCounters(MainWindowUi& ui) {
+void SetupCounters(ServicePageUi& ui) {
     QWidget* page = ui.tsDetail;
     ui.lCountersCaption =
         MakeCaption(page, "lCountersCaption", QStringLiteral("COUNTERS"), QRect(8, 6, 300, 16));
@@ -33,7 +35,7 @@ void SetupCounters(MainWindowUi& ui) {
                                             QStringLiteral("Refresh Counters"));
 }
 
-void SetupSavingProgress(MainWindowUi& ui) {
+void SetupSavingProgress(ServicePageUi& ui) {
     QWidget* page = ui.tsDetail;
     ui.lSavingProgressCaption =
         MakeCaption(page, "lSavingProgressCaption", QStringLiteral("Vantor SAVING PROGRESS"),
@@ -51,13 +53,13 @@ void SetupSavingProgress(MainWindowUi& ui) {
                                       QStringLiteral("Restart Vantor Unit(s)"));
 }
 
-void SetupFirmwareData(MainWindowUi& ui) {
+void SetupFirmwareData(ServicePageUi& ui) {
     QWidget* page = ui.tsDetail;
     ui.lFirmwareDataCaption = MakeCaption(page, "lFirmwareDataCaption",
                                           QStringLiteral("FIRMWARE DATA"), QRect(662, 6, 324, 16));
     ui.mFwData = MakeMemo(page, "mFwData", QRect(662, 24, 324, 150));
-    ui.lSlaveFirmwareVersion =
-        Make<QLabel>(page, "lSlaveFirmwareVersion", QRect(662, 178, 324, 16));
+    ui.lSlaveFirmwareVersion = Make<QLabel>(page, "lSlaveFirmwareVersion", QRect(662, 178, 324, 16),
+                                            QStringLiteral("Slave Firmware Version: ???"));
     SetBold(ui.lSlaveFirmwareVersion);
     ui.lSlaveFirmwareVersion->hide();
     ui.lBootloaderDataCaption =
@@ -74,7 +76,7 @@ QLabel* MakeHint(QWidget* parent, const char* bulletName, TShape*& bullet, const
     return Make<QLabel>(parent, name, QRect(24, top, 940, 18), text);
 }
 
-void SetupFirmwareUpdate(MainWindowUi& ui) {
+void SetupFirmwareUpdate(ServicePageUi& ui) {
     ui.pFirmwareUpdatePanel =
         MakeGroupPanel(ui.tsDetail, "pFirmwareUpdatePanel", QRect(8, 330, 978, 207));
     QWidget* p = ui.pFirmwareUpdatePanel;
@@ -115,7 +117,8 @@ void SetupFirmwareUpdate(MainWindowUi& ui) {
 
 } // namespace
 
-void SetupServicePage(MainWindowUi& ui) {
+void SetupServicePage(QTabWidget* pages, ServicePageUi& ui) {
+    ui.tsDetail = AddPage(pages, "tsDetail", QStringLiteral("SERVICE"));
     SetupCounters(ui);
     SetupSavingProgress(ui);
     SetupFirmwareData(ui);

@@ -1,3 +1,5 @@
+#include "app/page_setup.h"
+
 #include "app/page_align.h"
 #include "app/page_builders.h"
 #include "app/page_controls.h"
@@ -9,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <array>
 
@@ -18,6 +21,7 @@ constexpr int kLeftWidth = 165;
 constexpr int kRightWidth = 234;
 constexpr int kGateColumns = 11;
 constexpr int kGateRows = 12;
+constexpr int kAdvancedHeight = 154;
 constexpr std::array<int, kGateColumns> kDesignColumnWidths{27, 124, 41, 39, 46, 44,
                                                             44, 43,  40, 60, 48};
 constexpr std::array<const char*, kGateColumns> kColumnCaptions{
@@ -54,7 +58,7 @@ TUpDown* MakeUpDown(QWidget* parent, const char* name, QLineEdit* buddy, int min
     return upDown;
 }
 
-void SetupLeftColumn(MainWindowUi& ui) {
+void SetupLeftColumn(SetupPageUi& ui) {
     ui.pLeft = Make<QFrame>(ui.tsSettings, "pLeft", QRect(0, 0, kLeftWidth, 389));
     SetAlign(ui.pLeft, Align::Left);
     QWidget* p = ui.pLeft;
@@ -83,7 +87,7 @@ void SetupLeftColumn(MainWindowUi& ui) {
     ui.lSlaveIsNotConnected->hide();
 }
 
-void SetupGateTable(MainWindowUi& ui) {
+void SetupGateTable(SetupPageUi& ui) {
     ui.gData = Make<QTableWidget>(ui.pVariable, "gData", QRect(8, 8, 569, 262));
     QTableWidget* table = ui.gData;
     table->setColumnCount(kGateColumns);
@@ -116,7 +120,7 @@ void SetupGateTable(MainWindowUi& ui) {
     table->setEnabled(false);
 }
 
-void SetupCentre(MainWindowUi& ui) {
+void SetupCentre(SetupPageUi& ui) {
     ui.pVariable = Make<QFrame>(ui.tsSettings, "pVariable", QRect(kLeftWidth, 0, 595, 389));
     SetAlign(ui.pVariable, Align::Client);
     SetupGateTable(ui);
@@ -138,7 +142,7 @@ void SetupCentre(MainWindowUi& ui) {
     ui.lTooBig->hide();
 }
 
-void SetupSmartMinAirflow(MainWindowUi& ui) {
+void SetupSmartMinAirflow(SetupPageUi& ui) {
     ui.pSmartMinAirflow = MakeGroupPanel(ui.pOvladani, "pSmartMinAirflow", QRect(4, 8, 226, 190));
     QWidget* p = ui.pSmartMinAirflow;
     ui.lSmartMinAirflowCaption =
@@ -174,7 +178,7 @@ void SetupSmartMinAirflow(MainWindowUi& ui) {
     SetOwnFont(ui.pManualMinAirflow, kDesignFontPixels);
 }
 
-void SetupFanAndRange(MainWindowUi& ui) {
+void SetupFanAndRange(SetupPageUi& ui) {
     ui.pFanDelays = MakeGroupPanel(ui.pOvladani, "pFanDelays", QRect(4, 204, 226, 94));
     QWidget* fan = ui.pFanDelays;
     ui.lFanDelaysCaption =
@@ -214,9 +218,21 @@ void SetupFanAndRange(MainWindowUi& ui) {
     }
 }
 
+void SetupAdditionalSettings(SetupPageUi& ui) {
+    ui.pAdvanced = Make<QFrame>(ui.tsSettings, "pAdvanced", QRect(0, 389, 994, kAdvancedHeight));
+    SetAlign(ui.pAdvanced, Align::Bottom);
+    ui.pcAdvanced = Make<QTabWidget>(ui.pAdvanced, "pcAdvanced", QRect(4, 0, 986, 150));
+    SetAlign(ui.pcAdvanced, Align::Client);
+    SetupMainSheet(ui.pcAdvanced, ui);
+    SetupAdvancedSheet(ui.pcAdvanced, ui);
+    SetupPressureSheet(ui.pcAdvanced, ui);
+    ui.pAdvanced->hide();
+}
+
 } // namespace
 
-void SetupSetupPage(MainWindowUi& ui) {
+void SetupSetupPage(QTabWidget* pages, SetupPageUi& ui) {
+    ui.tsSettings = AddPage(pages, "tsSettings", QStringLiteral("SETUP"));
     SetupAdditionalSettings(ui);
     SetupLeftColumn(ui);
     ui.pOvladani = Make<QFrame>(ui.tsSettings, "pOvladani", QRect(760, 0, kRightWidth, 389));

@@ -1,6 +1,11 @@
+#include "app/page_status_test.h"
+
 #include "app/page_align.h"
 #include "app/page_builders.h"
 #include "app/page_controls.h"
+#include "widgets/callout_instances.h"
+#include "widgets/led_bits_instances.h"
+#include "widgets/level_bar_instances.h"
 
 #include <QButtonGroup>
 #include <QFrame>
@@ -17,6 +22,14 @@ constexpr int kTestPanelWidth = 468;
 constexpr int kNotifyPanelHeight = 29;
 constexpr int kBarTop = 20;
 constexpr int kBarHeight = 146;
+constexpr QPoint kOddBar{20, kBarTop};
+constexpr QPoint kEvenBar{69, kBarTop};
+
+TLevelBar* PlaceLevelBar(TLevelBarInstance which, QWidget* parent, QPoint topLeft) {
+    TLevelBar* bar = CreateLevelBar(which, parent);
+    bar->move(topLeft);
+    return bar;
+}
 
 QLabel* MakeCentred(QWidget* parent, const char* name, const QString& text, const QRect& rect) {
     auto* label = Make<QLabel>(parent, name, rect, text);
@@ -49,13 +62,14 @@ TShape* MakeLamp(QWidget* parent, const char* name, int top) {
     return lamp;
 }
 
-void SetupGateOverview(MainWindowUi& ui) {
+void SetupGateOverview(StatusTestPageUi& ui) {
     ui.Panel20 = Make<QFrame>(ui.tsManual, "Panel20", QRect(0, 0, 526, 543));
     SetAlign(ui.Panel20, Align::Client);
     ui.pNotifyPanel =
         Make<QFrame>(ui.Panel20, "pNotifyPanel", QRect(0, 514, 526, kNotifyPanelHeight));
     SetAlign(ui.pNotifyPanel, Align::Bottom);
     ui.pNotifyLabel = Make<QFrame>(ui.pNotifyPanel, "pNotifyLabel", QRect(8, 4, 307, 20));
+    ui.InfoShape2 = CreateInfoShape(TInfoShapeInstance::InfoShape2, ui.pNotifyLabel);
     ui.lNotifyLabel = MakeCentred(ui.pNotifyLabel, "lNotifyLabel", QString(), QRect(0, 0, 307, 20));
     SetOwnFont(ui.lNotifyLabel, kDesignFontPixels, false, true);
     SetTextColor(ui.lNotifyLabel, kFigureGrey);
@@ -68,7 +82,7 @@ void SetupGateOverview(MainWindowUi& ui) {
     SetAlign(ui.pFirst12, Align::Client);
 }
 
-void SetupIndicators(MainWindowUi& ui) {
+void SetupIndicators(StatusTestPageUi& ui) {
     ui.pIndicators = MakeGroupPanel(ui.pTest, "pIndicators", QRect(4, 4, 150, 222));
     QWidget* p = ui.pIndicators;
     ui.lActiveSns = MakeCentred(p, "lActiveSns", QStringLiteral("0"), QRect(4, 4, 70, 34));
@@ -101,6 +115,7 @@ void SetupIndicators(MainWindowUi& ui) {
     SetBold(ui.lFanRunCaption);
     ui.lDelay = MakeLampCaption(p, "lDelay", QString(), 190);
     ui.lDelay->hide();
+    ui.lbDelay = PlaceLevelBar(TLevelBarInstance::lbDelay, p, QPoint(28, 208));
 }
 
 void SetupCurrentBlock(QFrame* block, QLabel*& caption, QLabel*& oddCurrent, QLabel*& evenCurrent,
@@ -130,13 +145,14 @@ void SetupCurrentBlock(QFrame* block, QLabel*& caption, QLabel*& oddCurrent, QLa
                            QRect(53, 186, 50, 14));
 }
 
-void SetupBars(MainWindowUi& ui) {
+void SetupBars(StatusTestPageUi& ui) {
     ui.pBars = MakeGroupPanel(ui.pTest, "pBars", QRect(156, 4, 310, 222));
     ui.pFanOutput = Make<QFrame>(ui.pBars, "pFanOutput", QRect(4, 4, 88, 214));
     QWidget* fan = ui.pFanOutput;
     ui.lFanCaption = MakeCentred(fan, "lFanCaption", QStringLiteral("FAN"), QRect(30, 2, 53, 14));
     SetTextColor(ui.lFanCaption, kCaptionBlue);
     SetBold(ui.lFanCaption);
+    ui.lbFanOut = PlaceLevelBar(TLevelBarInstance::lbFanOut, fan, QPoint(44, kBarTop));
     MakeBarScale(fan, ui.lFanScale100, ui.lFanScale50, ui.lFanScale0,
                  {"lFanScale100", "lFanScale50", "lFanScale0"}, {"-100%", "-50%", "-0%"}, 0, 42,
                  Qt::AlignRight);
@@ -151,6 +167,10 @@ void SetupBars(MainWindowUi& ui) {
     ui.pGateCurrent24 = Make<QFrame>(ui.pBars, "pGateCurrent24", QRect(200, 4, 106, 214));
     SetupCurrentBlock(ui.pGateCurrent24, ui.lGateCurrentCaption24, ui.lOddCurr24, ui.lEvenCurr24,
                       ui.lOddGateCurrent24, ui.lEvenGateCurrent24, "24");
+    ui.lbDrvOdd = PlaceLevelBar(TLevelBarInstance::lbDrvOdd, ui.pGateCurrent, kOddBar);
+    ui.lbDrvEven = PlaceLevelBar(TLevelBarInstance::lbDrvEven, ui.pGateCurrent, kEvenBar);
+    ui.lbDrvOdd24 = PlaceLevelBar(TLevelBarInstance::lbDrvOdd24, ui.pGateCurrent24, kOddBar);
+    ui.lbDrvEven24 = PlaceLevelBar(TLevelBarInstance::lbDrvEven24, ui.pGateCurrent24, kEvenBar);
     ui.pGateCurrent24->hide();
 }
 
@@ -200,7 +220,7 @@ QLabel* MakeVfdLetter(QWidget* parent, const char* name, const char* letter, con
     return label;
 }
 
-void SetupDrivePanels(MainWindowUi& ui) {
+void SetupDrivePanels(StatusTestPageUi& ui) {
     ui.pCurrentInputValue =
         MakePressurePanel(ui.pTest, "pCurrentInputValue", 232, ui.lCurrInpLabel,
                           "lCurrInpLabelMaster", ui.lCurrInpLabelMaster, ui.pCurrInpValueBg,
@@ -246,6 +266,8 @@ void SetupDrivePanels(MainWindowUi& ui) {
     ui.pVFD_Status->hide();
 
     ui.pMoreAboutVfd = Make<QFrame>(ui.tsManual, "pMoreAboutVfd", QRect(469, 240, 215, 125));
+    ui.ibAboutVfd = CreateIbAboutVfd(ui.pMoreAboutVfd);
+    SetAlign(ui.ibAboutVfd, Align::Left);
     ui.pMoreAboutVfd->hide();
 
     ui.pRawVfdData = MakePanel(ui.pTest, "pRawVfdData", QRect(4, 298, 460, 241));
@@ -261,6 +283,10 @@ void SetupDrivePanels(MainWindowUi& ui) {
                                          QRect(112, 44, 100, 14), QStringLiteral("STATUS WORD"));
     SetTextColor(ui.lStatusWordCaption, QColor(255, 255, 0));
     SetBold(ui.lStatusWordCaption);
+    ui.lbCW = CreateLedBits(TLedBitsInstance::lbCW, ui.pRawVfdData);
+    ui.lbCW->move(8, 62);
+    ui.lbSW = CreateLedBits(TLedBitsInstance::lbSW, ui.pRawVfdData);
+    ui.lbSW->move(112, 62);
     ui.pRawVfdData->hide();
 }
 
@@ -272,7 +298,7 @@ QPushButton* MakeTestButton(QWidget* parent, const char* name, const char* capti
     return button;
 }
 
-void SetupFanPowerControl(MainWindowUi& ui) {
+void SetupFanPowerControl(StatusTestPageUi& ui) {
     ui.pRpmCtrl = MakeGroupPanel(ui.pTestMode, "pRpmCtrl", QRect(304, 6, 150, 174));
     SetBackground(ui.pRpmCtrl, QColor(223, 121, 121));
     QWidget* p = ui.pRpmCtrl;
@@ -308,7 +334,7 @@ void SetupFanPowerControl(MainWindowUi& ui) {
     ui.pRpmCtrl->hide();
 }
 
-void SetupTestMode(MainWindowUi& ui) {
+void SetupTestMode(StatusTestPageUi& ui) {
     ui.pTestMode = MakeGroupPanel(ui.pTest, "pTestMode", QRect(4, 354, 460, 186));
     QWidget* p = ui.pTestMode;
     ui.lTestModeCaption =
@@ -336,7 +362,8 @@ void SetupTestMode(MainWindowUi& ui) {
 
 } // namespace
 
-void SetupStatusTestPage(MainWindowUi& ui) {
+void SetupStatusTestPage(QTabWidget* pages, StatusTestPageUi& ui) {
+    ui.tsManual = AddPage(pages, "tsManual", QStringLiteral("STATUS && TEST"));
     ui.pTest = MakePanel(ui.tsManual, "pTest", QRect(526, 0, kTestPanelWidth, 543));
     SetAlign(ui.pTest, Align::Right);
     SetupGateOverview(ui);

@@ -1,3 +1,5 @@
+#include "app/window_header.h"
+
 #include "app/page_align.h"
 #include "app/page_builders.h"
 #include "app/page_controls.h"
@@ -20,7 +22,7 @@ QLabel* MakeVersionLabel(QWidget* parent, const char* name, const QString& text,
 
 } // namespace
 
-void SetupWindowHeader(QWidget* window, MainWindowUi& ui) {
+void SetupWindowHeader(QWidget* window, HeaderUi& ui) {
     ui.Panel1 = MakePanel(window, "Panel1", QRect(0, 0, 1002, 55));
     SetBackground(ui.Panel1, Qt::white);
     SetAlign(ui.Panel1, Align::Top);

@@ -1,6 +1,10 @@
 #include "app/main_window_ui.h"
 #include "app/page_controls.h"
 #include "app/window_resize.h"
+#include "widgets/info_bubble.h"
+#include "widgets/info_shape.h"
+#include "widgets/led_bits.h"
+#include "widgets/level_bar.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -149,6 +153,7 @@ private Q_SLOTS:
         row("eIniAirVelocity", QStringLiteral("4500"));
         row("eCurrInpStopAtError", QStringLiteral("Stop at Error"));
         row("cbPressureFromVFD", QStringLiteral("Pressure from VFD"));
+        row("lSlaveFirmwareVersion", QStringLiteral("Slave Firmware Version: ???"));
         for (const char* panel : {"Panel1",
                                   "Panel4",
                                   "Shape5",
@@ -183,7 +188,6 @@ private Q_SLOTS:
                                   "pbKomSts",
                                   "pFirmwareUpdatePanel",
                                   "mFwData",
-                                  "lSlaveFirmwareVersion",
                                   "mFWBLData",
                                   "pMSMode",
                                   "Panel25",
@@ -259,6 +263,7 @@ private Q_SLOTS:
                                  "pVFD_Status",
                                  "pCurrentInputValueS",
                                  "lDelay",
+                                 "lbDelay",
                                  "pAdvanced",
                                  "lSlaveIsNotConnected",
                                  "lTooBig",
@@ -276,6 +281,56 @@ private Q_SLOTS:
         QFETCH(QString, name);
         Window w;
         QVERIFY(w.widget.findChild<QWidget*>(name)->isHidden());
+    }
+
+    // The bars, LED rows and callouts sit wholly inside the panel that shows them.
+    void displayComponents_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("parent");
+        QTest::addColumn<QRect>("geometry");
+        const auto row = [](const char* name, const char* parent, const QRect& geometry) {
+            QTest::newRow(name) << QString::fromLatin1(name) << QString::fromLatin1(parent)
+                                << geometry;
+        };
+        row("lbFanOut", "pFanOutput", QRect(44, 20, 25, 146));
+        row("lbDrvOdd", "pGateCurrent", QRect(20, 20, 17, 146));
+        row("lbDrvEven", "pGateCurrent", QRect(69, 20, 17, 146));
+        row("lbDrvOdd24", "pGateCurrent24", QRect(20, 20, 17, 146));
+        row("lbDrvEven24", "pGateCurrent24", QRect(69, 20, 17, 146));
+        row("lbDelay", "pIndicators", QRect(28, 208, 118, 4));
+        row("ibAboutVfd", "pMoreAboutVfd", QRect(0, 0, 215, 125));
+        row("lbCW", "pRawVfdData", QRect(8, 62, 92, 175));
+        row("lbSW", "pRawVfdData", QRect(112, 62, 83, 175));
+        row("InfoShape2", "pNotifyLabel", QRect(0, 0, 307, 20));
+        row("InfoShape1", "pMaxCurrentInfo", QRect(0, 0, 125, 30));
+    }
+    void displayComponents() {
+        QFETCH(QString, name);
+        QFETCH(QString, parent);
+        QFETCH(QRect, geometry);
+        Window w;
+        QWidget* component = w.widget.findChild<QWidget*>(name);
+        QVERIFY(component != nullptr);
+        QVERIFY(qobject_cast<TLevelBar*>(component) || qobject_cast<TLedBits*>(component) ||
+                qobject_cast<TInfoShape*>(component) || qobject_cast<TInfoBubble*>(component));
+        QCOMPARE(component->parentWidget()->objectName(), parent);
+        QCOMPARE(component->geometry(), geometry);
+        QVERIFY(component->parentWidget()->rect().contains(component->geometry()));
+    }
+
+    // A backdrop lies behind its note, which stays readable and takes the clicks.
+    void backdropsBehindTheirNotes_data() {
+        QTest::addColumn<QString>("note");
+        QTest::newRow("notice strip") << "lNotifyLabel";
+        QTest::newRow("corrected current") << "lMaxCurrentInfo";
+    }
+    void backdropsBehindTheirNotes() {
+        QFETCH(QString, note);
+        Window w;
+        auto* label = w.widget.findChild<QLabel*>(note);
+        QWidget* panel = label->parentWidget();
+        QCOMPARE(panel->childAt(label->geometry().center()), label);
+        QVERIFY(!label->autoFillBackground());
     }
 
     void pageTabs() {

@@ -3,10 +3,7 @@
 
 #include "app/main_window_ui.h"
 #include "app/window_resize.h"
-#include "widgets/callout_instances.h"
 #include "widgets/gate_frames.h"
-#include "widgets/led_bits_instances.h"
-#include "widgets/level_bar_instances.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -20,33 +17,6 @@
 #include <QWebEngineView>
 
 namespace {
-
-void Place(QWidget* window, QWidget* component, const ComponentPlace& place) {
-    component->setParent(window->findChild<QWidget*>(QString::fromLatin1(place.parentName)));
-    component->setGeometry(place.rect);
-    component->show();
-}
-
-// The display components in the places kept for them, as the finished window shows them.
-void AddComponents(QWidget* window, MainWindowUi& ui, const GatePictures& pictures) {
-    CreateGateFrames(ui.pFirst12, ui.pOther24, pictures);
-    const std::pair<TLevelBarInstance, ComponentPlace> bars[] = {
-        {TLevelBarInstance::lbFanOut, kFanOutBarPlace},
-        {TLevelBarInstance::lbDrvOdd, kDrvOddBarPlace},
-        {TLevelBarInstance::lbDrvEven, kDrvEvenBarPlace},
-        {TLevelBarInstance::lbDrvOdd24, kDrvOdd24BarPlace},
-        {TLevelBarInstance::lbDrvEven24, kDrvEven24BarPlace},
-        {TLevelBarInstance::lbDelay, kDelayBarPlace}};
-    for (const auto& [which, place] : bars) {
-        Place(window, CreateLevelBar(which, window), place);
-    }
-    Place(window, CreateLedBits(TLedBitsInstance::lbCW, window), kControlWordLedsPlace);
-    Place(window, CreateLedBits(TLedBitsInstance::lbSW, window), kStatusWordLedsPlace);
-    Place(window, CreateIbAboutVfd(window), kAboutVfdBubblePlace);
-    TInfoShape* backdrop = CreateInfoShape(TInfoShapeInstance::InfoShape2, window);
-    Place(window, backdrop, kNoticeBackdropPlace);
-    backdrop->lower();
-}
 
 QPixmap Picture(QWidget* window) {
     if (QGuiApplication::platformName() == QLatin1String("xcb")) {
@@ -83,7 +53,7 @@ private Q_SLOTS:
         MainWindowUi ui;
         SetupMainWindowUi(&window, ui);
         const GatePictures pictures = GatePictures::FromResources();
-        AddComponents(&window, ui, pictures);
+        CreateGateFrames(ui.pFirst12, ui.pOther24, pictures);
         const QString help =
             qEnvironmentVariable("VT12_BIN_DIR") + QStringLiteral("/bin/Vantor 12 Help.mht");
         ui.wbHelp->load(QUrl::fromLocalFile(help));
