@@ -1,0 +1,30 @@
+#include "monitor/installation_layout.h"
+
+namespace {
+
+constexpr int kSlaveOnRs232 = 1;
+constexpr uint8_t kSlaveOnPortAddressBit = 0x80;
+
+} // namespace
+
+InstallationLayout LayoutOfInstallation(int mode) {
+    InstallationLayout layout;
+    layout.mode = mode >= 0 && mode < kInstallationModeCount ? mode : 0;
+    const bool pair = layout.mode == kInstallationMasterSlave;
+    const bool withSlave = pair || layout.mode == kSlaveOnRs232;
+    layout.slaveShown = pair;
+    layout.pressureFromVfd = layout.mode == kInstallationDrive;
+    layout.masterSlaveNumbering = pair;
+    layout.gateTableRows = withSlave ? 24 : 12;
+    layout.masterBarsLeft = withSlave ? 92 : 140;
+    layout.schematic = withSlave                           ? QStringLiteral("MS_MS")
+                       : layout.mode == kInstallationDrive ? QStringLiteral("MS_VFD")
+                                                           : QStringLiteral("MS_SINGLE");
+    layout.masterPressureLabel = withSlave ? QStringLiteral("Master") : QString();
+    return layout;
+}
+
+SlavePortChoice SlavePortChoiceOf(uint8_t answerAddress) {
+    const bool slaveOnPort = (answerAddress & kSlaveOnPortAddressBit) != 0;
+    return {slaveOnPort, !slaveOnPort};
+}

@@ -1,0 +1,39 @@
+#pragma once
+// The vacuum figures of the pressure panels: the sensor input of each unit in counts, scaled
+// with the range and warning entries of the Pressure tab.
+
+#include "monitor/panel_colour.h"
+
+#include <QString>
+#include <cstdint>
+#include <optional>
+
+struct VacuumFigure {
+    QString text;           // lCurrentInputValue, lCurrentInputValueS
+    PanelColour colour;     // their text
+    PanelColour background; // pCurrInpValueBg, pCurrInpValueBgS
+};
+
+struct VacuumReadingInputs {
+    bool linkUp = false;
+    int installationMode = 0;
+    uint16_t masterValue = 0;
+    uint16_t slaveValue = 0;
+    // The entries as typed: eCurrInpRng, eCurrInpWarning and the slave's.
+    QString masterRange;
+    QString masterWarning;
+    QString slaveRange;
+    QString slaveWarning;
+    // Of the edited vacuum settings, in counts.
+    uint16_t errorLevel = 0;
+};
+
+struct VacuumReading {
+    VacuumFigure master;
+    // Only in the MASTER installation.
+    std::optional<VacuumFigure> slave;
+    bool errorIconVisible = false; // imPressureError
+};
+
+// A range entry of 0 or below gives no scale: the figure shows "--" as without a reading.
+VacuumReading ShowVacuumReading(const VacuumReadingInputs& inputs);
