@@ -42,8 +42,6 @@ private slots:
     void gatePicturesAndCounts();
     void fanDelay_data();
     void fanDelay();
-    void inputLamps_data();
-    void inputLamps();
     void fanAndVacuum_data();
     void fanAndVacuum();
 };
@@ -211,6 +209,10 @@ void TestStatusModel::signalDelayAndManual() {
     QVERIFY(!g[11].manual);
     QVERIFY(g[11].delay);
     QCOMPARE(shown.activeSensors, QStringLiteral("1"));
+    // The input flags share the register with the active workstations.
+    QCOMPARE(shown.bypassLamp, Lamp::Red);
+    QVERIFY(shown.securityInOrder);
+    QVERIFY(!shown.bypassBlinks);
 }
 
 void TestStatusModel::gatePicturesAndCounts() {
@@ -293,34 +295,6 @@ void TestStatusModel::fanDelay() {
     QCOMPARE(delay.text, text);
     QCOMPARE(delay.maximum, maximum);
     QCOMPARE(delay.position, text.startsWith(u"Delay On") ? onLeft : offLeft);
-}
-
-void TestStatusModel::inputLamps_data() {
-    QTest::addColumn<uint>("flags");
-    QTest::addColumn<bool>("blinks");
-    QTest::addColumn<bool>("bypassRed");
-    QTest::addColumn<bool>("inOrder");
-
-    QTest::newRow("nothing") << 0x0000u << false << false << false;
-    QTest::newRow("bypass on") << 0x1000u << false << true << false;
-    QTest::newRow("security in order") << 0x2000u << false << false << true;
-    QTest::newRow("bypass blinks") << 0x4000u << true << false << false;
-    QTest::newRow("all, with active gates") << 0x7FFFu << true << true << true;
-}
-
-void TestStatusModel::inputLamps() {
-    QFETCH(uint, flags);
-    QFETCH(bool, blinks);
-    QFETCH(bool, bypassRed);
-    QFETCH(bool, inOrder);
-
-    Controller c;
-    PutWord(c.images.Status, ActiveSensors, uint16_t(flags));
-    const StatusDisplay shown = c.model.ShowStatus({}, 0, 0);
-    QCOMPARE(shown.bypassBlinks, blinks);
-    QCOMPARE(shown.bypassLamp, bypassRed ? Lamp::Red : Lamp::Off);
-    QCOMPARE(shown.securityInOrder, inOrder);
-    QCOMPARE(shown.activeSensors, QString::number(std::popcount(flags & 0xFFFu)));
 }
 
 void TestStatusModel::fanAndVacuum_data() {
