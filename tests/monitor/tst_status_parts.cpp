@@ -1,4 +1,5 @@
 #include "monitor/cleaning_display.h"
+#include "monitor/input_lamps.h"
 #include "monitor/notice_line.h"
 
 #include <QTest>
@@ -11,6 +12,7 @@ private slots:
     void noticeLine();
     void cleaning_data();
     void cleaning();
+    void blinking();
 };
 
 void TestStatusParts::noticeLine_data() {
@@ -96,6 +98,20 @@ void TestStatusParts::cleaning() {
     QCOMPARE(shown.timeText.has_value(), shown.timeVisible);
     if (shown.timeText)
         QCOMPARE(*shown.timeText, text);
+}
+
+void TestStatusParts::blinking() {
+    // Security out of order, starting from the green lamp of an input in order.
+    SecurityLamps security = kSecurityInOrder;
+    for (int tick = 0; tick < 4; ++tick) {
+        security = SecurityBlinkStep(security.lamp);
+        const bool redPhase = tick % 2 == 0;
+        QCOMPARE(security.lamp, redPhase ? Lamp::Red : Lamp::Green);
+        QCOMPARE(security.caption, redPhase ? CaptionColor::Green : CaptionColor::Red);
+    }
+    // The bypass lamp leaves any colour for red, and red for off.
+    QCOMPARE(BypassBlinkStep(Lamp::Green), Lamp::Red);
+    QCOMPARE(BypassBlinkStep(BypassBlinkStep(Lamp::Off)), Lamp::Off);
 }
 
 QTEST_GUILESS_MAIN(TestStatusParts)
