@@ -15,7 +15,6 @@ InstallationLayout LayoutOfInstallation(int mode) {
     layout.slaveShown = pair;
     layout.pressureFromVfd = layout.mode == kInstallationDrive;
     layout.masterSlaveNumbering = pair;
-    layout.gateTableRows = withSlave ? 24 : 12;
     layout.masterBarsLeft = withSlave ? 92 : 140;
     layout.schematic = withSlave                           ? QStringLiteral("MS_MS")
                        : layout.mode == kInstallationDrive ? QStringLiteral("MS_VFD")

@@ -23,9 +23,6 @@ struct InstallationLayout {
     bool pressureFromVfd = false;
     // The frames read M1..M12 and S1..S12.
     bool masterSlaveNumbering = false;
-    // 24 with a slave unit: bPageUp and bPageDn enabled and rows 1 to 12 read "M" and the
-    // number. The slave rows are filled in the MASTER installation only.
-    int gateTableRows = 12;
     // Left edge of the master driver bars pGateCurrent: further left where the slave bars
     // stand beside them.
     int masterBarsLeft = 140;
@@ -35,9 +32,10 @@ struct InstallationLayout {
     QString masterPressureLabel;
 };
 
-// Applying a layout also sets the slave's active sensor and open gate counts to 0, gives
-// bResetUnit kResetUnitsCaption and ends with SettingsChanged, so the edited system image
-// takes the mode's byte and the Save buttons show the change.
+// The gate table takes the mode itself (its rows, numbers and paging). Applying a layout also
+// sets the slave's active sensor and open gate counts to 0, gives bResetUnit
+// kResetUnitsCaption and ends with SettingsChanged, so the edited system image takes the
+// mode's byte and the Save buttons show the change.
 InstallationLayout LayoutOfInstallation(int mode);
 
 // A slave wired to the RS-232 port sets bit 7 of the address byte of every answer.

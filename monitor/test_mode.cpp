@@ -26,7 +26,7 @@ uint16_t GatesInUse(const GateSettingsBlock& edited) {
     return bits;
 }
 
-TestModeControls TestMode::SetTestMode(bool on, const TestModeContext& context) {
+TestModeControls TestModeModel::SetTestMode(bool on, const TestModeContext& context) {
     if (on && !context.linkUp)
         return Controls(context);
     on_ = on;
@@ -41,14 +41,14 @@ TestModeControls TestMode::SetTestMode(bool on, const TestModeContext& context) 
     return Controls(context);
 }
 
-TestModeControls TestMode::LinkDown() {
+TestModeControls TestModeModel::LinkDown() {
     on_ = false;
     powerPanelVisible_ = false;
     buttons_ = {};
     return Controls(TestModeContext{});
 }
 
-void TestMode::SetGateButtonDown(int frame, bool down) {
+void TestModeModel::SetGateButtonDown(int frame, bool down) {
     if (frame < 0 || frame >= 2 * kGatesPerUnit)
         return;
     uint16_t& bits = frame < kGatesPerUnit ? buttons_.masterDown : buttons_.slaveDown;
@@ -56,14 +56,14 @@ void TestMode::SetGateButtonDown(int frame, bool down) {
     bits = down ? (bits | bit) : (bits & ~bit);
 }
 
-TestGateButtons TestMode::OpenCloseAll(bool open, const TestModeContext& context) {
+TestGateButtons TestModeModel::OpenCloseAll(bool open, const TestModeContext& context) {
     buttons_.masterDown = open ? (context.masterGatesInUse & kGateBits) : 0;
     if (IsPair(context.installationMode))
         buttons_.slaveDown = open ? (context.slaveGatesInUse & kGateBits) : 0;
     return buttons_;
 }
 
-TestFanControls TestMode::FanRunStop(bool run) {
+TestFanControls TestModeModel::FanRunStop(bool run) {
     const bool opens = run && !powerPanelVisible_;
     fanRun_ = run;
     powerPanelVisible_ = run;
@@ -72,40 +72,40 @@ TestFanControls TestMode::FanRunStop(bool run) {
     return FanControls();
 }
 
-TestFanControls TestMode::SetPercentage(int percentage) {
+TestFanControls TestModeModel::SetPercentage(int percentage) {
     power_.SetPercentage(percentage);
     return FanControls();
 }
 
-TestFanControls TestMode::TypePercentage(const QString& text) {
+TestFanControls TestModeModel::TypePercentage(const QString& text) {
     power_.TypePercentage(text);
     return FanControls();
 }
 
-TestFanControls TestMode::SetSliderPosition(int position) {
+TestFanControls TestModeModel::SetSliderPosition(int position) {
     power_.SetSliderPosition(position);
     return FanControls();
 }
 
-TestFanControls TestMode::FanControls() const {
+TestFanControls TestModeModel::FanControls() const {
     return {fanRun_, powerPanelVisible_, power_.Percentage(), power_.SliderPosition()};
 }
 
-uint16_t TestMode::GateCommandWord(int installationMode) const {
+uint16_t TestModeModel::GateCommandWord(int installationMode) const {
     // Buttons left down on gates not in use count as well: they are sent as pressed.
     return (IsPair(installationMode) ? kPairMark : kSingleUnitMark) |
            (buttons_.masterDown & kGateBits);
 }
 
-uint16_t TestMode::FanCommandWord() const {
+uint16_t TestModeModel::FanCommandWord() const {
     return fanRun_ ? static_cast<uint16_t>(power_.PowerByte() << 8) : 0;
 }
 
-uint16_t TestMode::SlaveGateCommandWord(int installationMode) const {
+uint16_t TestModeModel::SlaveGateCommandWord(int installationMode) const {
     return IsPair(installationMode) ? (buttons_.slaveDown & kGateBits) : 0;
 }
 
-TestModeControls TestMode::Controls(const TestModeContext& context) const {
+TestModeControls TestModeModel::Controls(const TestModeContext& context) const {
     const bool live = on_ && context.linkUp;
     return {on_,
             live,

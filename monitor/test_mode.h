@@ -48,7 +48,7 @@ struct TestModeControls {
     TestFanControls fan;
 };
 
-class TestMode {
+class TestModeModel {
 public:
     bool IsOn() const { return on_; }
 

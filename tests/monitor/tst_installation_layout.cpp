@@ -19,26 +19,25 @@ void TestInstallationLayout::layout_data() {
     QTest::addColumn<int>("applied");
     QTest::addColumn<bool>("slaveShown");
     QTest::addColumn<bool>("numbering");
-    QTest::addColumn<int>("rows");
     QTest::addColumn<int>("barsLeft");
     QTest::addColumn<QString>("schematic");
     QTest::addColumn<QString>("masterLabel");
     QTest::addColumn<bool>("pressureFromVfd");
 
-    QTest::newRow("single") << 0 << 0 << false << false << 12 << 140 << "MS_SINGLE"
+    QTest::newRow("single") << 0 << 0 << false << false << 140 << "MS_SINGLE"
                             << "" << false;
-    // A slave on the RS-232 port: 24 rows and M numbers, but no slave column.
-    QTest::newRow("slave on RS-232") << 1 << 1 << false << false << 24 << 92 << "MS_MS"
+    // A slave on the RS-232 port: the bars make room, but no slave column.
+    QTest::newRow("slave on RS-232") << 1 << 1 << false << false << 92 << "MS_MS"
                                      << "Master" << false;
-    QTest::newRow("MASTER") << 2 << 2 << true << true << 24 << 92 << "MS_MS"
+    QTest::newRow("MASTER") << 2 << 2 << true << true << 92 << "MS_MS"
                             << "Master" << false;
-    QTest::newRow("drive") << 3 << 3 << false << false << 12 << 140 << "MS_VFD"
+    QTest::newRow("drive") << 3 << 3 << false << false << 140 << "MS_VFD"
                            << "" << true;
-    QTest::newRow("stored 4") << 4 << 0 << false << false << 12 << 140 << "MS_SINGLE"
+    QTest::newRow("stored 4") << 4 << 0 << false << false << 140 << "MS_SINGLE"
                               << "" << false;
-    QTest::newRow("stored 255") << 255 << 0 << false << false << 12 << 140 << "MS_SINGLE"
+    QTest::newRow("stored 255") << 255 << 0 << false << false << 140 << "MS_SINGLE"
                                 << "" << false;
-    QTest::newRow("negative") << -1 << 0 << false << false << 12 << 140 << "MS_SINGLE"
+    QTest::newRow("negative") << -1 << 0 << false << false << 140 << "MS_SINGLE"
                               << "" << false;
 }
 
@@ -47,7 +46,6 @@ void TestInstallationLayout::layout() {
     QFETCH(int, applied);
     QFETCH(bool, slaveShown);
     QFETCH(bool, numbering);
-    QFETCH(int, rows);
     QFETCH(int, barsLeft);
     QFETCH(QString, schematic);
     QFETCH(QString, masterLabel);
@@ -57,7 +55,6 @@ void TestInstallationLayout::layout() {
     QCOMPARE(layout.mode, applied);
     QCOMPARE(layout.slaveShown, slaveShown);
     QCOMPARE(layout.masterSlaveNumbering, numbering);
-    QCOMPARE(layout.gateTableRows, rows);
     QCOMPARE(layout.masterBarsLeft, barsLeft);
     QCOMPARE(layout.schematic, schematic);
     QCOMPARE(layout.masterPressureLabel, masterLabel);

@@ -67,7 +67,7 @@ void TestTestMode::commandWords() {
     QFETCH(uint, gateWord);
     QFETCH(uint, slaveWord);
 
-    TestMode test;
+    TestModeModel test;
     test.SetTestMode(true, Live(mode));
     for (const int frame : frames)
         test.SetGateButtonDown(frame, true);
@@ -93,7 +93,7 @@ void TestTestMode::fanCommandWord() {
     QFETCH(int, percentage);
     QFETCH(uint, word);
 
-    TestMode test;
+    TestModeModel test;
     test.SetTestMode(true, Live());
     test.FanRunStop(true);
     test.SetPercentage(percentage);
@@ -119,7 +119,7 @@ void TestTestMode::switchedOnFromFanOutput() {
     QFETCH(int, percentage);
     QFETCH(int, position);
 
-    TestMode test;
+    TestModeModel test;
     test.SetPercentage(80);
     TestModeContext context = Live();
     context.fanOutput = static_cast<uint8_t>(fanOutput);
@@ -146,7 +146,7 @@ void TestTestMode::fanRunOpensPanel() {
     QFETCH(int, sliderBefore);
     QFETCH(int, percentage);
 
-    TestMode test;
+    TestModeModel test;
     TestModeContext context = Live();
     context.fanOutput = static_cast<uint8_t>(fanOutput);
     test.SetTestMode(true, context);
@@ -164,7 +164,7 @@ void TestTestMode::fanRunOpensPanel() {
 }
 
 void TestTestMode::onOnlyWhileLinkUp() {
-    TestMode test;
+    TestModeModel test;
     TestModeContext down = Live();
     down.linkUp = false;
     down.masterGatesOpen = 0x0003;
@@ -177,7 +177,7 @@ void TestTestMode::onOnlyWhileLinkUp() {
 }
 
 void TestTestMode::onAgainTakesPresentState() {
-    TestMode test;
+    TestModeModel test;
     TestModeContext context = Live(2);
     context.masterGatesOpen = 0x0005;
     context.slaveGatesOpen = 0xF002;
@@ -198,7 +198,7 @@ void TestTestMode::onAgainTakesPresentState() {
 }
 
 void TestTestMode::offKeepsButtonsDisabled() {
-    TestMode test;
+    TestModeModel test;
     TestModeContext context = Live();
     context.masterGatesOpen = 0x0009;
     context.fanOutput = 200;
@@ -213,7 +213,7 @@ void TestTestMode::offKeepsButtonsDisabled() {
 }
 
 void TestTestMode::linkDownEndsIt() {
-    TestMode test;
+    TestModeModel test;
     TestModeContext context = Live(2);
     context.masterGatesOpen = 0x0FFF;
     context.slaveGatesOpen = 0x0FFF;
@@ -251,7 +251,7 @@ void TestTestMode::openCloseAll() {
     context.slaveGatesInUse = 0x0006;
     context.masterGatesOpen = 0x0FFF;
     context.slaveGatesOpen = 0x0FFF;
-    TestMode test;
+    TestModeModel test;
     test.SetTestMode(true, context);
     const TestGateButtons buttons = test.OpenCloseAll(open, context);
     QCOMPARE(uint(buttons.masterDown), masterDown);
@@ -263,7 +263,7 @@ void TestTestMode::buttonOfGateNotInUseStillSent() {
     TestModeContext context = Live();
     context.masterGatesInUse = 0x003F;
     context.masterGatesOpen = 0x0081;
-    TestMode test;
+    TestModeModel test;
     const TestModeControls controls = test.SetTestMode(true, context);
     QCOMPARE(controls.masterButtonsEnabled, uint16_t(0x003F));
     QCOMPARE(controls.buttons.masterDown, uint16_t(0x0081));
@@ -291,7 +291,7 @@ void TestTestMode::badInputKeepsWordsInTheirBits() {
     QFETCH(QString, typed);
     QFETCH(uint, fanWord);
 
-    TestMode test;
+    TestModeModel test;
     TestModeContext context = Live(2);
     context.fanOutput = 255;
     context.masterGatesOpen = 0xFFFF;
