@@ -4,7 +4,6 @@
 #include "sim/register_bytes.h"
 
 #include <algorithm>
-#include <bit>
 
 namespace vt12sim {
 
@@ -15,11 +14,8 @@ constexpr uint16_t kRestartB = 0x00AA;
 constexpr uint16_t kTestCommandMark = 0xE000;
 constexpr uint16_t kGateBits = 0x0FFF;
 constexpr int kSystemReverseDelay = 15;
-constexpr int kSystemCleanFlags = 17;
-constexpr int kSystemCleanHowOften = 19;
 constexpr int kSystemInstallationMode = 20;
 constexpr uint8_t kTorvexInstallation = 3;
-constexpr uint16_t kInputBottom = 181;
 
 bool isSlaveSettings(BlockId id) {
     return id == BlockId::SlaveGateSettings || id == BlockId::SlaveGateNames;
@@ -37,7 +33,8 @@ QByteArray countersBytes(const CounterSet& counters) {
 
 ControllerModel::ControllerModel(const UnitProfile& profile)
     : profile_(profile), code_(profile.firmwareCode), oldIdentification_(profile.oldIdentification),
-      updateTime_(encodeDayTime(kFactoryUpdateTime)),
+      updateTime_(encodeDayTime(kFactoryUpdateTime)), masterWork_(profile.seed, 0),
+      slaveWork_(profile.seed, 1), securityAlarm_(profile.securityAlarm), bypass_(profile.bypass),
       masterCounters_(initialCounters(Unit::Master)), slaveCounters_(initialCounters(Unit::Slave)) {
     const QString units = unitCode();
     stored(BlockId::GateSettings) = initialGateSettings(Unit::Master, units);
@@ -88,7 +85,7 @@ QByteArray ControllerModel::blockBytes(BlockId id) const {
     case BlockId::DriveStatus:
         return systemByte(kSystemInstallationMode) == kTorvexInstallation &&
                        codeFrom(unitCode(), "F05A")
-                   ? encodeDriveStatus(driveRunningAt(fanOutput_))
+                   ? encodeDriveStatus(driveRunningAt(plant_.fanOutput()))
                    : encodeDriveStatus(DriveStatus{});
     default:
         return stored(id);
@@ -112,34 +109,34 @@ uint16_t ControllerModel::enabledGates(Unit unit) const {
 }
 
 UnitStatus ControllerModel::unitStatus(Unit unit) const {
-    const GateDrive& gates = unit == Unit::Master ? masterGates_ : slaveGates_;
-    UnitStatus status;
-    status.activeSensors = kSecurityInputInOrder;
-    status.openingGates = gates.openingGates();
-    status.closingGates = gates.closingGates();
-    status.openGates = gates.openGates();
-    status.oddDriverCurrent = gates.oddDriverCurrent();
-    status.evenDriverCurrent = gates.evenDriverCurrent();
-    status.fanOutput = fanOutput_;
+    UnitStatus status = plant_.status(unit, plantInputs(), plantSetup());
     status.hardwareVersion = profile_.hardwareVersion;
-    // More open gates let more air in: the vacuum falls a little with each.
-    const int vacuum = fanOutput_ * 540 / 255 - 12 * std::popcount(gates.openGates());
-    status.inputValue = static_cast<uint16_t>(kInputBottom + 2 + std::max(0, vacuum));
-    if (unit == Unit::Slave) {
-        return status;
-    }
-    status.slaveLink = slaveReachable() ? kSlaveLinked : 0;
-    const uint8_t cleanFlags = systemByte(kSystemCleanFlags) & 0x03;
-    status.cleaningState = static_cast<uint8_t>(cleanFlags << 4);
-    if (cleanFlags & 0x01) {
-        const qint64 minuteTenths = codeFrom(unitCode(), "F03G") ? 600 : 3000;
-        const qint64 period = systemByte(kSystemCleanHowOften) * minuteTenths;
-        if (period > 0) {
-            const qint64 left = period - (runningMs_ / 100) % period;
-            status.cleaningTime = static_cast<uint16_t>(std::min<qint64>(left, 0xFFFF));
-        }
+    if (unit == Unit::Master) {
+        status.slaveLink = slaveReachable() ? kSlaveLinked : 0;
     }
     return status;
+}
+
+PlantSetup ControllerModel::plantSetup() const {
+    const QString units = unitCode();
+    PlantSetup setup;
+    setup.system = readSystemSetup(stored(BlockId::SystemSettings), units);
+    setup.master = readGateSetup(stored(BlockId::GateSettings), codeFrom(units, "F04A"));
+    // The slave runs F05A.
+    setup.slave = readGateSetup(stored(BlockId::SlaveGateSettings), true);
+    setup.slaveLinked = slaveReachable();
+    return setup;
+}
+
+PlantInputs ControllerModel::plantInputs() const {
+    PlantInputs inputs;
+    if (profile_.live) {
+        inputs.masterSensors = masterWork_.sensors();
+        inputs.slaveSensors = profile_.master ? slaveWork_.sensors() : 0;
+    }
+    inputs.securityInOrder = !securityAlarm_;
+    inputs.bypass = bypass_;
+    return inputs;
 }
 
 ModbusException ControllerModel::write(uint16_t start, QByteArrayView data) {
@@ -181,13 +178,8 @@ ModbusException ControllerModel::command(uint16_t a, uint16_t b, uint16_t c) {
     if ((a & kTestCommandMark) != kTestCommandMark) {
         return ModbusException::IllegalDataValue;
     }
-    masterGates_.request(a & kGateBits);
-    if (slaveReachable()) {
-        slaveGates_.request(c & kGateBits);
-    }
-    fanOutput_ = static_cast<uint8_t>(b >> 8);
+    plant_.testCommand(a & kGateBits, c & kGateBits, static_cast<uint8_t>(b >> 8), plantSetup());
     testModeLeftMs_ = kTestModeHoldMs;
-    moveGates(0);
     return ModbusException::None;
 }
 
@@ -243,9 +235,7 @@ void ControllerModel::restart() {
     tell(QStringLiteral("restarting, silent for %1 ms").arg(kRestartMs));
     restartLeftMs_ = kRestartMs;
     testModeLeftMs_ = 0;
-    masterGates_.request(0);
-    slaveGates_.request(0);
-    fanOutput_ = 0;
+    plant_.restart();
     ++masterCounters_[kStartsCounter];
     if (slaveReachable()) {
         ++slaveCounters_[kStartsCounter];
@@ -253,28 +243,33 @@ void ControllerModel::restart() {
 }
 
 void ControllerModel::advance(int ms) {
-    runningMs_ += ms;
     restartLeftMs_ = std::max(0, restartLeftMs_ - ms);
-    if (testModeLeftMs_ > 0) {
-        testModeLeftMs_ -= ms;
-        if (testModeLeftMs_ <= 0) {
-            masterGates_.request(0);
-            slaveGates_.request(0);
-            fanOutput_ = 0;
-        }
+    for (int left = ms; left > 0; left -= LivePlant::kStepMs) {
+        step(std::min(left, LivePlant::kStepMs));
     }
-    moveGates(ms);
     countUse(ms);
 }
 
-void ControllerModel::moveGates(int ms) {
-    const uint16_t masterArrived = masterGates_.advance(ms, enabledGates(Unit::Master));
-    const uint16_t slaveArrived = slaveGates_.advance(ms, enabledGates(Unit::Slave));
+void ControllerModel::step(int ms) {
+    if (testModeLeftMs_ > 0) {
+        testModeLeftMs_ -= ms;
+        if (testModeLeftMs_ <= 0) {
+            plant_.leaveTestMode();
+        }
+    }
+    if (profile_.live) {
+        masterWork_.advance(ms);
+        slaveWork_.advance(ms);
+    }
+    countArrivals(plant_.advance(ms, plantInputs(), plantSetup()));
+}
+
+void ControllerModel::countArrivals(const GateArrivals& arrivals) {
     for (int gate = 0; gate < 12; ++gate) {
-        if (masterArrived & (1u << gate)) {
+        if (arrivals.master & (1u << gate)) {
             ++masterCounters_[gate];
         }
-        if (slaveReachable() && (slaveArrived & (1u << gate))) {
+        if (slaveReachable() && (arrivals.slave & (1u << gate))) {
             ++slaveCounters_[gate];
         }
     }

@@ -2,11 +2,12 @@
 // The unit behind the line: its registers, what writes and commands do to them, and time.
 
 #include "sim/firmware_store.h"
-#include "sim/gate_drive.h"
+#include "sim/live_plant.h"
 #include "sim/register_content.h"
 #include "sim/register_map.h"
 #include "sim/status_image.h"
 #include "sim/unit_profile.h"
+#include "sim/work_schedule.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -56,6 +57,12 @@ public:
     void setSlaveLinked(bool linked) { slaveLinked_ = linked; }
     QString firmwareCode() const { return code_; }
 
+    // The security input out of order, the bypass switch on: forced from outside.
+    bool hasSecurityAlarm() const { return securityAlarm_; }
+    void setSecurityAlarm(bool alarm) { securityAlarm_ = alarm; }
+    bool isBypassOn() const { return bypass_; }
+    void setBypass(bool on) { bypass_ = on; }
+
     // Told what a watching person should know: restarts, the outcome of an upload.
     void setNoticeHandler(std::function<void(const QString&)> handler) {
         notice_ = std::move(handler);
@@ -73,11 +80,14 @@ private:
     uint8_t systemByte(int offset) const;
     uint16_t enabledGates(Unit unit) const;
     UnitStatus unitStatus(Unit unit) const;
+    PlantSetup plantSetup() const;
+    PlantInputs plantInputs() const;
+    void step(int ms);
     void keepOneSettingDifferent(uint16_t start, qsizetype bytes);
     void restart();
     void installFirmware(const UploadVerdict& verdict);
     void tell(const QString& text) const;
-    void moveGates(int ms);
+    void countArrivals(const GateArrivals& arrivals);
     void countUse(int ms);
 
     UnitProfile profile_;
@@ -85,18 +95,19 @@ private:
     bool oldIdentification_;
     QByteArray updateTime_;
     std::array<QByteArray, kBlocks> stored_;
-    GateDrive masterGates_;
-    GateDrive slaveGates_;
+    LivePlant plant_;
+    WorkSchedule masterWork_;
+    WorkSchedule slaveWork_;
+    bool securityAlarm_;
+    bool bypass_;
     CounterSet masterCounters_;
     CounterSet slaveCounters_;
     FirmwareStore firmware_;
     bool slaveLinked_ = true;
-    uint8_t fanOutput_ = 0;
     int testModeLeftMs_ = 0;
     int restartLeftMs_ = 0;
     int counterClockMs_ = 0;
     int counterStep_ = 0;
-    qint64 runningMs_ = 0;
     std::function<void(const QString&)> notice_;
 };
 

@@ -1,6 +1,16 @@
 #include "sim/gate_drive.h"
 
+#include <algorithm>
+
 namespace vt12sim {
+
+namespace {
+
+constexpr int kStartCurrent = 64;
+constexpr int kRunCurrent = 36;
+constexpr int kEndCurrent = 52;
+
+} // namespace
 
 uint16_t GateDrive::advance(int ms, uint16_t enabled) {
     uint16_t arrived = 0;
@@ -33,6 +43,21 @@ uint16_t GateDrive::advance(int ms, uint16_t enabled) {
         closing_ &= ~bit;
     }
     return arrived;
+}
+
+uint8_t GateDrive::current(int first) const {
+    int sum = 0;
+    for (int gate = first; gate < 12; gate += 2) {
+        if (((opening_ | closing_) & (1u << gate)) == 0) {
+            continue;
+        }
+        const int left = travelLeft_[gate];
+        // Each motor draws a little differently.
+        sum += left > kTravelMs - kStartMs ? kStartCurrent
+               : left <= kEndMs            ? kEndCurrent
+                                           : kRunCurrent + gate % 5;
+    }
+    return static_cast<uint8_t>(std::min(sum, 255));
 }
 
 } // namespace vt12sim

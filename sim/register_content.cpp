@@ -147,6 +147,7 @@ QByteArray initialSystemSettings(const QString& unitCode, bool master) {
     block[14] = static_cast<char>(255);                         // .. 100 %
     block[15] = 100;                                            // reverse delay 1000 ms
     block[16] = 1;                                              // stop at current decay
+    block[17] = 3;                                              // both cleanings
     block[18] = 3;                                              // cleaning 3 min
     block[19] = static_cast<char>(cleaningInMinutes ? 60 : 12); // every 60 min
     block[20] = static_cast<char>(master ? 2 : 0);

@@ -8,7 +8,8 @@ namespace vt12sim {
 
 struct UnitStatus {
     uint16_t sensorInputs = 0;
-    // Bits 0-11 active workstations; bit 12 bypass, bit 13 security input in order.
+    // Bits 0-11 active workstations; bit 12 bypass, bit 13 security input in order,
+    // bit 14 bypass lamp to blink.
     uint16_t activeSensors = 0;
     uint16_t manualRequests = 0;
     uint16_t openingGates = 0;
@@ -28,7 +29,9 @@ struct UnitStatus {
     uint16_t noticeFlags = 0;
 };
 
+constexpr uint16_t kBypassInputOn = 0x1000;
 constexpr uint16_t kSecurityInputInOrder = 0x2000;
+constexpr uint16_t kBypassBlinking = 0x4000;
 
 struct DriveStatus {
     // Bit 0 link to the drive, bit 1 running.

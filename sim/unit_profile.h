@@ -15,6 +15,11 @@ struct UnitProfile {
     bool master = false;
     // One system setting is kept other than written, so read-back verification fails.
     bool storeDifferently = false;
+    // Workstations switch on and off on a schedule drawn from the seed.
+    bool live = false;
+    uint32_t seed = 1;
+    bool securityAlarm = false;
+    bool bypass = false;
 };
 
 // Firmware codes compare as text, character by character.

@@ -8,6 +8,8 @@
 
 #include <QTest>
 
+#include <bit>
+
 using namespace simtest;
 using namespace vt12sim;
 
@@ -32,6 +34,12 @@ private slots:
     void bootloaderTakesAnUpload_data();
     void bootloaderTakesAnUpload();
     void countersAdvanceWithTime();
+    void liveUnitIsSeeded_data();
+    void liveUnitIsSeeded();
+    void staysStillWithoutLive();
+    void forcedInputsReachTheStatus();
+    void testModeOverridesTheSchedule();
+    void scheduleIgnoresHowTimeIsHandedIn();
 };
 
 namespace {
@@ -401,6 +409,129 @@ void TstControllerModel::countersAdvanceWithTime() {
         grown += counter(after, gate) > counter(before, gate) ? 1 : 0;
     }
     QCOMPARE(grown, 11);
+}
+
+void TstControllerModel::liveUnitIsSeeded_data() {
+    QTest::addColumn<bool>("master");
+
+    QTest::newRow("single unit") << false;
+    QTest::newRow("master with slave") << true;
+}
+
+void TstControllerModel::liveUnitIsSeeded() {
+    QFETCH(bool, master);
+
+    UnitProfile profile;
+    profile.master = master;
+    profile.live = true;
+    profile.seed = 7;
+    ControllerModel first(profile);
+    ControllerModel second(profile);
+    profile.seed = 8;
+    ControllerModel other(profile);
+    const int statusStart = master ? 80 : 0;
+
+    bool differs = false;
+    uint16_t sensorsSeen = 0;
+    uint16_t openingSeen = 0;
+    uint16_t closingSeen = 0;
+    uint16_t openSeen = 0;
+    bool oddCurrent = false;
+    bool evenCurrent = false;
+    bool fanRan = false;
+    for (int poll = 0; poll < 200; ++poll) {
+        const QByteArray live = readData(first, 4, static_cast<uint16_t>(statusStart), 16);
+        QCOMPARE(readData(second, 4, static_cast<uint16_t>(statusStart), 16), live);
+        differs = differs || readData(other, 4, static_cast<uint16_t>(statusStart), 16) != live;
+        sensorsSeen |= word(live, 0);
+        openingSeen |= word(live, 6);
+        closingSeen |= word(live, 8);
+        openSeen |= word(live, 10);
+        oddCurrent = oddCurrent || live[12] != 0;
+        evenCurrent = evenCurrent || live[13] != 0;
+        fanRan = fanRan || live[14] != 0;
+        for (ControllerModel* model : {&first, &second, &other}) {
+            model->advance(1000);
+        }
+    }
+    QVERIFY(differs);
+    QVERIFY(std::popcount(sensorsSeen) >= 6);
+    QVERIFY(std::popcount(static_cast<uint16_t>(openingSeen & closingSeen & openSeen)) >= 4);
+    QVERIFY(oddCurrent && evenCurrent);
+    QVERIFY(fanRan);
+}
+
+void TstControllerModel::staysStillWithoutLive() {
+    ControllerModel model(masterProfile());
+    const QByteArray master = status(model);
+    const QByteArray slave = readData(model, 4, 80, 16);
+    model.advance(300000);
+    QCOMPARE(status(model), master);
+    QCOMPARE(readData(model, 4, 80, 16), slave);
+    QCOMPARE(word(master, 10), uint16_t{0});
+    QCOMPARE(static_cast<int>(master[14]), 0);
+}
+
+void TstControllerModel::forcedInputsReachTheStatus() {
+    ControllerModel model(masterProfile());
+    model.setSecurityAlarm(true);
+    model.advance(3000);
+    QByteArray live = status(model);
+    QCOMPARE(word(live, 2), uint16_t{0});
+    // The commissioned unit opens its gates on a security alarm and says so.
+    QCOMPARE(word(live, 30), uint16_t{0x0004});
+    QCOMPARE(word(live, 10), uint16_t{0x07FF});
+    QCOMPARE(word(readData(model, 4, 80, 16), 10), uint16_t{0x07FF});
+
+    model.setBypass(true);
+    model.advance(100);
+    QCOMPARE(word(status(model), 2), uint16_t{0x5000});
+    model.setSecurityAlarm(false);
+    model.advance(10000);
+    live = status(model);
+    QCOMPARE(word(live, 2), uint16_t{0x3000});
+    QCOMPARE(word(live, 30), uint16_t{0});
+    QVERIFY(live[14] != 0);
+    QCOMPARE(word(live, 10), uint16_t{0x07FF});
+}
+
+void TstControllerModel::testModeOverridesTheSchedule() {
+    UnitProfile profile;
+    profile.live = true;
+    profile.seed = 7;
+    ControllerModel model(profile);
+    model.advance(40000);
+    const uint16_t active = word(status(model), 2) & 0x0FFF;
+    QVERIFY(active != 0);
+    QCOMPARE(word(status(model), 10) & active, active);
+
+    ask(model, commandRequest(0xF000, 0, 0));
+    model.advance(GateDrive::kTravelMs + 100);
+    QCOMPARE(word(status(model), 10), uint16_t{0});
+    QCOMPARE(static_cast<int>(status(model)[14]), 0);
+
+    model.advance(ControllerModel::kTestModeHoldMs);
+    model.advance(GateDrive::kTravelMs + 100);
+    const QByteArray live = status(model);
+    const uint16_t nowActive = word(live, 2) & 0x0FFF;
+    QVERIFY(nowActive != 0);
+    QCOMPARE(word(live, 10) & nowActive, nowActive);
+}
+
+void TstControllerModel::scheduleIgnoresHowTimeIsHandedIn() {
+    WorkSchedule fine(3, 0);
+    WorkSchedule coarse(3, 0);
+    WorkSchedule slave(3, 1);
+    bool unitsDiffer = false;
+    for (int chunk = 0; chunk < 100; ++chunk) {
+        for (int step = 0; step < 70; ++step) {
+            fine.advance(100);
+            slave.advance(100);
+        }
+        QCOMPARE(coarse.advance(7000), fine.sensors());
+        unitsDiffer = unitsDiffer || slave.sensors() != fine.sensors();
+    }
+    QVERIFY(unitsDiffer);
 }
 
 QTEST_GUILESS_MAIN(TstControllerModel)
