@@ -6,7 +6,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 dir=$("$root/scripts/build.sh" | tail -n 1)
 
 ports=$(mktemp -d)
-"$dir/bin/vt12sim" --port-dir "$ports" --com 3 --pace "$@" &
+"$dir/bin/vt12sim" --port-dir "$ports" --com 3 --pace --live "$@" &
 sim=$!
 trap 'kill $sim 2>/dev/null; wait $sim 2>/dev/null; rm -rf "$ports"' EXIT
 for _ in $(seq 50); do [ -e "$ports/COM3" ] && break; sleep 0.1; done

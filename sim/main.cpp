@@ -89,11 +89,22 @@ int main(int argc, char* argv[]) {
         model.setSlaveLinked(!model.isSlaveLinked());
         say(model.isSlaveLinked() ? QStringLiteral("slave linked") : QStringLiteral("slave lost"));
     });
+    QObject::connect(&relay, &SignalRelay::securityToggleRequested, [&] {
+        model.setSecurityAlarm(!model.hasSecurityAlarm());
+        say(model.hasSecurityAlarm() ? QStringLiteral("security input out of order")
+                                     : QStringLiteral("security input in order"));
+    });
+    QObject::connect(&relay, &SignalRelay::bypassToggleRequested, [&] {
+        model.setBypass(!model.isBypassOn());
+        say(model.isBypassOn() ? QStringLiteral("bypass on") : QStringLiteral("bypass off"));
+    });
 
-    say(QStringLiteral("%1 -> %2, firmware %3%4%5%6")
+    say(QStringLiteral("%1 -> %2, firmware %3%4%5%6%7")
             .arg(port.linkPath(), port.devicePath(), options.unit.firmwareCode,
                  options.unit.master ? QStringLiteral(", master with slave") : QString(),
                  options.paced ? QStringLiteral(", paced") : QString(),
-                 options.silent ? QStringLiteral(", silent") : QString()));
+                 options.silent ? QStringLiteral(", silent") : QString(),
+                 options.unit.live ? QStringLiteral(", live (seed %1)").arg(options.unit.seed)
+                                   : QString()));
     return app.exec();
 }

@@ -13,7 +13,19 @@ namespace vt12sim {
 namespace {
 
 std::array<int, 2> pipeEnds{-1, -1};
-constexpr std::array kHandled{SIGINT, SIGTERM, SIGHUP, SIGUSR1, SIGUSR2};
+
+int securitySignal() {
+    return SIGRTMIN + 1;
+}
+
+int bypassSignal() {
+    return SIGRTMIN + 2;
+}
+
+// The real-time signal numbers are only known at run time.
+std::array<int, 7> handledSignals() {
+    return {SIGINT, SIGTERM, SIGHUP, SIGUSR1, SIGUSR2, securitySignal(), bypassSignal()};
+}
 
 void onSignal(int number) {
     const int savedErrno = errno;
@@ -34,13 +46,13 @@ SignalRelay::SignalRelay(QObject* parent) : QObject(parent) {
     action.sa_handler = onSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    for (const int number : kHandled) {
+    for (const int number : handledSignals()) {
         ::sigaction(number, &action, nullptr);
     }
 }
 
 SignalRelay::~SignalRelay() {
-    for (const int number : kHandled) {
+    for (const int number : handledSignals()) {
         std::signal(number, SIG_DFL);
     }
     notifier_.reset();
@@ -55,16 +67,16 @@ SignalRelay::~SignalRelay() {
 void SignalRelay::relay() {
     unsigned char number = 0;
     while (::read(pipeEnds[0], &number, 1) == 1) {
-        switch (number) {
-        case SIGUSR1:
+        if (number == SIGUSR1) {
             emit slaveToggleRequested();
-            break;
-        case SIGUSR2:
+        } else if (number == SIGUSR2) {
             emit silenceToggleRequested();
-            break;
-        default:
+        } else if (number == securitySignal()) {
+            emit securityToggleRequested();
+        } else if (number == bypassSignal()) {
+            emit bypassToggleRequested();
+        } else {
             emit stopRequested();
-            break;
         }
     }
 }

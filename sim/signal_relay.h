@@ -13,8 +13,8 @@ class SignalRelay : public QObject {
     Q_OBJECT
 
 public:
-    // Handles SIGINT, SIGTERM and SIGHUP (stop), SIGUSR1 (slave) and SIGUSR2 (silence).
-    // One instance per process.
+    // Handles SIGINT, SIGTERM and SIGHUP (stop), SIGUSR1 (slave), SIGUSR2 (silence),
+    // SIGRTMIN+1 (security input) and SIGRTMIN+2 (bypass). One instance per process.
     explicit SignalRelay(QObject* parent = nullptr);
     ~SignalRelay() override;
 
@@ -24,6 +24,8 @@ signals:
     void stopRequested();
     void slaveToggleRequested();
     void silenceToggleRequested();
+    void securityToggleRequested();
+    void bypassToggleRequested();
 
 private:
     void relay();

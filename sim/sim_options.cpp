@@ -6,6 +6,8 @@
 #include <QDateTime>
 #include <QRegularExpression>
 
+#include <limits>
+
 namespace vt12sim {
 
 namespace {
@@ -19,6 +21,8 @@ Signals:
   SIGINT, SIGTERM, SIGHUP  remove the link DIR/COMN and exit with status 0
   SIGUSR1                  with --master: lose the slave unit / get it back
   SIGUSR2                  fall silent / answer again (a pulled cable)
+  SIGRTMIN+1               security input out of order / in order again
+  SIGRTMIN+2               bypass on / off
 
 Content:
   identification "VT12F05A Vantor 12 Duct Gate Controller ..." (code from --firmware);
@@ -33,19 +37,42 @@ Content:
   bootloader block "Vantor 12 Bootloader 1.3", updated %1 (or at the last upload)
   gates 1-12: Saw 1, Planer, Jointer, Saw 2, Sander, Router, Bandsaw, Drill Press, Lathe,
   Moulder, Edgebander, Spare (gate 12 not in use); gate block register 96 = 0x5A0C
-  status: hardware version from --hw (default 4), security input in order, gates closed,
-  fan off, SlaveLink 0; drive status live only with installation mode 3 stored
+  status: hardware version from --hw (default 4), SlaveLink 0; drive status live only with
+  installation mode 3 stored; without --live no machine runs: gates closed and fan off
+  unless the inputs below open or run them
+  --live: each workstation's machine runs 8-45 s and pauses 15-90 s, and the workshop breaks
+  for 45-150 s after every 90-240 s, all drawn from --seed (the same seed, the same day);
+  a sensor makes its workstation active after the gate's Delay ON and inactive after its
+  Delay OFF (hundredths, tenths from F04A); an active workstation's gate travels open in
+  1.5 s, drawing current on the odd or even driver (more while starting and at the stop);
+  the fan starts after Fan On Delay (OnDelayLeft in tenths) and stops after Fan Off Delay
+  (OffDelayLeft in tenths, seconds from F04A) once no workstation is active, its output
+  ramping (51 a second) to the operating range's share of the open gates' area; while the
+  fan is on, the minimum-airflow gates are held open: the manual set, or with Smart Minimum
+  Airflow (from F03K) the first further gates that make up the set share of the area,
+  reported in ControllerMinAirflowGates; regular cleaning every How Often minutes of fan
+  running (units of 5 minutes below F03G) opens every gate for How Long minutes; cleaning
+  when the system stops follows once a system that ran at least its minimum stops working;
+  the vacuum input follows the fan, less with each open gate
+  security input out of order (--security-alarm, SIGRTMIN+1): the fan stops at once unless
+  Run Fan is set, the gates open if Open Gates is set (NoticeFlags bit 2); bypass on
+  (--bypass, SIGRTMIN+2): every gate open and the fan on, the lamp blinking while the
+  security input is out of order; Open Gates at Fan Stop opens every gate while the fan is
+  off (NoticeFlags bit 1), Keep Last Used Gates Open (from F04A) keeps the last active gates
+  open once none is active (NoticeFlags bit 0)
   --master: installation mode 2, SlaveLink 30, slave version "VT12F05A",
   slave gates 13-24: CNC Router, Panel Saw, Wide Belt Sander, Mortiser, Tenoner, Shaper,
   Saw 3, Planer 2, Dowel Drill, Cut-off Saw, Boring Machine, Spare 2 (gate 24 not in use);
   while the slave is lost: SlaveLink 0, slave status, counters, settings and version read as
-  zeros, and writes to the slave blocks are answered but not kept
+  zeros, and writes to the slave blocks are answered but not kept; with --live the slave's
+  machines have their own schedule and run the master's fan while the slave is linked
   without --master the slave blocks are empty memory that keeps what is written
   counters (input 16; the slave's at input 17): gate counters grow by one each second in turn
   and with every gate that opens, Starts with every restart, Writes with every write
   restart command (101: 0x2000, 0x00AA, 0): answered, then 3 s without answers
   test command (101: gate word, fan word, slave gate word): gates in use travel 1.5 s, the fan
-  output follows the fan word; test mode ends 5 s after the last test command
+  output follows the fan word, above whatever the workstations want; test mode ends 5 s after
+  the last test command
   --store-differently: every write of system settings byte 15 reads back one higher
 )";
 
@@ -117,8 +144,16 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments) {
     const QCommandLineOption storeDifferently(
         "store-differently",
         "Keep the reverse delay (system settings byte 15) 10 ms longer than written.");
+    const QCommandLineOption live(
+        "live", "A working plant: machines switch on and off, gates, fan and cleaning follow.");
+    const QCommandLineOption seed(
+        "seed", "Seed of the --live schedule, 0 to 2147483647 (default 1).", "N", "1");
+    const QCommandLineOption securityAlarm("security-alarm",
+                                           "Start with the security input out of order.");
+    const QCommandLineOption bypass("bypass", "Start with the bypass input on.");
     parser.addOptions({help, portDir, com, pace, latency, lateAnswer, lateBy, silent, firmware,
-                       idStyle, hardware, master, storeDifferently});
+                       idStyle, hardware, master, storeDifferently, live, seed, securityAlarm,
+                       bypass});
 
     if (!parser.parse(arguments)) {
         return failure(parser.errorText() + QStringLiteral("\nTry --help."));
@@ -174,6 +209,15 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments) {
         return failure(QStringLiteral("--id-style is new or old, not '%1'.").arg(style));
     }
     options.unit.oldIdentification = style == QLatin1String("old");
+    int seedNumber = 0;
+    if (!readNumber(parser.value(seed), 0, std::numeric_limits<int>::max(), &seedNumber)) {
+        return failure(QStringLiteral("--seed wants a number from 0 to 2147483647, not '%1'.")
+                           .arg(parser.value(seed)));
+    }
+    options.unit.seed = static_cast<uint32_t>(seedNumber);
+    options.unit.live = parser.isSet(live);
+    options.unit.securityAlarm = parser.isSet(securityAlarm);
+    options.unit.bypass = parser.isSet(bypass);
     options.unit.master = parser.isSet(master);
     options.unit.storeDifferently = parser.isSet(storeDifferently);
     options.paced = parser.isSet(pace);

@@ -41,6 +41,8 @@ void TstSimOptions::refusesBadInput_data() {
     QTest::newRow("hardware 256") << QStringList{"--port-dir", "/tmp", "--hw", "256"};
     QTest::newRow("short firmware code") << QStringList{"--port-dir", "/tmp", "--firmware", "F5"};
     QTest::newRow("unknown id style") << QStringList{"--port-dir", "/tmp", "--id-style", "new2"};
+    QTest::newRow("seed not a number") << QStringList{"--port-dir", "/tmp", "--seed", "x"};
+    QTest::newRow("negative seed") << QStringList{"--port-dir", "/tmp", "--seed", "-1"};
     QTest::newRow("stray argument") << QStringList{"--port-dir", "/tmp", "COM3"};
     QTest::newRow("option without its value") << QStringList{"--port-dir"};
 }
@@ -53,14 +55,32 @@ void TstSimOptions::refusesBadInput() {
 }
 
 void TstSimOptions::readsEveryOption() {
-    const ParsedCommandLine parsed =
-        parseCommandLine({"vt12sim",    "--port-dir", "/tmp/ports",
-                          "--com",      "7",          "--pace",
-                          "--latency",  "15",         "--late-answer",
-                          "30",         "--late-by",  "700",
-                          "--silent",   "--firmware", "B03C",
-                          "--id-style", "old",        "--hw",
-                          "2",          "--master",   "--store-differently"});
+    const ParsedCommandLine parsed = parseCommandLine({"vt12sim",
+                                                       "--port-dir",
+                                                       "/tmp/ports",
+                                                       "--com",
+                                                       "7",
+                                                       "--pace",
+                                                       "--latency",
+                                                       "15",
+                                                       "--late-answer",
+                                                       "30",
+                                                       "--late-by",
+                                                       "700",
+                                                       "--silent",
+                                                       "--firmware",
+                                                       "B03C",
+                                                       "--id-style",
+                                                       "old",
+                                                       "--hw",
+                                                       "2",
+                                                       "--master",
+                                                       "--store-differently",
+                                                       "--live",
+                                                       "--seed",
+                                                       "2147483647",
+                                                       "--security-alarm",
+                                                       "--bypass"});
     QCOMPARE(parsed.outcome, Outcome::Run);
     const SimOptions& options = parsed.options;
     QCOMPARE(options.portDir, QStringLiteral("/tmp/ports"));
@@ -75,6 +95,10 @@ void TstSimOptions::readsEveryOption() {
     QCOMPARE(options.unit.hardwareVersion, uint8_t{2});
     QVERIFY(options.unit.master);
     QVERIFY(options.unit.storeDifferently);
+    QVERIFY(options.unit.live);
+    QCOMPARE(options.unit.seed, uint32_t{2147483647});
+    QVERIFY(options.unit.securityAlarm);
+    QVERIFY(options.unit.bypass);
 }
 
 void TstSimOptions::defaults() {
@@ -95,15 +119,21 @@ void TstSimOptions::defaults() {
     QCOMPARE(options.unit.hardwareVersion, uint8_t{4});
     QVERIFY(!options.unit.master);
     QVERIFY(!options.unit.storeDifferently);
+    QVERIFY(!options.unit.live);
+    QCOMPARE(options.unit.seed, uint32_t{1});
+    QVERIFY(!options.unit.securityAlarm);
+    QVERIFY(!options.unit.bypass);
 }
 
 void TstSimOptions::helpNamesSignalsAndContent() {
     const ParsedCommandLine parsed = parseCommandLine({"vt12sim", "--help"});
     QCOMPARE(parsed.outcome, Outcome::Help);
     for (const char* word :
-         {"--port-dir", "--com", "--pace", "--latency", "--silent", "--firmware", "--id-style",
-          "--hw", "--master", "--store-differently", "--late-answer", "--late-by", "SIGTERM",
-          "SIGUSR1", "SIGUSR2", "Saw 1", "VT12F05A"}) {
+         {"--port-dir",    "--com",      "--pace",    "--latency", "--silent",
+          "--firmware",    "--id-style", "--hw",      "--master",  "--store-differently",
+          "--late-answer", "--late-by",  "SIGTERM",   "SIGUSR1",   "SIGUSR2",
+          "Saw 1",         "VT12F05A",   "--live",    "--seed",    "--security-alarm",
+          "--bypass",      "SIGRTMIN+1", "SIGRTMIN+2"}) {
         QVERIFY2(parsed.text.contains(QLatin1String(word)), word);
     }
 }

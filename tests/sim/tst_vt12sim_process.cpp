@@ -27,6 +27,8 @@ private slots:
     void staleLinkIsReplaced();
     void silenceTogglesWithSigusr2();
     void slaveTogglesWithSigusr1();
+    void securityAndBypassToggleWithSignals();
+    void liveUnitMovesOnItsOwn();
     void commandLineOutcome_data();
     void commandLineOutcome();
 };
@@ -250,6 +252,45 @@ void TstVt12simProcess::slaveTogglesWithSigusr1() {
     QVERIFY(simulator.says(QStringLiteral("slave linked")));
     const uint8_t regained = slaveLink();
     QVERIFY(regained >= 15 && regained != 0xFF);
+}
+
+void TstVt12simProcess::securityAndBypassToggleWithSignals() {
+    QTemporaryDir ports;
+    const QString link = ports.filePath(QStringLiteral("COM8"));
+    Simulator simulator({"--port-dir", ports.path(), "--com", "8", "--bypass"});
+    QVERIFY(simulator.says(QStringLiteral("COM8 ->")));
+    Line line(link);
+    const auto inputFlags = [&] {
+        const QByteArray answer = line.exchange(wordsRequest(4, 0, 16), 37);
+        return answer.size() == 37 ? static_cast<uint8_t>(answer[3 + 2]) & 0x70 : 0xFF;
+    };
+    QCOMPARE(inputFlags(), 0x30);
+    simulator.signal(SIGRTMIN + 1);
+    QVERIFY(simulator.says(QStringLiteral("security input out of order")));
+    QCOMPARE(inputFlags(), 0x50);
+    simulator.signal(SIGRTMIN + 2);
+    QVERIFY(simulator.says(QStringLiteral("bypass off")));
+    QCOMPARE(inputFlags(), 0x00);
+    simulator.signal(SIGRTMIN + 1);
+    QVERIFY(simulator.says(QStringLiteral("security input in order")));
+    QCOMPARE(inputFlags(), 0x20);
+}
+
+void TstVt12simProcess::liveUnitMovesOnItsOwn() {
+    QTemporaryDir ports;
+    const QString link = ports.filePath(QStringLiteral("COM9"));
+    // With seed 7 the first machine starts within the first few seconds.
+    Simulator simulator({"--port-dir", ports.path(), "--com", "9", "--live", "--seed", "7"});
+    QVERIFY(simulator.says(QStringLiteral("live (seed 7)")));
+    Line line(link);
+    const QByteArray first = line.exchange(wordsRequest(4, 0, 16), 37);
+    expectStatusAnswer(first);
+    QVERIFY(QTest::qWaitFor(
+        [&] {
+            const QByteArray now = line.exchange(wordsRequest(4, 0, 16), 37);
+            return now.size() == 37 && now.mid(3, 2) != first.mid(3, 2);
+        },
+        kPatience));
 }
 
 void TstVt12simProcess::commandLineOutcome_data() {
