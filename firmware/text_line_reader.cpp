@@ -1,0 +1,46 @@
+#include "firmware/text_line_reader.h"
+
+#include <algorithm>
+
+namespace {
+constexpr qint64 kBlockSize = 64 * 1024;
+
+bool EndsLine(char c) {
+    return c == '\r' || c == '\n';
+}
+} // namespace
+
+bool TextLineReader::Fill() {
+    block_.resize(kBlockSize);
+    const qint64 read = in_.read(block_.data(), kBlockSize);
+    block_.resize(std::max<qint64>(read, 0));
+    pos_ = 0;
+    return read > 0;
+}
+
+bool TextLineReader::Next(QByteArray& line) {
+    line.clear();
+    bool started = false;
+    for (;;) {
+        if (pos_ == block_.size() && !Fill())
+            return started;
+        const char* begin = block_.constData() + pos_;
+        const char* end = block_.constData() + block_.size();
+        if (afterCr_) {
+            afterCr_ = false;
+            if (*begin == '\n') {
+                ++pos_;
+                continue;
+            }
+        }
+        const char* stop = std::find_if(begin, end, EndsLine);
+        line.append(begin, std::min<qsizetype>(stop - begin, keep_ - line.size()));
+        started = started || stop != begin;
+        pos_ = stop - block_.constData();
+        if (stop == end)
+            continue;
+        ++pos_;
+        afterCr_ = *stop == '\r';
+        return true;
+    }
+}
