@@ -114,7 +114,7 @@ void TfVT12SetAppMain::LoadSettings() {
     if (help.isEmpty())
         ui.pcPages->setTabVisible(ui.pcPages->indexOf(ui.tsHelp), false);
     else
-        ui.wbHelp->load(QUrl::fromLocalFile(ProgramDir + help.first()));
+        OpenHelpWhenShown(ui, ProgramDir + help.first());
 
     SettingsIni = SettingsIniPath(ProgramDir);
     const PersistedSettings settings = LoadPersistedSettings(SettingsIni, ProgramDir);

@@ -5,9 +5,11 @@
 #include "app/page_controls.h"
 #include "widgets/program_bitmaps.h"
 
+#include <QEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
+#include <QUrl>
 #include <QWebEngineView>
 
 namespace {
@@ -103,11 +105,42 @@ void SetupLegend(HelpPageUi& ui) {
                       "Gate is disabled or Vantor is not connected", 728, 226);
 }
 
+class HelpOnFirstShow : public QObject {
+public:
+    HelpOnFirstShow(HelpPageUi& ui, const QString& path)
+        : QObject(ui.tsHelp), ui_(ui), url_(QUrl::fromLocalFile(path)) {
+        ui.tsHelp->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == ui_.tsHelp && event->type() == QEvent::Show) {
+            ui_.tsHelp->removeEventFilter(this);
+            CreateBrowser();
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    void CreateBrowser() {
+        ui_.wbHelp = Make<QWebEngineView>(ui_.tsHelp, "wbHelp", QRect(0, 0, 994, 490));
+        SetAlign(ui_.wbHelp, Align::Client);
+        ui_.wbHelp->load(url_);
+        ui_.wbHelp->show();
+    }
+
+    HelpPageUi& ui_;
+    QUrl url_;
+};
+
 } // namespace
 
 void SetupHelpPage(QTabWidget* pages, HelpPageUi& ui) {
     ui.tsHelp = AddPage(pages, "tsHelp", QStringLiteral("HELP"));
     SetupLegend(ui);
-    ui.wbHelp = Make<QWebEngineView>(ui.tsHelp, "wbHelp", QRect(0, 0, 994, 490));
-    SetAlign(ui.wbHelp, Align::Client);
+}
+
+void OpenHelpWhenShown(HelpPageUi& ui, const QString& path) {
+    new HelpOnFirstShow(ui, path);
 }

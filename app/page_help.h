@@ -2,6 +2,7 @@
 // The page "HELP": the help browser, created when the page is first shown, over the legend.
 
 class QFrame;
+class QString;
 class QLabel;
 class QPushButton;
 class QTabWidget;
@@ -41,3 +42,6 @@ struct HelpPageUi {
 };
 
 void SetupHelpPage(QTabWidget* pages, HelpPageUi& ui);
+// The help browser wbHelp opens the file when the page is shown for the first time; it is
+// created only then, since the browser costs memory and processes of its own.
+void OpenHelpWhenShown(HelpPageUi& ui, const QString& path);

@@ -56,7 +56,7 @@ private Q_SLOTS:
         CreateGateFrames(ui.pFirst12, ui.pOther24, pictures);
         const QString help =
             qEnvironmentVariable("VT12_BIN_DIR") + QStringLiteral("/bin/Vantor 12 Help.mht");
-        ui.wbHelp->load(QUrl::fromLocalFile(help));
+        OpenHelpWhenShown(ui, help);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         // "extras": the Additional Settings on SETUP, every optional panel on STATUS && TEST.
