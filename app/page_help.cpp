@@ -3,7 +3,7 @@
 #include "app/page_align.h"
 #include "app/page_builders.h"
 #include "app/page_controls.h"
-#include "widgets/program_bitmaps.h"
+#include "widgets/gate_pictures.h"
 
 #include <QEvent>
 #include <QFrame>
@@ -46,11 +46,11 @@ void MakeSignalLegend(QWidget* legend, const SignalLegend& item, TShape*& outer,
 }
 
 void MakePictureLegend(QWidget* legend, const char* pictureName, QLabel*& picture,
-                       const char* bitmap, const char* labelName, QLabel*& label, const char* text,
+                       const QPixmap& gate, const char* labelName, QLabel*& label, const char* text,
                        int left, int textWidth) {
     picture = Make<QLabel>(legend, pictureName, QRect(left, kPictureRow, 26, 22));
     picture->setScaledContents(true);
-    picture->setPixmap(ProgramBitmap(QString::fromLatin1(bitmap)));
+    picture->setPixmap(gate);
     label = Make<QLabel>(legend, labelName, QRect(left + 32, kPictureRow, textWidth, 22),
                          QString::fromLatin1(text));
 }
@@ -92,15 +92,17 @@ void SetupLegend(HelpPageUi& ui) {
     ui.lLegendMinAirflow = Make<QLabel>(p, "lLegendMinAirflow", QRect(760, kSignalRow, 150, 21),
                                         QStringLiteral("Min. Airflow Gate"));
 
-    MakePictureLegend(p, "imLegendGateOpen", ui.imLegendGateOpen, "GATEOPEN", "lLegendGateOpen",
-                      ui.lLegendGateOpen, "Gate Open", 8, 110);
-    MakePictureLegend(p, "imLegendGateClose", ui.imLegendGateClose, "GATECLOSE", "lLegendGateClose",
-                      ui.lLegendGateClose, "Gate Closed", 160, 110);
-    MakePictureLegend(p, "imLegendGateOpening", ui.imLegendGateOpening, "GATEOPENING",
+    // The pictures as the gate frames show them, white transparent.
+    const GatePictures gates = GatePictures::FromResources();
+    MakePictureLegend(p, "imLegendGateOpen", ui.imLegendGateOpen, gates.imGateOpen,
+                      "lLegendGateOpen", ui.lLegendGateOpen, "Gate Open", 8, 110);
+    MakePictureLegend(p, "imLegendGateClose", ui.imLegendGateClose, gates.imGateClose,
+                      "lLegendGateClose", ui.lLegendGateClose, "Gate Closed", 160, 110);
+    MakePictureLegend(p, "imLegendGateOpening", ui.imLegendGateOpening, gates.imGateOpening,
                       "lLegendGateOpening", ui.lLegendGateOpening, "Gate Opening", 312, 110);
-    MakePictureLegend(p, "imLegendGateClosing", ui.imLegendGateClosing, "GATECLOSING",
+    MakePictureLegend(p, "imLegendGateClosing", ui.imLegendGateClosing, gates.imGateClosing,
                       "lLegendGateClosing", ui.lLegendGateClosing, "Gate Closing", 536, 110);
-    MakePictureLegend(p, "imLegendGateDisabled", ui.imLegendGateDisabled, "GATEDISABLE",
+    MakePictureLegend(p, "imLegendGateDisabled", ui.imLegendGateDisabled, gates.imGateND,
                       "lLegendGateDisabled", ui.lLegendGateDisabled,
                       "Gate is disabled or Vantor is not connected", 728, 226);
 }

@@ -11,6 +11,7 @@
 #include <QFrame>
 #include <QHeaderView>
 #include <QLabel>
+#include <QScreen>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -28,6 +29,7 @@ constexpr int kTabBorder = 1;
 constexpr int kWarningFontPixels = 11;
 constexpr int kWarningHeight = 35;
 constexpr int kPictureHeightAllowance = 22;
+constexpr int kHoldRetryMs = 200;
 
 // The controls of the window as its designer placed them: named widgets, not the inner parts
 // of composite Qt widgets and not separate windows such as the dialogs.
@@ -92,11 +94,23 @@ std::array<int, 11> GateColumnWidths(int clientWidth) {
     return widths;
 }
 
+QSize NormalClientSize(bool enlarged, const QSize& room) {
+    if (!enlarged) {
+        return kDesignClientSize;
+    }
+    const QSize grown(Scaled(kDesignClientSize.width(), 120, 100),
+                      Scaled(kDesignClientSize.height(), 120, 100));
+    return grown.boundedTo(room).expandedTo(kDesignClientSize);
+}
+
 int TabWidth(int pageControlWidth) {
     return std::max(0, (pageControlWidth - kTabAllowance) / kPageCount);
 }
 
 WindowResizer::WindowResizer(QWidget* window, MainWindowUi& ui) : window_(window), ui_(ui) {
+    holdTimer_.setSingleShot(true);
+    holdTimer_.setInterval(kHoldRetryMs);
+    connect(&holdTimer_, &QTimer::timeout, this, &WindowResizer::TakeBackSize);
     ui_.Panel20->installEventFilter(this);
 }
 
@@ -112,13 +126,27 @@ void WindowResizer::FormActivate() {
 }
 
 void WindowResizer::FormResize() {
-    if (!attached_) {
-        return;
-    }
     const Qt::WindowStates state = window_->windowState();
     const bool minimized = state.testFlag(Qt::WindowMinimized);
     const bool maximized =
         !minimized && (state.testFlag(Qt::WindowMaximized) || state.testFlag(Qt::WindowFullScreen));
+    const bool normal = !minimized && !maximized;
+    const bool stateChanged = resizeState_ == 0 || !normal || !wasNormal_;
+    wasNormal_ = normal;
+    if (attached_ && stateChanged) {
+        StateStep(minimized, maximized);
+    } else if (normal && window_->size() != HeldSize() && !holdTimer_.isActive()) {
+        // A drag at the border: the border is fixed, so the layout is left as it is and the
+        // size is taken back once the window manager lets go of the window.
+        holdTimer_.start();
+    }
+    if (attached_) {
+        ApplyGateColumns();
+        ApplyTabWidth();
+    }
+}
+
+void WindowResizer::StateStep(bool minimized, bool maximized) {
     if (resizeState_ == 0) {
         RecordLayout();
         resizeState_ = 1;
@@ -136,16 +164,69 @@ void WindowResizer::FormResize() {
         resizeState_ = 1;
     } else {
         if (resizeState_ == 1) {
+            // The window grows first, so that the controls aligned to it take the new room.
+            enlarged_ = true;
+            HoldNormalSize();
             ScaleLayout(120, 100);
             ApplyStateSizes(kEnlargedGateRowHeight, kEnlargedGateCaptionHeight,
                             kEnlargedPageTabHeight);
             ui_.lWarningVacuum->resize(ui_.lWarningVacuum->width(), kWarningHeight);
-            enlarged_ = true;
         }
         resizeState_ = 2;
     }
-    ApplyGateColumns();
-    ApplyTabWidth();
+    if (maximized) {
+        ReleaseSize();
+    } else if (!minimized) {
+        HoldNormalSize();
+    }
+}
+
+QSize WindowResizer::HeldSize() const {
+    const QScreen* screen = window_->screen();
+    if (screen == nullptr) {
+        return NormalClientSize(enlarged_, QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
+    }
+    const QSize margins =
+        (window_->frameGeometry().size() - window_->size()).expandedTo(QSize(0, 0));
+    return NormalClientSize(enlarged_, screen->availableGeometry().size() - margins);
+}
+
+void WindowResizer::HoldNormalSize() {
+    const QSize client = HeldSize();
+    // No maximum: a window manager offers maximize only to a window that may grow.
+    window_->setMinimumSize(client);
+    window_->resize(client);
+    const QScreen* screen = window_->screen();
+    if (screen == nullptr || !window_->isVisible()) {
+        return;
+    }
+    // Grown to the right or downwards, the window is moved back onto the screen.
+    const QRect available = screen->availableGeometry();
+    const QSize margins =
+        (window_->frameGeometry().size() - window_->size()).expandedTo(QSize(0, 0));
+    QRect frame(window_->frameGeometry().topLeft(), client + margins);
+    frame.moveRight(std::min(frame.right(), available.right()));
+    frame.moveBottom(std::min(frame.bottom(), available.bottom()));
+    frame.moveLeft(std::max(frame.left(), available.left()));
+    frame.moveTop(std::max(frame.top(), available.top()));
+    if (frame.topLeft() != window_->frameGeometry().topLeft()) {
+        window_->move(frame.topLeft());
+    }
+}
+
+void WindowResizer::TakeBackSize() {
+    const Qt::WindowStates state = window_->windowState();
+    if (state.testAnyFlags(Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen) ||
+        window_->size() == HeldSize()) {
+        return;
+    }
+    HoldNormalSize();
+    // A window manager still dragging ignores the request; it is made again until it holds.
+    holdTimer_.start();
+}
+
+void WindowResizer::ReleaseSize() {
+    window_->setMinimumSize(kMinimumClientSize);
 }
 
 void WindowResizer::Panel20Resize() {
@@ -179,8 +260,15 @@ void WindowResizer::RestoreLayout() {
 }
 
 void WindowResizer::ScaleLayout(int multiplier, int divisor) {
-    WalkControls(window_, [multiplier, divisor](QWidget* control) {
+    QWidget* header = ui_.Panel1;
+    WalkControls(window_, [multiplier, divisor, header](QWidget* control) {
         const QRect bounds = control->geometry();
+        // The header is never higher than at design, so its controls only widen.
+        if (control == header || header->isAncestorOf(control)) {
+            control->setGeometry(Scaled(bounds.left(), multiplier, divisor), bounds.top(),
+                                 Scaled(bounds.width(), multiplier, divisor), bounds.height());
+            return;
+        }
         control->setGeometry(Scaled(bounds.left(), multiplier, divisor),
                              Scaled(bounds.top(), multiplier, divisor),
                              Scaled(bounds.width(), multiplier, divisor),
@@ -211,8 +299,11 @@ void WindowResizer::ApplyStateSizes(int rowHeight, int captionHeight, int tabHei
 void WindowResizer::ApplyGateColumns() {
     const int clientWidth = ui_.gData->width() - 2 * ui_.gData->frameWidth();
     const std::array<int, 11> widths = GateColumnWidths(clientWidth);
+    // Qt draws each grid line inside the column before it, so every column but the last
+    // takes its line: the columns then fill the client width without a gap.
     for (size_t column = 0; column < widths.size(); ++column) {
-        ui_.gData->setColumnWidth(static_cast<int>(column), widths[column]);
+        const int gridLine = column + 1 < widths.size() ? 1 : 0;
+        ui_.gData->setColumnWidth(static_cast<int>(column), widths[column] + gridLine);
     }
 }
 

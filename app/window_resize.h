@@ -1,10 +1,14 @@
 #pragma once
 // The main window's own layout rule: the layout is recorded at the first resize after the first
 // activation, enlarged by 6/5 in the normal window state and restored when maximized again.
+// In the normal state the window's size is held: its client area fits the layout, enlarged or
+// not, as far as the screen allows, and a drag at the border is undone without enlarging.
 
 #include <QObject>
 #include <QPointer>
 #include <QRect>
+#include <QSize>
+#include <QTimer>
 #include <array>
 #include <functional>
 
@@ -25,6 +29,9 @@ void SetPageTabSize(QTabWidget* pages, int width, int height);
 
 // Widths of the 11 gate table columns for a table of that client width.
 std::array<int, 11> GateColumnWidths(int clientWidth);
+// Client size held in the normal window state: the design size, or with the layout enlarged
+// the enlarged size as far as the room on the screen allows, never below the design size.
+QSize NormalClientSize(bool enlarged, const QSize& room);
 // Width of each of the five page tabs for a page control of that width.
 int TabWidth(int pageControlWidth);
 
@@ -43,7 +50,8 @@ public:
 
     // Call on every activation of the window.
     void FormActivate();
-    // Call on every change of the window's size or state.
+    // Call on every change of the window's size or state; before FormActivate it only holds
+    // the size.
     void FormResize();
     void Panel20Resize();
     void ClearLayoutTable();
@@ -60,12 +68,17 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void StateStep(bool minimized, bool maximized);
     void RecordLayout();
     void RestoreLayout();
     void ScaleLayout(int multiplier, int divisor);
     void ApplyStateSizes(int rowHeight, int captionHeight, int tabHeight);
     void ApplyGateColumns();
     void ApplyTabWidth();
+    QSize HeldSize() const;
+    void HoldNormalSize();
+    void TakeBackSize();
+    void ReleaseSize();
 
     QWidget* window_;
     MainWindowUi& ui_;
@@ -75,4 +88,6 @@ private:
     int tabHeight_ = kPageTabHeight;
     bool attached_ = false;
     bool enlarged_ = false;
+    bool wasNormal_ = true;
+    QTimer holdTimer_;
 };

@@ -66,6 +66,7 @@ private Q_SLOTS:
                  QStringLiteral("Durvik Vantor 12 \"Tarnwick\" Setup and Monitoring"));
         QCOMPARE(w.widget.size(), QSize(1002, 634));
         QCOMPARE(w.widget.minimumSize(), kMinimumClientSize);
+        QCOMPARE(w.widget.maximumSize(), QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
         const QPoint centre = QGuiApplication::primaryScreen()->availableGeometry().center();
         QVERIFY((QRect(w.widget.pos(), w.widget.size()).center() - centre).manhattanLength() <= 2);
         QCOMPARE(w.widget.font().family(), QStringLiteral("Arial"));
@@ -329,6 +330,22 @@ private Q_SLOTS:
         QWidget* panel = label->parentWidget();
         QCOMPARE(panel->childAt(label->geometry().center()), label);
         QVERIFY(!label->autoFillBackground());
+    }
+
+    // The legend shows the gate pictures as the frames do: white is transparent.
+    void legendPicturesOnTheLegendsColour_data() {
+        QTest::addColumn<QString>("name");
+        for (const char* name : {"imLegendGateOpen", "imLegendGateClose", "imLegendGateOpening",
+                                 "imLegendGateClosing", "imLegendGateDisabled"}) {
+            QTest::newRow(name) << QString::fromLatin1(name);
+        }
+    }
+    void legendPicturesOnTheLegendsColour() {
+        QFETCH(QString, name);
+        Window w;
+        const QImage picture = w.widget.findChild<QLabel*>(name)->pixmap().toImage();
+        QCOMPARE(picture.pixelColor(0, 0).alpha(), 0);
+        QCOMPARE(picture.pixelColor(picture.width() - 1, picture.height() - 1).alpha(), 0);
     }
 
     void pageTabs() {

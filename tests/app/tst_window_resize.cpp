@@ -8,6 +8,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -99,9 +100,9 @@ private Q_SLOTS:
         QTest::newRow("maximize first, restore enlarges, maximize restores")
             << QList<int>{Maximized, Normal, Maximized} << QList<int>{1, 2, 1}
             << QList<int>{0, 1, 0};
-        QTest::newRow("normal first: the next normal resize enlarges")
-            << QList<int>{Normal, Normal, Normal, Maximized} << QList<int>{1, 2, 2, 1}
-            << QList<int>{0, 1, 1, 0};
+        QTest::newRow("normal resizes without a change of state do not enlarge")
+            << QList<int>{Normal, Normal, Normal, Maximized, Normal} << QList<int>{1, 1, 1, 1, 2}
+            << QList<int>{0, 0, 0, 0, 1};
         QTest::newRow("minimize and restore does not scale again")
             << QList<int>{Maximized, Normal, Minimized, Normal} << QList<int>{1, 2, 3, 2}
             << QList<int>{0, 1, 1, 1};
@@ -141,6 +142,9 @@ private Q_SLOTS:
             QCOMPARE(w.ui.gData->horizontalHeader()->height(), enlarged[step] ? 38 : 32);
             QCOMPARE(w.ui.pcPages->tabBar()->tabRect(0).height(), enlarged[step] ? 29 : 25);
             QCOMPARE(w.ui.lWarningVacuum->font().pixelSize(), 11);
+            QCOMPARE(w.ui.Panel1->height(), 55);
+            QVERIFY(w.ui.lHwVersion->geometry().bottom() < w.ui.pHeaderCentre->height());
+            QVERIFY(w.ui.iLogoDurvik->geometry().bottom() < w.ui.Panel1->height());
             if (wasEnlarged && !enlarged[step] && states[step] == Maximized) {
                 ++expectedRestores;
             }
@@ -157,10 +161,89 @@ private Q_SLOTS:
         const int clientWidth = w.ui.gData->width() - 2 * w.ui.gData->frameWidth();
         const std::array<int, 11> widths = GateColumnWidths(clientWidth);
         for (int column = 0; column < 11; ++column) {
-            QCOMPARE(w.ui.gData->columnWidth(column), widths[static_cast<size_t>(column)]);
+            // Qt draws the grid line between two columns inside the first of them.
+            QCOMPARE(w.ui.gData->columnWidth(column),
+                     widths[static_cast<size_t>(column)] + (column < 10 ? 1 : 0));
         }
         QCOMPARE(w.ui.pcPages->tabBar()->tabRect(0).width(), TabWidth(w.ui.pcPages->width()));
         QCOMPARE(w.ui.pcPages->tabBar()->tabRect(4).width(), TabWidth(w.ui.pcPages->width()));
+    }
+
+    // The columns fill the table's client width exactly, normal and enlarged.
+    void gateColumnsLeaveNoGap() {
+        Window w;
+        WindowResizer resizer(&w.widget, w.ui);
+        resizer.FormActivate();
+        w.ui.pcPages->setCurrentWidget(w.ui.tsSettings);
+        w.widget.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w.widget));
+        for (const Qt::WindowState state : {Qt::WindowMaximized, Qt::WindowNoState}) {
+            w.widget.setWindowState(state);
+            resizer.FormResize();
+            QTRY_COMPARE(w.ui.gData->horizontalHeader()->length(), w.ui.gData->viewport()->width());
+        }
+    }
+
+    void normalClientSize_data() {
+        QTest::addColumn<bool>("enlarged");
+        QTest::addColumn<QSize>("room");
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("design") << false << QSize(1920, 1040) << QSize(1002, 634);
+        QTest::newRow("design on a small screen") << false << QSize(800, 600) << QSize(1002, 634);
+        QTest::newRow("enlarged") << true << QSize(1920, 1040) << QSize(1202, 761);
+        QTest::newRow("enlarged, bounded by the screen")
+            << true << QSize(1280, 742) << QSize(1202, 742);
+        QTest::newRow("enlarged on a small screen") << true << QSize(800, 600) << QSize(1002, 634);
+    }
+    void normalClientSize() {
+        QFETCH(bool, enlarged);
+        QFETCH(QSize, room);
+        QFETCH(QSize, size);
+        QCOMPARE(NormalClientSize(enlarged, room), size);
+    }
+
+    // Restored from maximized, the window grows with the enlarged layout as far as the screen
+    // allows; maximized again it may take any size.
+    void windowFollowsTheLayout() {
+        Window w;
+        WindowResizer resizer(&w.widget, w.ui);
+        resizer.FormActivate();
+        w.widget.setWindowState(Qt::WindowMaximized);
+        resizer.FormResize();
+        QCOMPARE(w.widget.minimumSize(), kMinimumClientSize);
+        w.widget.setWindowState(Qt::WindowNoState);
+        resizer.FormResize();
+        const QSize room = w.widget.screen()->availableGeometry().size();
+        QCOMPARE(w.widget.size(), NormalClientSize(true, room));
+        QCOMPARE(w.widget.size(), QSize(1202, 761));
+        QCOMPARE(w.widget.minimumSize(), w.widget.size());
+        w.widget.setWindowState(Qt::WindowMaximized);
+        resizer.FormResize();
+        QCOMPARE(w.widget.minimumSize(), kMinimumClientSize);
+    }
+
+    // The border is fixed: a drag in the normal state, also before the first activation, is
+    // taken back and never enlarges the layout.
+    void dragIsTakenBack_data() {
+        QTest::addColumn<bool>("activated");
+        QTest::newRow("activated") << true;
+        QTest::newRow("before the first activation") << false;
+    }
+    void dragIsTakenBack() {
+        QFETCH(bool, activated);
+        Window w;
+        WindowResizer resizer(&w.widget, w.ui);
+        if (activated) {
+            resizer.FormActivate();
+            resizer.FormResize();
+        }
+        const QRect button = w.ui.bSave->geometry();
+        w.widget.resize(1100, 700);
+        resizer.FormResize();
+        QCOMPARE(resizer.ResizeState(), activated ? 1 : 0);
+        QCOMPARE(w.ui.bSave->geometry(), button);
+        QTRY_COMPARE(w.widget.size(), kDesignClientSize);
+        QCOMPARE(w.ui.bSave->geometry(), button);
     }
 
     void pictureFollowsModeFrame() {
@@ -277,6 +360,11 @@ private Q_SLOTS:
 };
 
 int main(int argc, char** argv) {
+    // A screen with room for the enlarged window, so that its growth can be seen.
+    if (qgetenv("QT_QPA_PLATFORM") == "offscreen") {
+        qputenv("QT_QPA_PLATFORM",
+                "offscreen:configfile=" QT_TESTCASE_SOURCEDIR "/large_screen.json");
+    }
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     TestWindowResize test;
