@@ -4,13 +4,13 @@
 
 #include <QPlainTextEdit>
 
-void TfVT12SetAppMain::OnCounters(CounterMemo memo, const RegisterData& reply) {
+void TfVT12SetAppMain::ShowCounters(CounterMemo memo) {
     const bool master = memo == CounterMemo::Master;
-    Images.StoreReply(master ? BlockId::Counters : BlockId::SlaveCounters, reply.data,
-                      reply.length);
-    const CountersBlock& counters = master ? Images.Counters : Images.SlaveCounters;
+    const ControllerImages& images = session_->Images();
+    const CountersBlock& counters = master ? images.Counters : images.SlaveCounters;
     QPlainTextEdit* text = master ? ui.mCtcs : ui.mCtcs24;
     text->setPlainText(
-        CounterLines(counters, CounterPrefix(memo, InstallationMode), ExpertMode).join(u'\n'));
+        CounterLines(counters, CounterPrefix(memo, session_->InstallationMode()), ExpertMode)
+            .join(u'\n'));
     text->moveCursor(QTextCursor::Start);
 }

@@ -17,14 +17,12 @@ const QColor kPanelTextDown(128, 128, 128);
 
 } // namespace
 
-void TfVT12SetAppMain::SetLinkState(bool up) {
-    if (up == LinkUp)
-        return;
-    LinkUp = up;
-    const bool testing = up && TestMode;
+void TfVT12SetAppMain::ShowLinkState(bool up) {
+    const ControllerImages& images = session_->Images();
+    const bool testing = up && session_->TestMode();
     for (int i = 0; i < 24; ++i) {
-        const GateRecord& gate = i < 12 ? Images.GateSettings.Edited.Gates[size_t(i)]
-                                        : Images.SlaveGateSettings.Edited.Gates[size_t(i - 12)];
+        const GateRecord& gate = i < 12 ? images.GateSettings.Edited.Gates[size_t(i)]
+                                        : images.SlaveGateSettings.Edited.Gates[size_t(i - 12)];
         Gates[size_t(i)]->SetGateButtonEnabled(testing && gate.Enabled() != 0);
     }
     QWidget* const testControls[] = {ui.bFanRun, ui.bFanStop, ui.bOpenAll, ui.bCloseAll,
@@ -40,7 +38,6 @@ void TfVT12SetAppMain::SetLinkState(bool up) {
     ui.sDustOn->SetBrushColor(kDustIdle);
 
     if (!up) {
-        TestMode = false;
         for (TfrGate* gate : Gates) {
             gate->SetGateButtonDown(false);
             gate->SetGateActive(false);
@@ -51,8 +48,6 @@ void TfVT12SetAppMain::SetLinkState(bool up) {
         ui.lOpnGates->setText(QStringLiteral("--"));
         SetTextColor(ui.pAdvPanel, kPanelTextDown);
         SetTextColor(ui.pAdvPanel2, kPanelTextDown);
-        Images.Status.SetInputValue(0);
-        Images.SlaveStatus.SetInputValue(0);
         ui.lBootloaderCommunication->hide();
         ui.bUploadFirmware->setEnabled(false);
     } else {

@@ -4,7 +4,6 @@
 #include "app/application_title.h"
 #include "app/command_line.h"
 #include "app/persisted_settings.h"
-#include "link/uncaught_error.h"
 #include "widgets/gate_colors.h"
 #include "widgets/gate_frames.h"
 #include "widgets/program_bitmaps.h"
@@ -61,9 +60,6 @@ void TfVT12SetAppMain::FormCreate(const QStringList& arguments) {
     CheckBoxNotChecked = ProgramBitmap(QStringLiteral("CHECKBOXNOTCHECK"));
     CheckBoxChecked = ProgramBitmap(QStringLiteral("CHECKBOXCHECKED"));
     CheckBoxDisabledChecked = ProgramBitmap(QStringLiteral("CHECKBOX_DIS_CH"));
-    scheduler_->VerifyLog = false;
-    LinkUp = true;
-    TestMode = false;
     Gates = CreateGateFrames(ui.pFirst12, ui.pOther24, GateImages);
     LoadSettings();
     ui.pcAdvanced->setCurrentIndex(0);
@@ -78,8 +74,8 @@ void TfVT12SetAppMain::FormCreate(const QStringList& arguments) {
     if (line.privateLabel)
         ApplyPrivateLabel();
     FixedPort = line.fixedPort;
-    detector_->FixedPort = FixedPort;
-    if (!line.traceFile.isEmpty() && !trace_.Open(line.traceFile))
+    session_->Detector().SetFixedPort(FixedPort);
+    if (!line.traceFile.isEmpty() && !session_->Trace().Open(line.traceFile))
         qWarning().noquote() << "Cannot write the trace file" << line.traceFile;
     if (FixedPort > 0) {
         setWindowTitle(windowTitle() + QStringLiteral(" [COM%1]").arg(FixedPort));
@@ -159,24 +155,7 @@ void TfVT12SetAppMain::FormClose() {
     closed_ = true;
     SaveSettings();
     ComPort.OnDataRecived = nullptr;
-    if (ComPort.Active()) {
-        ComPort.Close();
-        trace_.PortClose(ComPort.ComNumber());
-    }
-    client_->OnSend = nullptr;
-    trace_.Close();
-}
-
-bool TfVT12SetAppMain::event(QEvent* e) {
-    if (e->type() == WM_NEXT_JOB) {
-        RunGuarded([this] { scheduler_->NextJob(); });
-        return true;
-    }
-    if (e->type() == WM_DETECT_PORT) {
-        RunGuarded([this] { detector_->DetectPort(); });
-        return true;
-    }
-    return QWidget::event(e);
+    session_->Close();
 }
 
 void TfVT12SetAppMain::showEvent(QShowEvent* e) {

@@ -2,10 +2,15 @@
 // Whether the MASTER's slave unit answers, and what a save may write while it does not.
 
 #include "data/controller_images.h"
+#include "data/installation_mode.h"
 
 inline constexpr uint8_t kSlaveLinkConnected = 15;
-inline constexpr int kInstallationMasterSlave = 2;
-inline constexpr int kInstallationDrive = 3;
+
+// Bit 7 of every valid answer's address byte: a slave unit sits on the controller's RS-232
+// port, so that installation may be offered.
+inline bool SlaveOnPortIndicated(uint8_t addressByte) {
+    return (addressByte & 0x80) != 0;
+}
 
 // A unit with a drive on its second port has no slave, whatever the link byte says.
 inline bool SlaveCountsAsConnected(const StatusBlock& status, int installationMode) {

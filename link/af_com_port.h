@@ -73,7 +73,7 @@ public:
     void Open() override;
     void Close() override;
     bool Active() const override { return serial_.isOpen(); }
-    void WriteData(const void* data, int count);
+    void WriteData(const void* data, int count) override;
     void ReadData(void* buffer, int count);
 
     QString DevicePath() const { return PortDevicePath(comNumber_, PortPaths); }

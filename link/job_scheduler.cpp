@@ -1,14 +1,12 @@
 #include "link/job_scheduler.h"
 
+#include "data/installation_mode.h"
+
 #include <bit>
 
 namespace {
 constexpr uint16_t kFirmwareEndChunk = 0xF000;
 constexpr uint16_t kFirmwareChunkWords = 64;
-constexpr uint16_t kMasterTestMark = 0xF000;
-constexpr uint16_t kPairTestMark = 0xE000;
-constexpr int kMasterSlaveMode = 2;
-constexpr int kDriveMode = 3;
 constexpr int kWriteProgressStep = 2;
 
 constexpr uint32_t kIdentificationJobs =
@@ -24,8 +22,19 @@ constexpr uint32_t kSettingsReads[] = {JOB_READ_SYSTEM_SETTINGS, JOB_READ_GATE_S
 } // namespace
 
 TJobScheduler::TJobScheduler(TModbusClient& client, const ControllerImages& images,
-                             SchedulerHost& host)
-    : client_(client), images_(images), host_(host) {}
+                             const FeatureLevels& features, const SchedulerRoles& roles)
+    : client_(client), images_(images), features_(features), roles_(roles) {}
+
+void TJobScheduler::StartVerifiedSave(uint32_t writeJobs) {
+    SetJob(writeJobs);
+    VerifyLog_ = true;
+}
+
+void TJobScheduler::StartFullReload() {
+    AnswerCount_ = 0;
+    JobMask_ = kFullReloadJobs;
+    VerifyLog_ = false;
+}
 
 void TJobScheduler::SetHandler(uint32_t job, JobHandler handler) {
     if (job != 0)
@@ -33,7 +42,7 @@ void TJobScheduler::SetHandler(uint32_t job, JobHandler handler) {
 }
 
 void TJobScheduler::NextJob() {
-    if (!host_.PortOpen())
+    if (!roles_.port.Active())
         return;
     // A request still in flight (the extra turn after a restart command, or stray bytes that
     // keep the client busy) would be refused. Choosing nothing keeps every job pending and
@@ -65,7 +74,7 @@ void TJobScheduler::NextJob() {
             return;
     if (HasJob(JOB_RESET_UNIT)) {
         client_.SendCommand101(kSlaveAddress, 0x2000, 0x00AA, 0);
-        CurrentJob = JOB_RESET_UNIT;
+        CurrentJob_ = JOB_RESET_UNIT;
         return;
     }
     Poll();
@@ -75,13 +84,13 @@ bool TJobScheduler::ServeRead(uint32_t job, bool logVerifying) {
     if (!HasJob(job))
         return false;
     const BlockSpec* block = BlockForJob(job);
-    if (logVerifying && VerifyLog)
-        host_.KomStsLog(QStringLiteral("Verifying..."), false, false);
+    if (logVerifying && VerifyLog_)
+        roles_.log.KomStsLog(QStringLiteral("Verifying..."), false, false);
     if (block->function == kReadHolding)
         client_.ReadHoldingRegisters(kSlaveAddress, block->start, block->count);
     else
         client_.ReadInputRegisters(kSlaveAddress, block->start, block->count);
-    CurrentJob = job;
+    CurrentJob_ = job;
     return true;
 }
 
@@ -93,81 +102,77 @@ bool TJobScheduler::ServeWrite(uint32_t job) {
     if (images_.IsChanged(block->id)) {
         client_.WriteMultipleRegisters(kSlaveAddress, block->start,
                                        images_.EditedImage(block->id).data(), block->count);
-        host_.KomStsLog(QString::fromLatin1(log->writing), false, false);
-        CurrentJob = job;
+        roles_.log.KomStsLog(QString::fromLatin1(log->writing), false, false);
+        CurrentJob_ = job;
         return true;
     }
-    host_.KomStsLog(QString::fromLatin1(log->checking), false, false);
+    roles_.log.KomStsLog(QString::fromLatin1(log->checking), false, false);
     ClearJob(job);
-    host_.PostNextJob();
-    host_.AdvanceProgress(kWriteProgressStep);
+    roles_.turns.PostNextJob();
+    roles_.log.AdvanceProgress(kWriteProgressStep);
     return true;
 }
 
 void TJobScheduler::ServeFirmwareChunk() {
-    const uint16_t address = host_.UploadAddress();
-    client_.WriteFirmwareChunk(kSlaveAddress, address, host_.FirmwareChunk(), kFirmwareChunkWords);
-    CurrentJob = JOB_WRITE_FIRMWARE_CHUNK;
+    const uint16_t address = roles_.firmwareChunk.UploadAddress();
+    client_.WriteFirmwareChunk(kSlaveAddress, address, roles_.firmwareChunk.FirmwareChunk(),
+                               kFirmwareChunkWords);
+    CurrentJob_ = JOB_WRITE_FIRMWARE_CHUNK;
     if (address >= kFirmwareEndChunk) {
-        CurrentJob = 0;
-        JobMask = 0;
+        CurrentJob_ = 0;
+        JobMask_ = 0;
         SetJob(kIdentificationJobs);
     }
 }
 
 void TJobScheduler::ServeTestCommand() {
-    const bool pair = host_.ActiveInstallationMode() == kMasterSlaveMode;
-    const uint16_t gates =
-        (host_.MasterTestGateBits() & 0x0FFF) | (pair ? kPairTestMark : kMasterTestMark);
-    const uint16_t fan = static_cast<uint16_t>(host_.TestFanPower() << 8);
-    const uint16_t slaveGates = pair ? host_.SlaveTestGateBits() : 0;
-    client_.SendCommand101(kSlaveAddress, gates, fan, slaveGates);
-    CurrentJob = JOB_TEST_COMMAND;
+    const TestCommandWords words = roles_.testCommand.TestCommand();
+    client_.SendCommand101(kSlaveAddress, words.gates, words.fan, words.slaveGates);
+    CurrentJob_ = JOB_TEST_COMMAND;
 }
 
 void TJobScheduler::Poll() {
-    VerifyLog = false;
-    const int mode = host_.ActiveInstallationMode();
-    if (mode == kMasterSlaveMode && AnswerCount % 20 == 19 &&
-        !host_.SlaveFirmware().startsWith(u'F'))
+    VerifyLog_ = false;
+    const int mode = roles_.installation.InstallationMode();
+    if (mode == kInstallationMasterSlave && AnswerCount_ % 20 == 19 &&
+        features_.SlaveNeedsPeriodicReread())
         SetJob(kSlaveRereadJobs);
-    const bool odd = AnswerCount % 2 == 1;
+    const bool odd = AnswerCount_ % 2 == 1;
     uint32_t poll = JOB_POLL_STATUS;
-    if (odd && mode == kMasterSlaveMode)
+    if (odd && mode == kInstallationMasterSlave)
         poll = JOB_POLL_SLAVE_STATUS;
-    else if (odd && mode == kDriveMode)
+    else if (odd && mode == kInstallationDrive)
         poll = JOB_POLL_VFD_STATUS;
     const BlockSpec* block = BlockForJob(poll);
     client_.ReadInputRegisters(kSlaveAddress, block->start, block->count);
-    CurrentJob = poll;
-    if (host_.IsInTestMode() && AnswerCount % 8 == 4)
+    CurrentJob_ = poll;
+    if (roles_.testCommand.TestMode() && AnswerCount_ % 8 == 4)
         SetJob(JOB_TEST_COMMAND);
 }
 
 void TJobScheduler::OnModbusResult(const TModbusResult& result) {
-    if (CurrentJob == JOB_RESET_UNIT) {
-        host_.RestartCommandDone();
+    if (CurrentJob_ == JOB_RESET_UNIT) {
+        roles_.delay.Start(kRestartDelayMs);
         ClearJob(JOB_RESET_UNIT);
     }
     if (result.Status == mrTimeout || result.Status == mrException)
-        ++ErrorCount;
+        ++ErrorCount_;
     else
-        ErrorCount = 0;
+        ErrorCount_ = 0;
     if (result.Status != mrOK) {
-        if (ErrorCount >= kErrorsBeforeDetection)
-            host_.PostDetectPort();
+        if (ErrorCount_ >= kErrorsBeforeDetection)
+            roles_.turns.PostDetectPort();
         else
-            host_.PostNextJob();
+            roles_.turns.PostNextJob();
         return;
     }
-    host_.AnswerAddressByte(result.Frame[0]);
-    host_.LinkAnswered();
-    if (CurrentJob != 0) {
-        const JobHandler& handler = handlers_[static_cast<size_t>(std::countr_zero(CurrentJob))];
+    roles_.link.LinkAnswered(result.Frame[0]);
+    if (CurrentJob_ != 0) {
+        const JobHandler& handler = handlers_[static_cast<size_t>(std::countr_zero(CurrentJob_))];
         if (handler)
             handler(result);
     }
-    ClearJob(CurrentJob);
-    host_.PostNextJob();
-    ++AnswerCount;
+    ClearJob(CurrentJob_);
+    roles_.turns.PostNextJob();
+    ++AnswerCount_;
 }

@@ -2,46 +2,46 @@
 
 #include "link/com_port_error.h"
 
-TPortDetector::TPortDetector(SerialChannel& port, TJobScheduler& scheduler, DetectorHost& host)
-    : port_(port), scheduler_(scheduler), host_(host) {}
+TPortDetector::TPortDetector(SerialChannel& port, TJobScheduler& scheduler,
+                             const DetectorRoles& roles)
+    : port_(port), scheduler_(scheduler), roles_(roles) {}
 
 void TPortDetector::DelayExpired() {
-    host_.StopDelay();
+    roles_.delay.Stop();
     if (port_.Active())
-        host_.PostNextJob();
+        roles_.turns.PostNextJob();
     else
-        host_.PostDetectPort();
+        roles_.turns.PostDetectPort();
 }
 
 void TPortDetector::DetectPort() {
-    scheduler_.ErrorCount = 0;
+    scheduler_.ResetErrorCount();
     if (port_.Active()) {
         port_.Close();
-        host_.PortClosed(port_.ComNumber());
+        roles_.ports.PortClosed(port_.ComNumber());
     }
-    if (FixedPort > 0) {
-        port_.SetComNumber(FixedPort);
+    if (FixedPort_ > 0) {
+        port_.SetComNumber(FixedPort_);
     } else {
         const int next = port_.ComNumber() + 1;
         port_.SetComNumber(next > kLastPort || next < 1 ? 1 : next);
     }
     try {
         port_.Open();
-        host_.PortOpened(port_.ComNumber());
+        roles_.ports.PortOpened(port_.ComNumber());
     } catch (const ComPortError& error) {
-        host_.PortOpenFailed(port_.ComNumber(), error.Text());
-        host_.StartDelay();
+        roles_.ports.PortOpenFailed(port_.ComNumber(), error.Text());
+        roles_.delay.Start(kDelayMs);
     }
     if (port_.Active()) {
-        scheduler_.AnswerCount = 0;
-        scheduler_.JobMask = kFullReloadJobs;
-        host_.PostNextJob();
+        scheduler_.StartFullReload();
+        roles_.turns.PostNextJob();
     }
-    host_.ShowTrying(port_.ComNumber());
-    host_.LinkDown();
+    roles_.ports.PortTried(port_.ComNumber());
+    roles_.link.LinkLost();
 }
 
 void TPortDetector::DeviceLost(int port) {
-    host_.PortClosed(port);
-    host_.PostDetectPort();
+    roles_.ports.PortClosed(port);
+    roles_.turns.PostDetectPort();
 }

@@ -2,33 +2,30 @@
 // Finding the controller: ports are opened one after another (or the pinned one again and
 // again) until it answers; the scheduler's error count sends the link back here.
 
+#include "link/delay_timer.h"
 #include "link/job_scheduler.h"
+#include "link/link_events.h"
+#include "link/port_events.h"
 #include "link/serial_channel.h"
+#include "link/turn_poster.h"
 
-class DetectorHost {
-public:
-    virtual ~DetectorHost() = default;
-    virtual void PostNextJob() = 0;
-    virtual void PostDetectPort() = 0;
-    // The delay timer: StartDelay arms it with its usual 200 ms; StopDelay disarms it and
-    // sets the interval back.
-    virtual void StartDelay() = 0;
-    virtual void StopDelay() = 0;
-    virtual void ShowTrying(int port) = 0;
-    virtual void LinkDown() = 0;
-    virtual void PortOpened(int port) = 0;
-    virtual void PortOpenFailed(int port, const QString& text) = 0;
-    virtual void PortClosed(int port) = 0;
+struct DetectorRoles {
+    TurnPoster& turns;
+    DelayTimer& delay;
+    PortEvents& ports;
+    LinkEvents& link;
 };
 
 class TPortDetector {
 public:
     static constexpr int kLastPort = 10;
+    static constexpr int kDelayMs = 200;
 
-    TPortDetector(SerialChannel& port, TJobScheduler& scheduler, DetectorHost& host);
+    TPortDetector(SerialChannel& port, TJobScheduler& scheduler, const DetectorRoles& roles);
 
     // Above 0: the only port tried.
-    int FixedPort = 0;
+    void SetFixedPort(int port) { FixedPort_ = port; }
+    int FixedPort() const { return FixedPort_; }
 
     // One step, run for every posted detect-port message.
     void DetectPort();
@@ -40,5 +37,6 @@ public:
 private:
     SerialChannel& port_;
     TJobScheduler& scheduler_;
-    DetectorHost& host_;
+    DetectorRoles roles_;
+    int FixedPort_ = 0;
 };

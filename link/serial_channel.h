@@ -10,4 +10,5 @@ public:
     virtual void Open() = 0;
     virtual void Close() = 0;
     virtual bool Active() const = 0;
+    virtual void WriteData(const void* data, int count) = 0;
 };

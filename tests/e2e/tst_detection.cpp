@@ -40,7 +40,8 @@ private Q_SLOTS:
         TfVT12SetAppMain& window = session.Open();
         QTRY_COMPARE_WITH_TIMEOUT(session.Caption(), QStringLiteral("Detected on COM3"),
                                   kDetectTimeoutMs);
-        QTRY_VERIFY_WITH_TIMEOUT(window.Scheduler().AnswerCount >= 14, kDetectTimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(window.Session().Scheduler().AnswerCount() >= 14,
+                                 kDetectTimeoutMs);
         const TraceFile trace = session.CloseAndReadTrace();
         QCOMPARE(trace.Events("OPEN").first(), QStringLiteral("3"));
         const QStringList expected{
@@ -88,7 +89,7 @@ private Q_SLOTS:
         sim.Signal(SIGUSR2);
         QTRY_COMPARE_WITH_TIMEOUT(session.Caption(), QStringLiteral("... trying detect on COM4"),
                                   kDetectTimeoutMs);
-        QVERIFY(!window.LinkUp);
+        QVERIFY(!window.Session().LinkUp());
         sim.Signal(SIGUSR2);
         QTRY_COMPARE_WITH_TIMEOUT(session.Caption(), QStringLiteral("Detected on COM3"),
                                   kDetectTimeoutMs);

@@ -21,7 +21,7 @@ private Q_SLOTS:
         QVERIFY(sim.Start(2, {"--pace"}));
         session.StorePort(2);
         TfVT12SetAppMain& window = session.Open();
-        QTRY_VERIFY_WITH_TIMEOUT(window.Scheduler().AnswerCount >= 12, kTimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(window.Session().Scheduler().AnswerCount() >= 12, kTimeoutMs);
         QVERIFY(window.ui.mFwData->toPlainText().startsWith("VT12F05A"));
         const QString bootloader = window.ui.mFWBLData->toPlainText();
         QVERIFY2(bootloader.startsWith("Bootloader version: "), qPrintable(bootloader));
@@ -40,7 +40,7 @@ private Q_SLOTS:
         TfVT12SetAppMain& window = session.Open();
         QTRY_COMPARE_WITH_TIMEOUT(window.ui.lSlaveFirmwareVersion->text(),
                                   QStringLiteral("Slave Firmware Version: VT12F05A"), kTimeoutMs);
-        QCOMPARE(window.InstallationMode, 2);
+        QCOMPARE(window.Session().InstallationMode(), 2);
         QTRY_VERIFY_WITH_TIMEOUT(window.ui.mCtcs24->toPlainText().startsWith("#. S1:"), kTimeoutMs);
         QVERIFY(window.ui.mCtcs24->toPlainText() != window.ui.mCtcs->toPlainText());
     }
@@ -56,7 +56,7 @@ private Q_SLOTS:
                  QStringLiteral("FIRMWARE IS DAMAGED! PLEASE UPDATE FIRMWARE."));
         QVERIFY(!window.ui.bSave->isEnabled());
         QVERIFY(!window.ui.bReload->isEnabled());
-        QTRY_VERIFY_WITH_TIMEOUT(window.Scheduler().AnswerCount >= 5, kTimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(window.Session().Scheduler().AnswerCount() >= 5, kTimeoutMs);
         const QStringList requests = session.CloseAndReadTrace().Requests();
         QVERIFY(requests.size() >= 5);
         QCOMPARE(requests.filter("3:2048,124").size(), requests.size());

@@ -2,7 +2,7 @@
 // each result leads to.
 
 #include "link/job_scheduler.h"
-#include "tests/link/fake_scheduler_host.h"
+#include "tests/link/fake_link_roles.h"
 #include "tests/support/fake_time_base.h"
 
 #include <QTest>
@@ -35,8 +35,10 @@ class TestJobScheduler : public QObject {
     Q_OBJECT
 
     FakeTimeBase time;
-    FakeSchedulerHost host;
+    FakeLinkRoles host;
+    FakePort port;
     ControllerImages images;
+    FeatureLevels features;
     std::unique_ptr<TModbusClient> client;
     std::unique_ptr<TJobScheduler> scheduler;
     std::vector<std::vector<uint8_t>> sent;
@@ -91,12 +93,15 @@ class TestJobScheduler : public QObject {
 
 private Q_SLOTS:
     void init() {
-        host = FakeSchedulerHost();
+        host = FakeLinkRoles();
+        port = FakePort();
         images = ControllerImages();
+        features = FeatureLevels();
         sent.clear();
         handled.clear();
         client = std::make_unique<TModbusClient>(time);
-        scheduler = std::make_unique<TJobScheduler>(*client, images, host);
+        scheduler =
+            std::make_unique<TJobScheduler>(*client, images, features, host.Scheduler(port));
         client->OnSend = [this](const uint8_t* d, int n) { sent.emplace_back(d, d + n); };
         client->OnResult = [this](TModbusResult& r) { scheduler->OnModbusResult(r); };
         for (int bit = 0; bit < 32; ++bit)
@@ -106,15 +111,15 @@ private Q_SLOTS:
     }
 
     void readsAfterAPortOpens() {
-        scheduler->JobMask = kFullReloadJobs;
+        scheduler->StartFullReload();
         answerTurns(13);
         const std::vector<Request> expected{
             {3, 2048, 124}, {3, 2172, 124}, {3, 24320, 124}, {4, 16, 32},   {3, 128, 14},
             {3, 0, 97},     {3, 512, 97},   {3, 256, 120},   {3, 640, 120}, {3, 656, 4},
             {3, 384, 42},   {4, 0, 16},     {4, 0, 16}};
         QCOMPARE(describe(requests()), describe(expected));
-        QCOMPARE(scheduler->JobMask, 0u);
-        QCOMPARE(scheduler->AnswerCount, 13u);
+        QCOMPARE(scheduler->JobMask(), 0u);
+        QCOMPARE(scheduler->AnswerCount(), 13u);
     }
 
     void saveWithNothingChanged_data() {
@@ -143,7 +148,7 @@ private Q_SLOTS:
         QCOMPARE(host.log, lines);
         QVERIFY(sent.empty());
         QCOMPARE(host.progress, 2 * int(lines.size()));
-        QCOMPARE(scheduler->JobMask, 0u);
+        QCOMPARE(scheduler->JobMask(), 0u);
     }
 
     void saveWithChangedGateSettings() {
@@ -152,8 +157,7 @@ private Q_SLOTS:
             host.KomStsLog("OK", true, false);
             scheduler->SetJob(JOB_READ_GATE_SETTINGS);
         });
-        scheduler->VerifyLog = true;
-        scheduler->SetJob(JOB_WRITE_GATE_SETTINGS);
+        scheduler->StartVerifiedSave(JOB_WRITE_GATE_SETTINGS);
         turn();
         QCOMPARE(last(), (Request{16, 0, 97}));
         QCOMPARE(sent.back().size(), size_t(9 + 194));
@@ -163,6 +167,20 @@ private Q_SLOTS:
         turn();
         QCOMPARE(last(), (Request{3, 0, 97}));
         QCOMPARE(host.log, (QStringList{"Writing gate settings...OK", "Verifying..."}));
+    }
+
+    // The link was lost during a save; the reads of the port found again are no verification.
+    void fullReloadEndsAnInterruptedSave() {
+        images.SystemSettings.Edited.SetFanOnDelay(30);
+        scheduler->StartVerifiedSave(JOB_WRITE_SYSTEM_SETTINGS);
+        turn();
+        QCOMPARE(last(), (Request{16, 128, 14}));
+        timeout();
+        scheduler->StartFullReload();
+        QVERIFY(!scheduler->VerifyLog());
+        answerTurns(12);
+        QCOMPARE(host.log, QStringList{"Writing system settings..."});
+        QVERIFY(!scheduler->HasJob(JOB_WRITE_SYSTEM_SETTINGS));
     }
 
     void errorCounting_data() {
@@ -226,24 +244,24 @@ private Q_SLOTS:
         QFETCH(QString, slaveCode);
         QFETCH(bool, reread);
         host.installationMode = 2;
-        host.slaveFirmwareCode = slaveCode;
-        scheduler->AnswerCount = 19;
+        features.SetSlaveCode(FirmwareCode::FromText(slaveCode));
+        answerTurns(19);
+        QCOMPARE(scheduler->JobMask(), 0u);
         turn();
         QCOMPARE(last(), (Request{4, 80, 16}));
         const uint32_t rereads =
             JOB_READ_SLAVE_COUNTERS | JOB_READ_SLAVE_GATE_SETTINGS | JOB_READ_SLAVE_GATE_NAMES;
-        QCOMPARE(scheduler->JobMask, reread ? rereads : 0u);
+        QCOMPARE(scheduler->JobMask(), reread ? rereads : 0u);
     }
 
     void testCommandEveryEighthAnswer() {
         host.testMode = true;
-        host.masterGates = 0x0005;
-        host.fanPower = 0x80;
+        host.testCommand = {0xF005, 0x8000, 0};
         std::vector<uint32_t> countsAtCommand;
         for (int i = 0; i < 24; ++i) {
             turn();
             if (last().function == 101)
-                countsAtCommand.push_back(scheduler->AnswerCount);
+                countsAtCommand.push_back(scheduler->AnswerCount());
             answer();
         }
         QCOMPARE(countsAtCommand, (std::vector<uint32_t>{5, 13, 21}));
@@ -253,10 +271,8 @@ private Q_SLOTS:
                  (std::vector<uint8_t>{0xF0, 0x05, 0x80, 0x00, 0x00, 0x00}));
     }
 
-    void testCommandWordsOfAPair() {
-        host.installationMode = 2;
-        host.masterGates = 0x0801;
-        host.slaveGates = 0x0003;
+    void testCommandCarriesTheSourcesWords() {
+        host.testCommand = {0xE801, 0x0000, 0x0003};
         scheduler->SetJob(JOB_TEST_COMMAND);
         turn();
         QCOMPARE(std::vector<uint8_t>(sent.back().begin() + 2, sent.back().begin() + 8),
@@ -266,15 +282,15 @@ private Q_SLOTS:
     void turnWhileBusyLeavesTheChosenJobPending() {
         scheduler->SetJob(JOB_READ_COUNTERS);
         turn();
-        QCOMPARE(scheduler->CurrentJob, JOB_READ_COUNTERS);
+        QCOMPARE(scheduler->CurrentJob(), JOB_READ_COUNTERS);
         scheduler->SetJob(JOB_READ_FIRMWARE_INFO);
         host.nextJobPosts = 1;
         turn();
         QCOMPARE(sent.size(), size_t(1));
-        QCOMPARE(scheduler->CurrentJob, JOB_READ_COUNTERS);
+        QCOMPARE(scheduler->CurrentJob(), JOB_READ_COUNTERS);
         answer();
         QCOMPARE(handled, (std::vector<uint32_t>{JOB_READ_COUNTERS}));
-        QCOMPARE(scheduler->JobMask, JOB_READ_FIRMWARE_INFO);
+        QCOMPARE(scheduler->JobMask(), JOB_READ_FIRMWARE_INFO);
         turn();
         QCOMPARE(last(), (Request{3, 2048, 124}));
     }
@@ -290,12 +306,12 @@ private Q_SLOTS:
         turn();
         QCOMPARE(last(), (Request{101, 0x2000, 0}));
         answered ? answer() : timeout();
-        QCOMPARE(host.restarts, 1);
+        QCOMPARE(host.delayMs, TJobScheduler::kRestartDelayMs);
         QVERIFY(!scheduler->HasJob(JOB_RESET_UNIT));
     }
 
     void closedPortStopsTheChain() {
-        host.portOpen = false;
+        port.open = false;
         scheduler->SetJob(JOB_READ_COUNTERS);
         turn();
         QVERIFY(sent.empty());
@@ -307,8 +323,8 @@ private Q_SLOTS:
         scheduler->SetJob(JOB_WRITE_FIRMWARE_CHUNK | JOB_READ_COUNTERS);
         turn();
         QCOMPARE(last(), (Request{110, 0xF000, 64}));
-        QCOMPARE(scheduler->CurrentJob, 0u);
-        QCOMPARE(scheduler->JobMask,
+        QCOMPARE(scheduler->CurrentJob(), 0u);
+        QCOMPARE(scheduler->JobMask(),
                  JOB_READ_FIRMWARE_INFO | JOB_READ_FIRMWARE_INFO_2 | JOB_READ_BOOTLOADER_INFO);
     }
 };

@@ -1,6 +1,6 @@
 // The dispatch table: which handler takes the valid answer of which job.
 
-#include "app/main_window.h"
+#include "app/controller_session.h"
 
 namespace {
 // Function 3 and 4 answers: the register data behind the three header bytes.
@@ -9,8 +9,8 @@ RegisterData registerData(const TModbusResult& result) {
 }
 } // namespace
 
-void TfVT12SetAppMain::RegisterJobHandlers() {
-    TJobScheduler& s = *scheduler_;
+void ControllerSession::RegisterJobHandlers() {
+    TJobScheduler& s = scheduler_;
     const auto identification = [this](FirmwarePart part) {
         return [this, part](const TModbusResult& r) { OnFirmwareInfo(part, registerData(r)); };
     };

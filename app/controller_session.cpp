@@ -1,0 +1,238 @@
+#include "app/controller_session.h"
+
+#include "data/identification.h"
+#include "data/settings_reply.h"
+#include "link/uncaught_error.h"
+
+#include <QCoreApplication>
+
+ControllerSession::ControllerSession(SerialChannel& port, TimeBase& time, CommunicationLog& log,
+                                     DelayTimer& delay, QObject* parent)
+    : QObject(parent), port_(port), log_(log), client_(time),
+      scheduler_(client_, Images_, Features_,
+                 SchedulerRoles{port, *this, log, *this, delay, *this, *this, *this}),
+      detector_(port, scheduler_, DetectorRoles{*this, delay, *this, *this}) {
+    client_.OnSend = [this](const uint8_t* data, int length) {
+        trace_.Tx(data, length);
+        port_.WriteData(data, length);
+    };
+    client_.OnResult = [this](TModbusResult& result) {
+        trace_.Result(result);
+        scheduler_.OnModbusResult(result);
+    };
+    RegisterJobHandlers();
+}
+
+ControllerSession::~ControllerSession() {
+    Close();
+}
+
+void ControllerSession::ReceiveBytes(const uint8_t* data, int count) {
+    trace_.Rx(data, count);
+    client_.ReceiveBytes(data, count);
+}
+
+void ControllerSession::Close() {
+    if (port_.Active()) {
+        port_.Close();
+        trace_.PortClose(port_.ComNumber());
+    }
+    client_.OnSend = nullptr;
+    trace_.Close();
+}
+
+bool ControllerSession::event(QEvent* e) {
+    if (e->type() == WM_NEXT_JOB) {
+        RunGuarded([this] { scheduler_.NextJob(); });
+        return true;
+    }
+    if (e->type() == WM_DETECT_PORT) {
+        RunGuarded([this] { detector_.DetectPort(); });
+        return true;
+    }
+    return QObject::event(e);
+}
+
+void ControllerSession::PostNextJob() {
+    QCoreApplication::postEvent(this, new QEvent(WM_NEXT_JOB));
+}
+
+void ControllerSession::PostDetectPort() {
+    QCoreApplication::postEvent(this, new QEvent(WM_DETECT_PORT));
+}
+
+void ControllerSession::LinkAnswered(uint8_t addressByte) {
+    Q_EMIT SlaveOnPortShown(SlaveOnPortIndicated(addressByte));
+    SetLinkState(true);
+}
+
+void ControllerSession::LinkLost() {
+    SetLinkState(false);
+}
+
+void ControllerSession::PortTried(int port) {
+    Q_EMIT PortTrying(port);
+}
+
+void ControllerSession::PortOpened(int port) {
+    trace_.PortOpen(port);
+    Q_EMIT PortOpenedOn(port);
+}
+
+void ControllerSession::PortOpenFailed(int port, const QString& text) {
+    trace_.PortOpenFail(port, text);
+    Q_EMIT PortOpenFailedOn(port);
+}
+
+void ControllerSession::PortClosed(int port) {
+    trace_.PortClose(port);
+}
+
+TestCommandWords ControllerSession::TestCommand() const {
+    return {testMode_.GateCommandWord(InstallationMode_), testMode_.FanCommandWord(),
+            testMode_.SlaveGateCommandWord(InstallationMode_)};
+}
+
+const uint8_t* ControllerSession::FirmwareChunk() const {
+    // The last chunk of the image is the furthest a chunk may start.
+    const size_t last = firmwareImage_.size() - 128;
+    return firmwareImage_.data() + std::min<size_t>(uploadAddress_, last);
+}
+
+void ControllerSession::SetLinkState(bool up) {
+    if (up == LinkUp_)
+        return;
+    LinkUp_ = up;
+    ShowLinkState(up);
+}
+
+void ControllerSession::ShowLinkState(bool up) {
+    if (!up) {
+        testMode_.LinkDown();
+        // The input value display shows "--" for 0.
+        Images_.Status.SetInputValue(0);
+        Images_.SlaveStatus.SetInputValue(0);
+    }
+    Q_EMIT LinkShown(up);
+}
+
+void ControllerSession::OnFirmwareInfo(FirmwarePart part, const RegisterData& reply) {
+    if (part == FirmwarePart::Bootloader) {
+        Q_EMIT FirmwareTextRead(part, BootloaderDataText(reply.data, reply.length));
+    } else {
+        const QString text = IdentificationText(reply.data, reply.length);
+        if (part == FirmwarePart::First)
+            Features_.SetMasterCode(FirmwareCodeOf(text));
+        Q_EMIT FirmwareTextRead(part, text);
+    }
+    ApplyFeatureLevel();
+}
+
+void ControllerSession::ApplyFeatureLevel() {
+    Q_EMIT FeatureLevelApplied();
+    SetBootloaderMode(Features_.Has(Feature::BootloaderMode));
+    if (!Features_.Has(Feature::BootloaderInfoRead))
+        scheduler_.ClearJob(JOB_READ_BOOTLOADER_INFO);
+}
+
+void ControllerSession::SetBootloaderMode(bool on) {
+    const BootloaderTransition change = Bootloader_.Set(on, scheduler_.JobMask());
+    scheduler_.ReplaceJobs(change.jobMask);
+    if (on)
+        scheduler_.RepeatCurrentJob();
+    // Entering shows the link as down, yet keeps it counted as up so that later answers do not
+    // show it up again; leaving shows it up.
+    if (change.entered || change.left) {
+        LinkUp_ = true;
+        ShowLinkState(change.left);
+    }
+    Q_EMIT BootloaderModeShown(change);
+}
+
+void ControllerSession::ApplyHardwareVersion() {
+    Images_.Status.SetHardwareVersion(Features_.HardwareVersion(Images_.Status.HardwareVersion()));
+    const uint8_t hardware = Images_.Status.HardwareVersion();
+    Q_EMIT HardwareVersionShown(
+        {hardware, FeatureLevels::HasPressureInput(hardware),
+         FeatureLevels::HasPressureInput(Images_.SlaveStatus.HardwareVersion()) &&
+             InstallationMode_ == kInstallationMasterSlave});
+}
+
+void ControllerSession::OnSlaveVersion(const RegisterData& reply) {
+    if (!SlaveConnected_)
+        return;
+    const SlaveVersion version = DecodeSlaveVersion(reply.data, reply.length);
+    if (version.code)
+        Features_.SetSlaveCode(*version.code);
+    Q_EMIT SlaveVersionShown(version.caption);
+}
+
+void ControllerSession::OnSettingsRead(BlockId block, const RegisterData& reply) {
+    const SettingsReply outcome =
+        TakeSettingsReply(Images_, block, reply.data, reply.length, scheduler_.VerifyLog());
+    if (outcome == SettingsReply::Mismatch) {
+        log_.KomStsLog(QStringLiteral("FALSE!"), true, false);
+        ShowSaveState();
+        return;
+    }
+    if (outcome == SettingsReply::Verified) {
+        log_.AdvanceProgress(1);
+        log_.KomStsLog(QStringLiteral("OK"), true, false);
+    }
+    // The installation is the controller's own setting; the screens follow it elsewhere.
+    if (block == BlockId::SystemSettings)
+        InstallationMode_ = Images_.SystemSettings.Read.InstallationMode();
+    if (block == BlockId::SystemSettings && InstallationMode_ == kInstallationMasterSlave)
+        scheduler_.SetJob(JOB_READ_SLAVE_COUNTERS | JOB_READ_SLAVE_GATE_SETTINGS |
+                          JOB_READ_SLAVE_GATE_NAMES);
+    if (block == BlockId::SlaveGateNames && !scheduler_.VerifyLog())
+        scheduler_.SetJob(JOB_READ_SLAVE_VERSION);
+    ShowSaveState();
+}
+
+void ControllerSession::OnSettingsWritten(uint32_t readJob) {
+    log_.AdvanceProgress(1);
+    scheduler_.SetJob(readJob);
+    log_.KomStsLog(QStringLiteral("OK"), true, false);
+}
+
+void ControllerSession::OnStatusPoll(const RegisterData& reply) {
+    Images_.StoreReply(BlockId::Status, reply.data, reply.length);
+    SetSlaveConnected(SlaveCountsAsConnected(Images_.Status, InstallationMode_));
+    MasterGateMasks_ = GateMasksOf(Images_.Status);
+    ApplyHardwareVersion();
+}
+
+void ControllerSession::OnSlaveStatusPoll(const RegisterData& reply) {
+    if (!SlaveConnected_)
+        return;
+    Images_.StoreReply(BlockId::SlaveStatus, reply.data, reply.length);
+    SlaveGateMasks_ = GateMasksOf(Images_.SlaveStatus);
+}
+
+void ControllerSession::SetSlaveConnected(bool connected) {
+    SlaveConnected_ = connected;
+    const bool lost = SlaveShownLost(connected, InstallationMode_);
+    if (lost == slaveShownLost_)
+        return;
+    slaveShownLost_ = lost;
+    if (lost) {
+        ForgetSlave(Images_);
+        Features_.SetSlaveCode(FirmwareCode());
+    } else {
+        scheduler_.SetJob(JOB_READ_SLAVE_VERSION | JOB_POLL_SLAVE_STATUS |
+                          JOB_READ_SLAVE_GATE_SETTINGS | JOB_READ_SLAVE_GATE_NAMES);
+    }
+    Q_EMIT SlaveLostShown(lost);
+}
+
+void ControllerSession::ShowSaveState() {
+    Q_EMIT SaveStateShown(
+        Images_.AnySettingsChanged(InstallationMode_ == kInstallationMasterSlave));
+}
+
+void ControllerSession::OnCounters(CounterMemo memo, const RegisterData& reply) {
+    Images_.StoreReply(memo == CounterMemo::Master ? BlockId::Counters : BlockId::SlaveCounters,
+                       reply.data, reply.length);
+    Q_EMIT CountersRead(memo);
+}

@@ -1,0 +1,140 @@
+#pragma once
+// The controller as the program knows it, free of widgets: the link (client, scheduler, port
+// detection, trace), the images, the feature levels, bootloader mode, the installation and
+// the slave unit. Handlers decide here; the window binds its views to the signals.
+
+#include "data/bootloader_mode.h"
+#include "data/controller_images.h"
+#include "data/counter_lines.h"
+#include "data/feature_levels.h"
+#include "data/register_data.h"
+#include "data/slave_link.h"
+#include "link/job_scheduler.h"
+#include "link/port_detector.h"
+#include "link/traffic_trace.h"
+#include "monitor/test_mode.h"
+
+#include <QEvent>
+#include <QObject>
+#include <array>
+#include <memory>
+
+inline constexpr QEvent::Type WM_NEXT_JOB = static_cast<QEvent::Type>(QEvent::User + 1);
+inline constexpr QEvent::Type WM_DETECT_PORT = static_cast<QEvent::Type>(QEvent::User + 2);
+
+// What ApplyHardwareVersion shows.
+struct HardwareVersionView {
+    uint8_t version;    // as taken: 2 below the firmware that reports it
+    bool pressure;      // tsVacuum and pCurrentInputValue
+    bool slavePressure; // pCurrentInputValueS
+};
+
+class ControllerSession : public QObject,
+                          private TurnPoster,
+                          private LinkEvents,
+                          private PortEvents,
+                          private InstallationSource,
+                          private TestCommandSource,
+                          private FirmwareChunkSource {
+    Q_OBJECT
+public:
+    ControllerSession(SerialChannel& port, TimeBase& time, CommunicationLog& log, DelayTimer& delay,
+                      QObject* parent = nullptr);
+    ~ControllerSession() override;
+
+    TModbusClient& Client() { return client_; }
+    TJobScheduler& Scheduler() { return scheduler_; }
+    const TJobScheduler& Scheduler() const { return scheduler_; }
+    TPortDetector& Detector() { return detector_; }
+    TrafficTrace& Trace() { return trace_; }
+    ControllerImages& Images() { return Images_; }
+    const ControllerImages& Images() const { return Images_; }
+    const FeatureLevels& Features() const { return Features_; }
+
+    bool LinkUp() const { return LinkUp_; }
+    bool TestMode() const override { return testMode_.IsOn(); }
+    int InstallationMode() const override { return InstallationMode_; }
+    bool SlaveConnected() const { return SlaveConnected_; }
+    bool BootloaderModeOn() const { return Bootloader_.IsOn(); }
+    const GateMasks& MasterGateMasks() const { return MasterGateMasks_; }
+    const GateMasks& SlaveGateMasks() const { return SlaveGateMasks_; }
+
+    // Bytes as the port delivers them.
+    void ReceiveBytes(const uint8_t* data, int count);
+    // The program ends: the port is closed and nothing more is sent.
+    void Close();
+
+    enum class FirmwarePart { First, Second, Bootloader };
+    void OnFirmwareInfo(FirmwarePart part, const RegisterData& reply);
+    void OnSlaveVersion(const RegisterData& reply);
+    void ApplyFeatureLevel();
+    void SetBootloaderMode(bool on);
+    void ApplyHardwareVersion();
+    void OnSettingsRead(BlockId block, const RegisterData& reply);
+    void OnSettingsWritten(uint32_t readJob);
+    void OnStatusPoll(const RegisterData& reply);
+    void OnSlaveStatusPoll(const RegisterData& reply);
+    void SetSlaveConnected(bool connected);
+    void ShowSaveState();
+    void OnCounters(CounterMemo memo, const RegisterData& reply);
+    void SetLinkState(bool up);
+
+Q_SIGNALS:
+    void LinkShown(bool up);
+    void PortTrying(int port);
+    void PortOpenedOn(int port);
+    void PortOpenFailedOn(int port);
+    void SlaveOnPortShown(bool slaveOnPort);
+    void FirmwareTextRead(ControllerSession::FirmwarePart part, const QString& text);
+    void FeatureLevelApplied();
+    void BootloaderModeShown(const BootloaderTransition& change);
+    void HardwareVersionShown(const HardwareVersionView& view);
+    void SlaveVersionShown(const QString& caption);
+    void SlaveLostShown(bool lost);
+    void SaveStateShown(bool unsaved);
+    void CountersRead(CounterMemo memo);
+
+protected:
+    bool event(QEvent* e) override;
+
+private:
+    void RegisterJobHandlers();
+    void ShowLinkState(bool up);
+
+    // TurnPoster
+    void PostNextJob() override;
+    void PostDetectPort() override;
+    // LinkEvents
+    void LinkAnswered(uint8_t addressByte) override;
+    void LinkLost() override;
+    // PortEvents
+    void PortTried(int port) override;
+    void PortOpened(int port) override;
+    void PortOpenFailed(int port, const QString& text) override;
+    void PortClosed(int port) override;
+    // TestCommandSource
+    TestCommandWords TestCommand() const override;
+    // FirmwareChunkSource
+    uint16_t UploadAddress() const override { return uploadAddress_; }
+    const uint8_t* FirmwareChunk() const override;
+
+    SerialChannel& port_;
+    CommunicationLog& log_;
+    ControllerImages Images_;
+    FeatureLevels Features_;
+    BootloaderMode Bootloader_;
+    TrafficTrace trace_;
+    TModbusClient client_;
+    TJobScheduler scheduler_;
+    TPortDetector detector_;
+
+    bool LinkUp_ = true;
+    TestModeModel testMode_;
+    int InstallationMode_ = 0;
+    bool SlaveConnected_ = false;
+    bool slaveShownLost_ = false;
+    GateMasks MasterGateMasks_;
+    GateMasks SlaveGateMasks_;
+    std::array<uint8_t, 65536> firmwareImage_{};
+    uint16_t uploadAddress_ = 0;
+};
