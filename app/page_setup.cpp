@@ -109,8 +109,9 @@ void SetupGateTable(SetupPageUi& ui) {
     rows->setMinimumSectionSize(1);
     rows->setSectionResizeMode(QHeaderView::Fixed);
     rows->setDefaultSectionSize(kGateRowHeight);
+    // Qt draws each column's grid line inside its width; the design widths are without it.
     for (int column = 0; column < kGateColumns; ++column) {
-        table->setColumnWidth(column, kDesignColumnWidths[static_cast<size_t>(column)]);
+        table->setColumnWidth(column, kDesignColumnWidths[static_cast<size_t>(column)] + 1);
     }
     table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

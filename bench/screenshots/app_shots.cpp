@@ -25,7 +25,10 @@ int main(int argc, char* argv[]) {
     TfVT12SetAppMain window(arguments.mid(4));
     window.show();
     // Each page gets time to paint (the help browser renders on its own) and is then taken
-    // from the screen, so the browser's content is in the picture too.
+    // from the screen, so the browser's content is in the picture too. The pages are taken in
+    // the normal window, maximized, and restored again with the enlarged layout.
+    const QStringList passes{QString(), QStringLiteral("_maximized"), QStringLiteral("_enlarged")};
+    int pass = 0;
     int page = -1;
     QTimer next;
     QObject::connect(&next, &QTimer::timeout, &window, [&] {
@@ -34,13 +37,22 @@ int main(int argc, char* argv[]) {
             const QString name = pages->widget(page)->objectName();
             window.screen()
                 ->grabWindow(window.winId())
-                .save(out.filePath(prefix + "_" + name + ".png"));
+                .save(out.filePath(prefix + "_" + name + passes[pass] + ".png"));
         }
         do
             ++page;
         while (page < pages->count() && !pages->isTabVisible(page));
         if (page >= pages->count()) {
-            window.close();
+            if (++pass == passes.size()) {
+                window.close();
+                return;
+            }
+            page = -1;
+            if (pass == 1)
+                window.showMaximized();
+            else
+                window.showNormal();
+            next.start(2000);
             return;
         }
         pages->setCurrentIndex(page);

@@ -361,10 +361,12 @@ private Q_SLOTS:
         Window w;
         QCOMPARE(w.ui.gData->columnCount(), 11);
         QCOMPARE(w.ui.gData->rowCount(), 12);
+        // The design widths, each with its grid line, fill the client width.
         const int widths[11] = {27, 124, 41, 39, 46, 44, 44, 43, 40, 60, 48};
         for (int column = 0; column < 11; ++column) {
-            QCOMPARE(w.ui.gData->columnWidth(column), widths[column]);
+            QCOMPARE(w.ui.gData->columnWidth(column), widths[column] + 1);
         }
+        QCOMPARE(w.ui.gData->horizontalHeader()->length(), 567);
         QCOMPARE(w.ui.gData->verticalHeader()->defaultSectionSize(), 19);
         QCOMPARE(w.ui.gData->horizontalHeaderItem(3)->text(), QStringLiteral("Min. Airflow"));
         QCOMPARE(w.ui.gData->width() - 2 * w.ui.gData->frameWidth(), 567);
