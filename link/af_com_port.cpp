@@ -146,6 +146,9 @@ void TAfComPort::WriteData(const void* data, int count) {
         FailTransfer(QStringLiteral("Write data error [requested: %1, free: %2]")
                          .arg(count)
                          .arg(free < 0 ? 0 : free));
+    // Only a request is written, and only when no answer is awaited: whatever has come in by
+    // now (a late answer) would be taken for the start of this request's answer.
+    serial_.clear(QSerialPort::Input);
     serial_.write(static_cast<const char*>(data), count);
 }
 

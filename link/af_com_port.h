@@ -73,6 +73,7 @@ public:
     void Open() override;
     void Close() override;
     bool Active() const override { return serial_.isOpen(); }
+    // Drops what was received and not yet read: a request goes out only when no answer is due.
     void WriteData(const void* data, int count) override;
     void ReadData(void* buffer, int count);
 

@@ -10,6 +10,10 @@ constexpr uint8_t kFirmwareChunk = 110;
 // A command answer says its own length in byte 2; until then this much is expected.
 constexpr uint16_t kCommandAnswerLength = 31;
 constexpr uint16_t kWriteAnswerLength = 8;
+// Silence that ends an answer to another request: far longer than a gap inside a burst of
+// answers, far shorter than the response timeout.
+constexpr int kQuietMs = 50;
+constexpr uint32_t kLongestDrainMs = 2000;
 constexpr int kHeaderLength = 6;
 constexpr int kBlockHeaderLength = 7;
 constexpr int kCrcLength = 2;
@@ -128,10 +132,15 @@ void TModbusClient::Transmit(int lengthWithoutCrc) {
 }
 
 void TModbusClient::ReceiveBytes(const uint8_t* data, int count) {
-    if (count <= 0)
+    // Nothing is awaited: a late or stray answer must not become the start of the next one.
+    if (count <= 0 || !IsBusy())
         return;
     timer_.SetEnabled(false);
     timer_.SetEnabled(true);
+    if (!BelongsToRequest()) {
+        KeepDraining();
+        return;
+    }
     if (receiveCount_ + count > kModbusBufferSize) {
         result_.Status = mrBadFrame;
         Finish();
@@ -140,6 +149,14 @@ void TModbusClient::ReceiveBytes(const uint8_t* data, int count) {
     std::copy(data, data + count, receive_.begin() + receiveCount_);
     receiveCount_ += count;
 
+    if (!BelongsToRequest()) {
+        // Out of step with the line: what follows (the rest of it, or a queue of answers to
+        // earlier requests) belongs elsewhere too. The bad frame is reported once the line is
+        // quiet, so that none of it is taken for the answer to the next request.
+        timer_.SetInterval(kQuietMs);
+        KeepDraining();
+        return;
+    }
     if (receive_[1] >= 0x80 && receiveCount_ >= 5) {
         if (CrcMatches()) {
             result_.Status = mrException;
@@ -163,6 +180,25 @@ void TModbusClient::ReceiveBytes(const uint8_t* data, int count) {
     Finish();
 }
 
+// The address byte is not compared: its bit 7 tells whether a slave unit is linked.
+bool TModbusClient::BelongsToRequest() const {
+    if (receiveCount_ < 2)
+        return true;
+    const uint8_t function = receive_[1];
+    if ((function & 0x7F) != result_.FunctionCode)
+        return false;
+    const bool read = function == kReadHolding || function == kReadInput;
+    return !read || receiveCount_ < 3 || receive_[2] == result_.DataByteCount;
+}
+
+// A line that never falls quiet still gets a result now and then.
+void TModbusClient::KeepDraining() {
+    if (time_.TickMs() - sendTime_ < kLongestDrainMs)
+        return;
+    result_.Status = mrBadFrame;
+    Finish();
+}
+
 bool TModbusClient::CrcMatches() const {
     // A command answer may announce more than the buffer holds; such a frame cannot be valid.
     if (expectedLength_ < kCrcLength || expectedLength_ > kModbusBufferSize)
@@ -173,7 +209,7 @@ bool TModbusClient::CrcMatches() const {
 }
 
 void TModbusClient::OnTimeout() {
-    result_.Status = mrTimeout;
+    result_.Status = BelongsToRequest() ? mrTimeout : mrBadFrame;
     Finish();
 }
 

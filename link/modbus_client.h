@@ -41,6 +41,8 @@ private:
                    uint16_t count);
     void PutHeader(uint8_t slave, uint8_t function, uint16_t first, uint16_t second);
     void Transmit(int lengthWithoutCrc);
+    bool BelongsToRequest() const;
+    void KeepDraining();
     bool CrcMatches() const;
     void OnTimeout();
     void Finish();

@@ -293,16 +293,117 @@ private Q_SLOTS:
         QCOMPARE(seen->Status, uint8_t(mrNone));
     }
 
-    void lateBytesWhileIdleEndInATimeout() {
+    void lateAnswerWhileIdleIsDiscarded_data() {
+        QTest::addColumn<Bytes>("late");
+        QTest::newRow("whole answer") << readAnswer(4, 1);
+        QTest::newRow("its first bytes") << hex("0504");
+    }
+    void lateAnswerWhileIdleIsDiscarded() {
+        QFETCH(Bytes, late);
         send(Read4, 1);
         time.Advance(500);
         QCOMPARE(results.size(), size_t(1));
-        feed(hex("0504"));
-        QVERIFY(client->IsBusy());
-        time.Advance(500);
+        feed(late);
+        QVERIFY(!client->IsBusy());
+        time.Advance(5000);
+        QCOMPARE(results.size(), size_t(1));
+        // Nothing of it is collected against the next request.
+        send(Read4, 1);
+        const Bytes answer = withCrc(hex("05040277 88"));
+        feed(answer);
         QCOMPARE(results.size(), size_t(2));
-        QCOMPARE(results[1].status, uint8_t(mrTimeout));
-        QCOMPARE(results[1].function, uint8_t(4));
+        QCOMPARE(results[1].status, uint8_t(mrOK));
+        QVERIFY(std::equal(answer.begin(), answer.end(), results[1].frame.begin()));
+    }
+
+    // An answer that cannot be the one to the request in flight, arriving in the pieces a
+    // serial driver hands over, is one bad frame once the line is quiet; the request's own
+    // answer then goes through.
+    void answerToAnotherRequestIsABadFrame_data() {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<Bytes>("foreign");
+        QTest::newRow("input registers for holding") << int(Read3) << 16 << readAnswer(4, 16);
+        QTest::newRow("holding registers for input") << int(Read4) << 16 << readAnswer(3, 16);
+        QTest::newRow("another byte count") << int(Read4) << 16 << readAnswer(4, 32);
+        QTest::newRow("97 registers for 14") << int(Read3) << 14 << readAnswer(3, 97);
+        QTest::newRow("exception of another function")
+            << int(Read3) << 97 << withCrc(hex("058402"));
+        QTest::newRow("write echo for a read") << int(Read4) << 16 << withCrc(hex("051009000002"));
+        QTest::newRow("read for a command") << int(Command101) << 0 << readAnswer(4, 16);
+        QTest::newRow("chunk echo for a write")
+            << int(Write16) << 2 << withCrc(hex("056E50000040"));
+        QTest::newRow("slave indication, another count")
+            << int(Read4) << 16 << withCrc(hex("85040212 34"));
+    }
+    void answerToAnotherRequestIsABadFrame() {
+        QFETCH(int, kind);
+        QFETCH(int, count);
+        QFETCH(Bytes, foreign);
+        send(Kind(kind), uint16_t(count));
+        time.Advance(10);
+        for (size_t at = 0; at < foreign.size(); at += 12) {
+            const size_t end = std::min(at + 12, foreign.size());
+            feed(Bytes(foreign.begin() + long(at), foreign.begin() + long(end)));
+            time.Advance(7);
+        }
+        QVERIFY(results.empty());
+        time.Advance(400);
+        QCOMPARE(results.size(), size_t(1));
+        QCOMPARE(results[0].status, uint8_t(mrBadFrame));
+        QVERIFY(std::all_of(results[0].frame.begin(), results[0].frame.end(),
+                            [](uint8_t b) { return !b; }));
+        QVERIFY(!client->IsBusy());
+
+        send(Kind(kind), uint16_t(count));
+        const Bytes own = kind == Read3     ? readAnswer(3, count)
+                          : kind == Read4   ? readAnswer(4, count)
+                          : kind == Write16 ? withCrc(hex("051009000002"))
+                                            : withCrc(hex("05650A00010203040506070809"));
+        feed(own);
+        QCOMPARE(results.size(), size_t(2));
+        QCOMPARE(results[1].status, uint8_t(mrOK));
+    }
+
+    void answerToAnotherRequestTakesItsTailAlong() {
+        send(Read4, 16);
+        feed(Bytes{5, 3, 194});
+        // The tail keeps coming; none of it ends the request before the line is quiet.
+        for (int i = 0; i < 20; ++i) {
+            time.Advance(30);
+            feed(Bytes{0x04, 0x01, 0x20});
+            QVERIFY(results.empty());
+        }
+        time.Advance(500);
+        QCOMPARE(results.size(), size_t(1));
+        QCOMPARE(results[0].status, uint8_t(mrBadFrame));
+    }
+
+    // Answers queued up behind a frozen controller come back to back, far more than one
+    // answer's buffer; they are all drained, and a line that never falls quiet still ends
+    // the request.
+    void queueOfForeignAnswersIsDrained_data() {
+        QTest::addColumn<int>("answers");
+        QTest::addColumn<bool>("quietAtTheEnd");
+        QTest::newRow("twenty, then quiet") << 20 << true;
+        QTest::newRow("endless") << 400 << false;
+    }
+    void queueOfForeignAnswersIsDrained() {
+        QFETCH(int, answers);
+        QFETCH(bool, quietAtTheEnd);
+        send(Read3, 124);
+        const Bytes foreign = readAnswer(4, 16);
+        int fed = 0;
+        for (; fed < answers && results.empty(); ++fed) {
+            feed(foreign);
+            time.Advance(21);
+        }
+        QCOMPARE(results.empty(), quietAtTheEnd);
+        time.Advance(100);
+        QCOMPARE(results.size(), size_t(1));
+        QCOMPARE(results[0].status, uint8_t(mrBadFrame));
+        if (!quietAtTheEnd)
+            QVERIFY(fed < answers);
     }
 
     void noOnSendStillTimesOut() {

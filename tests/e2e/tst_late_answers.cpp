@@ -1,0 +1,171 @@
+// The program against a controller that answers after the response timeout, once or always,
+// or that freezes for a while: the link comes back by itself, and no answer is ever taken for
+// another request.
+
+#include "tests/e2e/simulator_process.h"
+#include "tests/e2e/trace_file.h"
+
+#include <QProcess>
+#include <csignal>
+
+namespace {
+constexpr int kCom = 3;
+constexpr int kStableRun = 3;
+
+// One request and what the client collected for it until its result.
+struct Exchange {
+    QByteArray request;
+    QByteArray answer;
+    QString result;
+    double resultMs = 0;
+};
+
+QByteArray bytesOf(const QString& hex) {
+    return QByteArray::fromHex(hex.toLatin1());
+}
+
+QList<Exchange> ExchangesOf(const TraceFile& trace) {
+    QList<Exchange> exchanges;
+    bool open = false;
+    for (const QString& line : trace.lines) {
+        const QStringList words = line.split(u' ', Qt::SkipEmptyParts);
+        if (words.size() < 3)
+            continue;
+        const QString body = words.mid(2).join(QString());
+        if (words[1] == QLatin1String("TX")) {
+            exchanges.append({bytesOf(body), {}, {}, 0});
+            open = true;
+        } else if (words[1] == QLatin1String("RX") && open) {
+            exchanges.last().answer += bytesOf(body);
+        } else if (words[1] == QLatin1String("RESULT") && open) {
+            exchanges.last().result = words[2];
+            exchanges.last().resultMs = words[0].toDouble();
+            open = false;
+        }
+    }
+    return exchanges;
+}
+
+bool IsStatusPoll(const Exchange& exchange) {
+    return exchange.request.startsWith(QByteArray::fromHex("050400000010"));
+}
+
+// The answer's function and byte count are those of the request.
+QString MismatchIn(const Exchange& exchange) {
+    const QByteArray& q = exchange.request;
+    const QByteArray& a = exchange.answer;
+    const auto function = static_cast<uint8_t>(q[1]);
+    const bool read = function == 3 || function == 4;
+    const int bytes = 2 * static_cast<uint8_t>(q[5]);
+    if (a.size() < 3 || static_cast<uint8_t>(a[1]) != function ||
+        (read && static_cast<uint8_t>(a[2]) != bytes))
+        return QStringLiteral("request %1 answered by %2")
+            .arg(QString::fromLatin1(q.toHex(' ')), QString::fromLatin1(a.left(3).toHex(' ')));
+    return {};
+}
+
+class ToolProcess {
+public:
+    ToolProcess(const QString& portDir, const QString& tracePath) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("VT12_PORT_DIR", portDir);
+        environment.insert("VT12_PROGRAM_DIR", programDir_.path());
+        environment.insert("QT_QPA_PLATFORM", "offscreen");
+        process_.setProcessEnvironment(environment);
+        process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        process_.start(SimulatorProcess::BinDir() + "/vt12set",
+                       {QStringLiteral("PORT=%1").arg(kCom), "--trace=" + tracePath});
+    }
+    ~ToolProcess() { Stop(); }
+
+    bool Started() { return process_.waitForStarted(10000); }
+
+    // Closes the window the normal way, which writes the trace out.
+    void Stop() {
+        if (process_.state() == QProcess::NotRunning)
+            return;
+        process_.terminate();
+        if (!process_.waitForFinished(10000))
+            process_.kill();
+        process_.waitForFinished(2000);
+    }
+
+private:
+    QTemporaryDir programDir_;
+    QProcess process_;
+};
+} // namespace
+
+class TestLateAnswers : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void linkRecoversAndNoAnswerIsTakenForAnother_data() {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<int>("freezeAtMs");
+        QTest::addColumn<int>("freezeMs");
+        QTest::addColumn<int>("runMs");
+        // The 20th request is a status poll, after the read set of the detection.
+        QTest::newRow("one late answer")
+            << QStringList{"--pace", "--late-answer", "20"} << 0 << 0 << 5000;
+        QTest::newRow("every answer late")
+            << QStringList{"--pace", "--latency", "510"} << 0 << 0 << 13000;
+        QTest::newRow("frozen for 3 s") << QStringList{"--pace"} << 2500 << 3000 << 6500;
+        QTest::newRow("frozen until detection") << QStringList{"--pace"} << 2500 << 6000 << 12000;
+    }
+    void linkRecoversAndNoAnswerIsTakenForAnother() {
+        QFETCH(QStringList, options);
+        QFETCH(int, freezeAtMs);
+        QFETCH(int, freezeMs);
+        QFETCH(int, runMs);
+
+        SimulatorProcess sim;
+        QVERIFY(sim.Start(kCom, options));
+        QTemporaryDir traceDir;
+        const QString tracePath = traceDir.filePath("trace.log");
+        ToolProcess tool(sim.PortDir(), tracePath);
+        QVERIFY(tool.Started());
+        if (freezeMs > 0) {
+            QTest::qWait(freezeAtMs);
+            sim.Signal(SIGSTOP);
+            QTest::qWait(freezeMs);
+            sim.Signal(SIGCONT);
+            QTest::qWait(runMs - freezeAtMs - freezeMs);
+        } else {
+            QTest::qWait(runMs);
+        }
+        tool.Stop();
+        const QList<Exchange> exchanges = ExchangesOf(TraceFile::Read(tracePath));
+        QVERIFY(!exchanges.isEmpty());
+
+        qsizetype firstFailure = -1;
+        for (qsizetype i = 0; i < exchanges.size(); ++i) {
+            if (exchanges[i].result == QLatin1String("OK")) {
+                const QString mismatch = MismatchIn(exchanges[i]);
+                QVERIFY2(mismatch.isEmpty(), qPrintable(mismatch));
+            } else if (firstFailure < 0 && !exchanges[i].result.isEmpty()) {
+                firstFailure = i;
+            }
+        }
+        QVERIFY2(firstFailure >= 0, "the controller was never late");
+
+        // Polling again: a run of answered status polls after the last failure.
+        qsizetype lastFailure = firstFailure;
+        for (qsizetype i = firstFailure; i < exchanges.size(); ++i)
+            if (!exchanges[i].result.isEmpty() && exchanges[i].result != QLatin1String("OK"))
+                lastFailure = i;
+        int polls = 0;
+        for (qsizetype i = lastFailure + 1; i < exchanges.size() && polls < kStableRun; ++i)
+            polls += IsStatusPoll(exchanges[i]) && exchanges[i].result == QLatin1String("OK");
+        QVERIFY2(polls >= kStableRun, "status polling did not resume");
+
+        const double lost = exchanges[firstFailure].resultMs;
+        const double back = exchanges[lastFailure + 1].resultMs;
+        qInfo("first failure at %.0f ms, answered again from %.0f ms: %.0f ms, %.0f ms past the "
+              "freeze",
+              lost, back, back - lost, back - lost - freezeMs);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestLateAnswers)
+#include "tst_late_answers.moc"
