@@ -2,7 +2,6 @@
 
 #include <QFile>
 #include <QSaveFile>
-#include <QTextStream>
 
 namespace {
 bool isHeader(const QString& line) {
@@ -28,35 +27,49 @@ bool sameName(const QString& a, const QString& b) {
 void IniFile::Load(const QString& path) {
     lines_.clear();
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+    if (!file.open(QIODevice::ReadOnly))
         return;
-    QTextStream in(&file);
-    while (!in.atEnd())
-        lines_.append(in.readLine());
+    lines_ = file.readAll().split('\n');
+    // The line feed that ends the last line leaves nothing behind it.
+    if (!lines_.isEmpty() && lines_.last().isEmpty())
+        lines_.removeLast();
 }
 
 bool IniFile::Save(const QString& path) const {
     // Written aside and renamed, so a full disk or a crash never leaves half a file.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
+    if (!file.open(QIODevice::WriteOnly))
         return false;
-    QTextStream out(&file);
-    for (const QString& line : lines_)
-        out << line << '\n';
-    out.flush();
+    for (const QByteArray& line : lines_) {
+        file.write(line);
+        file.write("\n", 1);
+    }
     return file.commit();
+}
+
+QString IniFile::Text(int line) const {
+    return QString::fromUtf8(lines_[line]);
+}
+
+QByteArray IniFile::NewLine(const QString& text) const {
+#ifdef Q_OS_WIN
+    const bool carriageReturn = lines_.isEmpty() || lines_.first().endsWith('\r');
+#else
+    const bool carriageReturn = !lines_.isEmpty() && lines_.first().endsWith('\r');
+#endif
+    return text.toUtf8() + (carriageReturn ? QByteArray("\r") : QByteArray());
 }
 
 int IniFile::FindSection(const QString& section) const {
     for (int i = 0; i < lines_.size(); ++i)
-        if (isHeader(lines_[i]) && sameName(headerName(lines_[i]), section))
+        if (isHeader(Text(i)) && sameName(headerName(Text(i)), section))
             return i;
     return -1;
 }
 
 int IniFile::SectionEnd(int header) const {
     int end = header + 1;
-    while (end < lines_.size() && !isHeader(lines_[end]))
+    while (end < lines_.size() && !isHeader(Text(end)))
         ++end;
     return end;
 }
@@ -64,8 +77,9 @@ int IniFile::SectionEnd(int header) const {
 int IniFile::FindKey(int header, const QString& key) const {
     const int end = SectionEnd(header);
     for (int i = header + 1; i < end; ++i) {
-        const int eq = static_cast<int>(lines_[i].indexOf(u'='));
-        if (eq > 0 && !isComment(lines_[i]) && sameName(lines_[i].left(eq).trimmed(), key))
+        const QString line = Text(i);
+        const int eq = static_cast<int>(line.indexOf(u'='));
+        if (eq > 0 && !isComment(line) && sameName(line.left(eq).trimmed(), key))
             return i;
     }
     return -1;
@@ -76,22 +90,24 @@ std::optional<QString> IniFile::Value(const QString& section, const QString& key
     const int at = header < 0 ? -1 : FindKey(header, key);
     if (at < 0)
         return std::nullopt;
-    return lines_[at].mid(lines_[at].indexOf(u'=') + 1).trimmed();
+    const QString line = Text(at);
+    return line.mid(line.indexOf(u'=') + 1).trimmed();
 }
 
 void IniFile::SetValue(const QString& section, const QString& key, const QString& value) {
-    const QString line = key + u'=' + value;
-    int header = FindSection(section);
+    const QByteArray line = NewLine(key + u'=' + value);
+    const int header = FindSection(section);
     if (header < 0) {
         if (!lines_.isEmpty() && !lines_.last().trimmed().isEmpty())
-            lines_.append(QString());
-        lines_.append(u'[' + section + u']');
+            lines_.append(NewLine(QString()));
+        lines_.append(NewLine(u'[' + section + u']'));
         lines_.append(line);
         return;
     }
     const int at = FindKey(header, key);
     if (at >= 0) {
-        lines_[at] = line;
+        if (Value(section, key) != value)
+            lines_[at] = line;
         return;
     }
     // After the section's last non-blank line, so blank separators stay between sections.
@@ -108,9 +124,10 @@ std::vector<std::pair<QString, QString>> IniFile::Entries(const QString& section
         return entries;
     const int end = SectionEnd(header);
     for (int i = header + 1; i < end; ++i) {
-        const int eq = static_cast<int>(lines_[i].indexOf(u'='));
-        if (eq > 0 && !isComment(lines_[i]))
-            entries.emplace_back(lines_[i].left(eq).trimmed(), lines_[i].mid(eq + 1).trimmed());
+        const QString line = Text(i);
+        const int eq = static_cast<int>(line.indexOf(u'='));
+        if (eq > 0 && !isComment(line))
+            entries.emplace_back(line.left(eq).trimmed(), line.mid(eq + 1).trimmed());
     }
     return entries;
 }

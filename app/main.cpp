@@ -1,6 +1,7 @@
 #include "app/application_title.h"
 #include "app/close_on_signal.h"
 #include "app/main_window.h"
+#include "app/no_qt_settings.h"
 #include "link/uncaught_error.h"
 
 #include <QApplication>
@@ -32,6 +33,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("vt12set"));
     SetApplicationTitle(QStringLiteral("Durvik Vantor 12 Setup and Monitoring"));
     SetUncaughtErrorHandler(showError);
+    KeepNoQtSettings();
 
     QStringList arguments = QApplication::arguments();
     arguments.removeFirst();

@@ -13,6 +13,8 @@ const QString kLast = QStringLiteral("Last");
 const QString kPort = QStringLiteral("Port");
 const QString kDir = QStringLiteral("Dir");
 const QString kPorts = QStringLiteral("Ports");
+constexpr int kFirstPort = 1;
+constexpr int kLastPort = 10;
 } // namespace
 
 QString ProgramDirectory() {
@@ -40,7 +42,7 @@ PersistedSettings LoadPersistedSettings(const QString& iniPath, const QString& p
     PersistedSettings settings;
     bool ok = false;
     const int port = ini.Value(kLast, kPort).value_or(QString()).toInt(&ok);
-    if (ok)
+    if (ok && port >= kFirstPort && port <= kLastPort)
         settings.port = port;
     settings.dir = ini.Value(kLast, kDir).value_or(programDir);
     for (const auto& [key, path] : ini.Entries(kPorts))

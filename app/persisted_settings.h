@@ -1,15 +1,16 @@
 #pragma once
 // Settings.ini: the last port and the last directory, plus optional device paths per port.
 
-#include "link/port_path.h"
-
+#include <QMap>
 #include <QString>
 
 struct PersistedSettings {
-    // The port in use or last tried, as stored: 1 when missing.
+    // The port in use or last tried, as stored: 1 when missing or outside COM1 to COM10,
+    // which port detection never tries (it starts at COM1 then anyway).
     int port = 1;
     QString dir;
-    PortPathOverrides portPaths;
+    // Device paths given per port in the section "Ports", keys in upper case ("COM3").
+    QMap<QString, QString> portPaths;
 };
 
 // The program's directory with a trailing separator; VT12_PROGRAM_DIR overrides it.

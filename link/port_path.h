@@ -8,5 +8,5 @@
 using PortPathOverrides = QMap<QString, QString>;
 
 // Windows: \\.\COMn. Elsewhere, in this order: $VT12_PORT_DIR/COMn, the override for "COMn",
-// /dev/ttyUSB(n-1).
+// /dev/ttyUSB(n-1). Relative paths are taken from the working directory.
 QString PortDevicePath(int number, const PortPathOverrides& overrides);

@@ -33,6 +33,13 @@ private Q_SLOTS:
         QTest::newRow("port 4") << QByteArray("[Last]\nPort=4\nDir=/data\n") << 4 << "/data";
         QTest::newRow("names in other case") << QByteArray("[last]\nPORT=6\n") << 6 << "/prog/";
         QTest::newRow("port not a number") << QByteArray("[Last]\nPort=abc\n") << 1 << "/prog/";
+        QTest::newRow("port 10") << QByteArray("[Last]\nPort=10\n") << 10 << "/prog/";
+        QTest::newRow("port 11") << QByteArray("[Last]\nPort=11\n") << 1 << "/prog/";
+        QTest::newRow("port 0") << QByteArray("[Last]\nPort=0\n") << 1 << "/prog/";
+        QTest::newRow("lowest integer")
+            << QByteArray("[Last]\nPort=-2147483648\n") << 1 << "/prog/";
+        QTest::newRow("highest integer")
+            << QByteArray("[Last]\nPort=2147483647\n") << 1 << "/prog/";
         QTest::newRow("key of another section")
             << QByteArray("[Other]\nPort=9\n[Last]\nDir=D:\\vt12\n") << 1 << "D:\\vt12";
     }
@@ -64,14 +71,31 @@ private Q_SLOTS:
         QCOMPARE(settings.portPaths.value("COM3"), QStringLiteral("/dev/ttyACM0"));
     }
 
-    void portPathsResolveInOrder() {
-        const PortPathOverrides overrides{{"COM2", "/dev/ttyACM0"}};
-        qunsetenv("VT12_PORT_DIR");
-        QCOMPARE(PortDevicePath(2, overrides), QStringLiteral("/dev/ttyACM0"));
-        QCOMPARE(PortDevicePath(4, overrides), QStringLiteral("/dev/ttyUSB3"));
-        qputenv("VT12_PORT_DIR", dir.path().toUtf8());
-        QCOMPARE(PortDevicePath(2, overrides), dir.filePath("COM2"));
-        qunsetenv("VT12_PORT_DIR");
+    // What was read is written back as it was: a directory that is not UTF-8, line ends,
+    // hand-written spelling; only a changed value is rewritten.
+    void saveWritesBackWhatItRead_data() {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<int>("port");
+        QTest::addColumn<QByteArray>("saved");
+        const QByteArray latin1Dir("[Last]\r\nPort = 4\r\nDir=/home/j\xE9r\xF4me\r\n");
+        QTest::newRow("nothing changed") << latin1Dir << 4 << latin1Dir;
+        QTest::newRow("port changed")
+            << latin1Dir << 7 << QByteArray("[Last]\r\nPort=7\r\nDir=/home/j\xE9r\xF4me\r\n");
+        QTest::newRow("UTF-8 directory, no line end at the end")
+            << QByteArray("[Last]\nDir=/home/j\xC3\xA9r\xC3\xB4me\nPort=2") << 2
+            << QByteArray("[Last]\nDir=/home/j\xC3\xA9r\xC3\xB4me\nPort=2\n");
+        QTest::newRow("section added to a CRLF file")
+            << QByteArray("; mine\r\n") << 3
+            << QByteArray("; mine\r\n\r\n[Last]\r\nPort=3\r\nDir=/prog/\r\n");
+    }
+    void saveWritesBackWhatItRead() {
+        QFETCH(QByteArray, content);
+        QFETCH(int, port);
+        QFETCH(QByteArray, saved);
+        write(ini(), content);
+        const PersistedSettings settings = LoadPersistedSettings(ini(), "/prog/");
+        QVERIFY(SavePersistedSettings(ini(), port, settings.dir));
+        QCOMPARE(read(ini()), saved);
     }
 
     void programDirectoryEndsInASeparator() {

@@ -1,0 +1,50 @@
+// Which device a port number opens: the port directory, the per-port paths, the default.
+
+#include "link/port_path.h"
+
+#include <QDir>
+#include <QTest>
+
+class TestPortPath : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void cleanup() { qunsetenv("VT12_PORT_DIR"); }
+
+    void resolvesInOrder_data() {
+        QTest::addColumn<QString>("portDir");
+        QTest::addColumn<QString>("override");
+        QTest::addColumn<int>("number");
+        QTest::addColumn<QString>("path");
+        const QString here = QDir::currentPath();
+        QTest::newRow("default") << QString() << QString() << 4 << "/dev/ttyUSB3";
+        QTest::newRow("port 1") << QString() << QString() << 1 << "/dev/ttyUSB0";
+        QTest::newRow("override") << QString() << "/dev/ttyACM0" << 2 << "/dev/ttyACM0";
+        QTest::newRow("override of another port")
+            << QString() << "/dev/ttyACM0" << 3 << "/dev/ttyUSB2";
+        QTest::newRow("blank override") << QString() << "  " << 2 << "/dev/ttyUSB1";
+        QTest::newRow("relative override")
+            << QString() << " ports/ACM0 " << 2 << here + "/ports/ACM0";
+        QTest::newRow("port directory first") << "/tmp/ports"
+                                              << "/dev/ttyACM0" << 2 << "/tmp/ports/COM2";
+        QTest::newRow("relative port directory")
+            << "ports" << QString() << 7 << here + "/ports/COM7";
+        QTest::newRow("port directory of the working directory")
+            << "." << QString() << 3 << here + "/COM3";
+    }
+    void resolvesInOrder() {
+        QFETCH(QString, portDir);
+        QFETCH(QString, override);
+        QFETCH(int, number);
+        QFETCH(QString, path);
+        if (!portDir.isEmpty())
+            qputenv("VT12_PORT_DIR", portDir.toUtf8());
+        PortPathOverrides overrides;
+        if (!override.isEmpty())
+            overrides.insert("COM2", override);
+        QCOMPARE(QDir::cleanPath(PortDevicePath(number, overrides)), path);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPortPath)
+#include "tst_port_path.moc"
