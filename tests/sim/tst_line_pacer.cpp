@@ -75,10 +75,10 @@ void TstLinePacer::oneAnswerComesLate() {
     QSignalSpy sent(&pacer, &LinePacer::sendBytes);
     QElapsedTimer clock;
     for (const char mark : {'\x01', '\x02', '\x03'}) {
+        clock.start();
         pacer.receive(QByteArray(8, mark));
         QTRY_VERIFY_WITH_TIMEOUT(!arrived.isEmpty(), kPatience);
         arrived.clear();
-        clock.start();
         pacer.transmit(QByteArray(8, mark));
         QTRY_VERIFY_WITH_TIMEOUT(!sent.isEmpty() && sent.last().at(0).toByteArray().endsWith(mark),
                                  kPatience);
