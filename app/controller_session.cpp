@@ -8,9 +8,9 @@
 
 ControllerSession::ControllerSession(SerialChannel& port, TimeBase& time, CommunicationLog& log,
                                      DelayTimer& delay, QObject* parent)
-    : QObject(parent), port_(port), log_(log), client_(time),
+    : QObject(parent), port_(port), log_(log), testMode_(*this), client_(time),
       scheduler_(client_, Images_, Features_,
-                 SchedulerRoles{port, *this, log, *this, delay, *this, *this, *this}),
+                 SchedulerRoles{port, *this, log, *this, delay, *this, testMode_, *this}),
       detector_(port, scheduler_, DetectorRoles{*this, delay, *this, *this}) {
     client_.OnSend = [this](const uint8_t* data, int length) {
         trace_.Tx(data, length);
@@ -86,11 +86,6 @@ void ControllerSession::PortOpenFailed(int port, const QString& text) {
 
 void ControllerSession::PortClosed(int port) {
     trace_.PortClose(port);
-}
-
-TestCommandWords ControllerSession::TestCommand() const {
-    return {testMode_.GateCommandWord(InstallationMode_), testMode_.FanCommandWord(),
-            testMode_.SlaveGateCommandWord(InstallationMode_)};
 }
 
 const uint8_t* ControllerSession::FirmwareChunk() const {

@@ -34,7 +34,6 @@ class ControllerSession : public QObject,
                           private LinkEvents,
                           private PortEvents,
                           private InstallationSource,
-                          private TestCommandSource,
                           private FirmwareChunkSource {
     Q_OBJECT
 public:
@@ -52,7 +51,7 @@ public:
     const FeatureLevels& Features() const { return Features_; }
 
     bool LinkUp() const { return LinkUp_; }
-    bool TestMode() const override { return testMode_.IsOn(); }
+    bool TestMode() const { return testMode_.TestMode(); }
     int InstallationMode() const override { return InstallationMode_; }
     bool SlaveConnected() const { return SlaveConnected_; }
     bool BootloaderModeOn() const { return Bootloader_.IsOn(); }
@@ -112,8 +111,6 @@ private:
     void PortOpened(int port) override;
     void PortOpenFailed(int port, const QString& text) override;
     void PortClosed(int port) override;
-    // TestCommandSource
-    TestCommandWords TestCommand() const override;
     // FirmwareChunkSource
     uint16_t UploadAddress() const override { return uploadAddress_; }
     const uint8_t* FirmwareChunk() const override;
@@ -123,13 +120,14 @@ private:
     ControllerImages Images_;
     FeatureLevels Features_;
     BootloaderMode Bootloader_;
+    // Before the scheduler, which sends its commands.
+    TestModeModel testMode_;
     TrafficTrace trace_;
     TModbusClient client_;
     TJobScheduler scheduler_;
     TPortDetector detector_;
 
     bool LinkUp_ = true;
-    TestModeModel testMode_;
     int InstallationMode_ = 0;
     bool SlaveConnected_ = false;
     bool slaveShownLost_ = false;

@@ -3,7 +3,6 @@
 namespace {
 
 constexpr int kSlaveOnRs232 = 1;
-constexpr uint8_t kSlaveOnPortAddressBit = 0x80;
 
 } // namespace
 
@@ -21,9 +20,4 @@ InstallationLayout LayoutOfInstallation(int mode) {
                                                            : QStringLiteral("MS_SINGLE");
     layout.masterPressureLabel = withSlave ? QStringLiteral("Master") : QString();
     return layout;
-}
-
-SlavePortChoice SlavePortChoiceOf(uint8_t answerAddress) {
-    const bool slaveOnPort = (answerAddress & kSlaveOnPortAddressBit) != 0;
-    return {slaveOnPort, !slaveOnPort};
 }

@@ -4,10 +4,9 @@
 // 3 with a Torvex drive.
 
 #include "data/feature_levels.h"
-#include "data/slave_link.h"
+#include "data/installation_mode.h"
 
 #include <QString>
-#include <cstdint>
 
 inline constexpr int kInstallationModeCount = 4;
 inline constexpr char kResetUnitsCaption[] = "Restart Vantor 12 Units";
@@ -37,13 +36,6 @@ struct InstallationLayout {
 // kResetUnitsCaption and ends with SettingsChanged, so the edited system image takes the
 // mode's byte and the Save buttons show the change.
 InstallationLayout LayoutOfInstallation(int mode);
-
-// A slave wired to the RS-232 port sets bit 7 of the address byte of every answer.
-struct SlavePortChoice {
-    bool slaveOnPort1Visible = false;
-    bool slaveOnPort2Enabled = true;
-};
-SlavePortChoice SlavePortChoiceOf(uint8_t answerAddress);
 
 // rbVFD_OnPort2 and its explanation lSingleWithVFDonRS485.
 inline bool DriveInstallationOffered(const FeatureLevels& features) {

@@ -1,7 +1,7 @@
 #include "monitor/test_mode.h"
 
 #include "app/conversions.h"
-#include "data/slave_link.h"
+#include "data/installation_mode.h"
 
 namespace {
 
@@ -11,10 +11,6 @@ constexpr uint16_t kSingleUnitMark = 0xF000;
 constexpr uint16_t kPairMark = 0xE000;
 constexpr int kPowerPanelStartPercentage = 10;
 constexpr int kFullFanOutput = 255;
-
-bool IsPair(int installationMode) {
-    return installationMode == kInstallationMasterSlave;
-}
 
 } // namespace
 
@@ -58,7 +54,7 @@ void TestModeModel::SetGateButtonDown(int frame, bool down) {
 
 TestGateButtons TestModeModel::OpenCloseAll(bool open, const TestModeContext& context) {
     buttons_.masterDown = open ? (context.masterGatesInUse & kGateBits) : 0;
-    if (IsPair(context.installationMode))
+    if (Pair())
         buttons_.slaveDown = open ? (context.slaveGatesInUse & kGateBits) : 0;
     return buttons_;
 }
@@ -91,18 +87,17 @@ TestFanControls TestModeModel::FanControls() const {
     return {fanRun_, powerPanelVisible_, power_.Percentage(), power_.SliderPosition()};
 }
 
-uint16_t TestModeModel::GateCommandWord(int installationMode) const {
+TestCommandWords TestModeModel::TestCommand() const {
+    const uint8_t fan = fanRun_ ? power_.PowerByte() : 0;
     // Buttons left down on gates not in use count as well: they are sent as pressed.
-    return (IsPair(installationMode) ? kPairMark : kSingleUnitMark) |
-           (buttons_.masterDown & kGateBits);
+    return {static_cast<uint16_t>((Pair() ? kPairMark : kSingleUnitMark) |
+                                  (buttons_.masterDown & kGateBits)),
+            static_cast<uint16_t>(fan << 8),
+            static_cast<uint16_t>(Pair() ? buttons_.slaveDown & kGateBits : 0)};
 }
 
-uint16_t TestModeModel::FanCommandWord() const {
-    return fanRun_ ? static_cast<uint16_t>(power_.PowerByte() << 8) : 0;
-}
-
-uint16_t TestModeModel::SlaveGateCommandWord(int installationMode) const {
-    return IsPair(installationMode) ? (buttons_.slaveDown & kGateBits) : 0;
+bool TestModeModel::Pair() const {
+    return installation_.InstallationMode() == kInstallationMasterSlave;
 }
 
 TestModeControls TestModeModel::Controls(const TestModeContext& context) const {

@@ -4,6 +4,8 @@
 
 #include "data/gate_settings_block.h"
 #include "data/status_block.h"
+#include "link/installation_source.h"
+#include "link/test_command_source.h"
 #include "monitor/fan_power.h"
 
 #include <cstdint>
@@ -14,7 +16,6 @@ uint16_t GatesInUse(const GateSettingsBlock& edited);
 // What switching the mode and pressing all gates at once read from the rest of the program.
 struct TestModeContext {
     bool linkUp = false;
-    int installationMode = 0;
     // Gates whose Enabled byte in the edited gate settings is not 0.
     uint16_t masterGatesInUse = 0;
     uint16_t slaveGatesInUse = 0;
@@ -48,9 +49,13 @@ struct TestModeControls {
     TestFanControls fan;
 };
 
-class TestModeModel {
+class TestModeModel : public TestCommandSource {
 public:
-    bool IsOn() const { return on_; }
+    explicit TestModeModel(const InstallationSource& installation) : installation_(installation) {}
+
+    bool TestMode() const override { return on_; }
+    // Taken when the command is sent: the buttons of both units and the fan power.
+    TestCommandWords TestCommand() const override;
 
     // "Test Mode On" only while the link is up, then again and again: each time the buttons
     // take the gates' present state and the fan its present output.
@@ -72,14 +77,11 @@ public:
     TestFanControls SetSliderPosition(int position);
     TestFanControls FanControls() const;
 
-    // The three words of the test command, taken when it is sent.
-    uint16_t GateCommandWord(int installationMode) const;
-    uint16_t FanCommandWord() const;
-    uint16_t SlaveGateCommandWord(int installationMode) const;
-
 private:
     TestModeControls Controls(const TestModeContext& context) const;
+    bool Pair() const;
 
+    const InstallationSource& installation_;
     bool on_ = false;
     TestGateButtons buttons_;
     bool fanRun_ = true;

@@ -1,7 +1,7 @@
 #include "monitor/vacuum_reading.h"
 
 #include "app/conversions.h"
-#include "data/slave_link.h"
+#include "data/installation_mode.h"
 
 #include <cmath>
 

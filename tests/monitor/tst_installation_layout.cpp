@@ -8,8 +8,6 @@ class TestInstallationLayout : public QObject {
 private slots:
     void layout_data();
     void layout();
-    void slavePortChoice_data();
-    void slavePortChoice();
     void driveInstallation_data();
     void driveInstallation();
 };
@@ -59,25 +57,6 @@ void TestInstallationLayout::layout() {
     QCOMPARE(layout.schematic, schematic);
     QCOMPARE(layout.masterPressureLabel, masterLabel);
     QCOMPARE(layout.pressureFromVfd, pressureFromVfd);
-}
-
-void TestInstallationLayout::slavePortChoice_data() {
-    QTest::addColumn<uint>("address");
-    QTest::addColumn<bool>("port1Visible");
-
-    QTest::newRow("plain 5") << 0x05u << false;
-    QTest::newRow("bit 7 with 5") << 0x85u << true;
-    QTest::newRow("bit 7 alone") << 0x80u << true;
-    QTest::newRow("all but bit 7") << 0x7Fu << false;
-}
-
-void TestInstallationLayout::slavePortChoice() {
-    QFETCH(uint, address);
-    QFETCH(bool, port1Visible);
-
-    const SlavePortChoice choice = SlavePortChoiceOf(static_cast<uint8_t>(address));
-    QCOMPARE(choice.slaveOnPort1Visible, port1Visible);
-    QCOMPARE(choice.slaveOnPort2Enabled, !port1Visible);
 }
 
 void TestInstallationLayout::driveInstallation_data() {

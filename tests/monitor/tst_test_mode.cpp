@@ -1,13 +1,23 @@
 #include "monitor/test_mode.h"
 
+#include "data/installation_mode.h"
+
 #include <QTest>
 
 namespace {
 
-TestModeContext Live(int installationMode = 0) {
+class Installed : public InstallationSource {
+public:
+    explicit Installed(int mode = 0) : mode_(mode) {}
+    int InstallationMode() const override { return mode_; }
+
+private:
+    int mode_;
+};
+
+TestModeContext Live() {
     TestModeContext context;
     context.linkUp = true;
-    context.installationMode = installationMode;
     context.masterGatesInUse = 0x0FFF;
     context.slaveGatesInUse = 0x0FFF;
     return context;
@@ -67,12 +77,13 @@ void TestTestMode::commandWords() {
     QFETCH(uint, gateWord);
     QFETCH(uint, slaveWord);
 
-    TestModeModel test;
-    test.SetTestMode(true, Live(mode));
+    const Installed installation(mode);
+    TestModeModel test(installation);
+    test.SetTestMode(true, Live());
     for (const int frame : frames)
         test.SetGateButtonDown(frame, true);
-    QCOMPARE(uint(test.GateCommandWord(mode)), gateWord);
-    QCOMPARE(uint(test.SlaveGateCommandWord(mode)), slaveWord);
+    QCOMPARE(uint(test.TestCommand().gates), gateWord);
+    QCOMPARE(uint(test.TestCommand().slaveGates), slaveWord);
 }
 
 void TestTestMode::fanCommandWord_data() {
@@ -93,12 +104,13 @@ void TestTestMode::fanCommandWord() {
     QFETCH(int, percentage);
     QFETCH(uint, word);
 
-    TestModeModel test;
+    const Installed installation;
+    TestModeModel test(installation);
     test.SetTestMode(true, Live());
     test.FanRunStop(true);
     test.SetPercentage(percentage);
     test.FanRunStop(run);
-    QCOMPARE(uint(test.FanCommandWord()), word);
+    QCOMPARE(uint(test.TestCommand().fan), word);
 }
 
 void TestTestMode::switchedOnFromFanOutput_data() {
@@ -119,7 +131,8 @@ void TestTestMode::switchedOnFromFanOutput() {
     QFETCH(int, percentage);
     QFETCH(int, position);
 
-    TestModeModel test;
+    const Installed installation;
+    TestModeModel test(installation);
     test.SetPercentage(80);
     TestModeContext context = Live();
     context.fanOutput = static_cast<uint8_t>(fanOutput);
@@ -146,7 +159,8 @@ void TestTestMode::fanRunOpensPanel() {
     QFETCH(int, sliderBefore);
     QFETCH(int, percentage);
 
-    TestModeModel test;
+    const Installed installation;
+    TestModeModel test(installation);
     TestModeContext context = Live();
     context.fanOutput = static_cast<uint8_t>(fanOutput);
     test.SetTestMode(true, context);
@@ -164,12 +178,13 @@ void TestTestMode::fanRunOpensPanel() {
 }
 
 void TestTestMode::onOnlyWhileLinkUp() {
-    TestModeModel test;
+    const Installed installation;
+    TestModeModel test(installation);
     TestModeContext down = Live();
     down.linkUp = false;
     down.masterGatesOpen = 0x0003;
     const TestModeControls controls = test.SetTestMode(true, down);
-    QVERIFY(!test.IsOn());
+    QVERIFY(!test.TestMode());
     QVERIFY(!controls.on);
     QVERIFY(!controls.commandsEnabled);
     QCOMPARE(controls.masterButtonsEnabled, uint16_t(0));
@@ -177,8 +192,9 @@ void TestTestMode::onOnlyWhileLinkUp() {
 }
 
 void TestTestMode::onAgainTakesPresentState() {
-    TestModeModel test;
-    TestModeContext context = Live(2);
+    const Installed installation(kInstallationMasterSlave);
+    TestModeModel test(installation);
+    TestModeContext context = Live();
     context.masterGatesOpen = 0x0005;
     context.slaveGatesOpen = 0xF002;
     TestModeControls controls = test.SetTestMode(true, context);
@@ -198,7 +214,8 @@ void TestTestMode::onAgainTakesPresentState() {
 }
 
 void TestTestMode::offKeepsButtonsDisabled() {
-    TestModeModel test;
+    const Installed installation;
+    TestModeModel test(installation);
     TestModeContext context = Live();
     context.masterGatesOpen = 0x0009;
     context.fanOutput = 200;
@@ -213,13 +230,14 @@ void TestTestMode::offKeepsButtonsDisabled() {
 }
 
 void TestTestMode::linkDownEndsIt() {
-    TestModeModel test;
-    TestModeContext context = Live(2);
+    const Installed installation(kInstallationMasterSlave);
+    TestModeModel test(installation);
+    TestModeContext context = Live();
     context.masterGatesOpen = 0x0FFF;
     context.slaveGatesOpen = 0x0FFF;
     test.SetTestMode(true, context);
     const TestModeControls controls = test.LinkDown();
-    QVERIFY(!test.IsOn());
+    QVERIFY(!test.TestMode());
     QVERIFY(!controls.on);
     QVERIFY(!controls.commandsEnabled);
     QCOMPARE(controls.buttons.masterDown, uint16_t(0));
@@ -246,12 +264,13 @@ void TestTestMode::openCloseAll() {
     QFETCH(uint, masterDown);
     QFETCH(uint, slaveDown);
 
-    TestModeContext context = Live(mode);
+    TestModeContext context = Live();
     context.masterGatesInUse = 0x003F;
     context.slaveGatesInUse = 0x0006;
     context.masterGatesOpen = 0x0FFF;
     context.slaveGatesOpen = 0x0FFF;
-    TestModeModel test;
+    const Installed installation(mode);
+    TestModeModel test(installation);
     test.SetTestMode(true, context);
     const TestGateButtons buttons = test.OpenCloseAll(open, context);
     QCOMPARE(uint(buttons.masterDown), masterDown);
@@ -263,11 +282,12 @@ void TestTestMode::buttonOfGateNotInUseStillSent() {
     TestModeContext context = Live();
     context.masterGatesInUse = 0x003F;
     context.masterGatesOpen = 0x0081;
-    TestModeModel test;
+    const Installed installation;
+    TestModeModel test(installation);
     const TestModeControls controls = test.SetTestMode(true, context);
     QCOMPARE(controls.masterButtonsEnabled, uint16_t(0x003F));
     QCOMPARE(controls.buttons.masterDown, uint16_t(0x0081));
-    QCOMPARE(uint(test.GateCommandWord(0)), 0xF081u);
+    QCOMPARE(uint(test.TestCommand().gates), 0xF081u);
 }
 
 void TestTestMode::badInputKeepsWordsInTheirBits_data() {
@@ -291,8 +311,9 @@ void TestTestMode::badInputKeepsWordsInTheirBits() {
     QFETCH(QString, typed);
     QFETCH(uint, fanWord);
 
-    TestModeModel test;
-    TestModeContext context = Live(2);
+    const Installed installation(kInstallationMasterSlave);
+    TestModeModel test(installation);
+    TestModeContext context = Live();
     context.fanOutput = 255;
     context.masterGatesOpen = 0xFFFF;
     context.slaveGatesOpen = 0xFFFF;
@@ -302,10 +323,10 @@ void TestTestMode::badInputKeepsWordsInTheirBits() {
     test.SetPercentage(percentage);
     if (!typed.isEmpty())
         test.TypePercentage(typed);
-    QCOMPARE(uint(test.GateCommandWord(2)), 0xEFFFu);
-    QCOMPARE(uint(test.SlaveGateCommandWord(2)), 0x0FFFu);
-    QCOMPARE(uint(test.FanCommandWord()), fanWord);
-    QCOMPARE(uint(test.FanCommandWord() & 0x00FF), 0u);
+    QCOMPARE(uint(test.TestCommand().gates), 0xEFFFu);
+    QCOMPARE(uint(test.TestCommand().slaveGates), 0x0FFFu);
+    QCOMPARE(uint(test.TestCommand().fan), fanWord);
+    QCOMPARE(uint(test.TestCommand().fan & 0x00FF), 0u);
 }
 
 QTEST_APPLESS_MAIN(TestTestMode)
