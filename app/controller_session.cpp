@@ -2,7 +2,7 @@
 
 #include "data/identification.h"
 #include "data/settings_reply.h"
-#include "link/uncaught_error.h"
+#include "app/uncaught_error.h"
 
 #include <QCoreApplication>
 

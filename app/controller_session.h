@@ -17,7 +17,6 @@
 #include <QEvent>
 #include <QObject>
 #include <array>
-#include <memory>
 
 inline constexpr QEvent::Type WM_NEXT_JOB = static_cast<QEvent::Type>(QEvent::User + 1);
 inline constexpr QEvent::Type WM_DETECT_PORT = static_cast<QEvent::Type>(QEvent::User + 2);

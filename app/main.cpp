@@ -2,7 +2,7 @@
 #include "app/close_on_signal.h"
 #include "app/main_window.h"
 #include "app/no_qt_settings.h"
-#include "link/uncaught_error.h"
+#include "app/uncaught_error.h"
 
 #include <QApplication>
 #include <QMessageBox>

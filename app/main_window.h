@@ -3,10 +3,10 @@
 // the timers and the dialogs for the life of the program, and shows what the session decides.
 
 #include "app/controller_session.h"
+#include "app/guarded_time_base.h"
 #include "app/main_window_ui.h"
 #include "app/window_resize.h"
 #include "link/af_com_port.h"
-#include "link/qt_time_base.h"
 #include "widgets/gate_frame.h"
 
 #include <QPixmap>
@@ -77,7 +77,7 @@ private:
     void Start(int intervalMs) override;
     void Stop() override;
 
-    QtTimeBase time_;
+    GuardedTimeBase time_;
     std::unique_ptr<ControllerSession> session_;
     std::unique_ptr<WindowResizer> resizer_;
     QString savedDir_;

@@ -2,7 +2,7 @@
 // link panel in the header.
 
 #include "app/main_window.h"
-#include "link/uncaught_error.h"
+#include "app/uncaught_error.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -20,9 +20,11 @@ void TfVT12SetAppMain::BindLink() {
     session_ = std::make_unique<ControllerSession>(
         ComPort, time_, static_cast<CommunicationLog&>(*this), static_cast<DelayTimer&>(*this));
     ComPort.OnDataRecived = [this](TAfComPort* sender, int count) {
-        ComPortDataReceived(sender, count);
+        RunGuarded([&] { ComPortDataReceived(sender, count); });
     };
-    ComPort.OnDeviceLost = [this] { session_->Detector().DeviceLost(ComPort.ComNumber()); };
+    ComPort.OnDeviceLost = [this] {
+        RunGuarded([this] { session_->Detector().DeviceLost(ComPort.ComNumber()); });
+    };
     connect(ui.tDelay, &QTimer::timeout, this, [this] { RunGuarded([this] { tDelayTimer(); }); });
     BindViews();
 }

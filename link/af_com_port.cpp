@@ -1,7 +1,6 @@
 #include "link/af_com_port.h"
 
 #include "link/com_port_error.h"
-#include "link/uncaught_error.h"
 
 #include <QFileInfo>
 
@@ -162,7 +161,7 @@ void TAfComPort::AnnounceData() {
     if (!OnDataRecived || !serial_.isOpen())
         return;
     const int count = static_cast<int>(serial_.bytesAvailable());
-    RunGuarded([&] { OnDataRecived(this, count); });
+    OnDataRecived(this, count);
 }
 
 void TAfComPort::OnSerialError(QSerialPort::SerialPortError error) {
@@ -170,7 +169,7 @@ void TAfComPort::OnSerialError(QSerialPort::SerialPortError error) {
         return;
     Close();
     if (OnDeviceLost)
-        RunGuarded(OnDeviceLost);
+        OnDeviceLost();
 }
 
 void TAfComPort::FailOpen(OpenFailure why, const QString& text) {

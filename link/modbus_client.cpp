@@ -1,8 +1,8 @@
 #include "link/modbus_client.h"
 
+#include "data/block_table.h"
+
 namespace {
-constexpr uint8_t kReadHolding = 3;
-constexpr uint8_t kReadInput = 4;
 constexpr uint8_t kWriteMultiple = 16;
 constexpr uint8_t kCommand = 101;
 constexpr uint8_t kFirmwareChunk = 110;

@@ -1,7 +1,5 @@
 #include "link/qt_time_base.h"
 
-#include "link/uncaught_error.h"
-
 #include <QTimer>
 
 namespace {
@@ -13,7 +11,7 @@ public:
         timer_.setTimerType(Qt::PreciseTimer);
         QObject::connect(&timer_, &QTimer::timeout, [this] {
             if (Expired)
-                RunGuarded(Expired);
+                Expired();
         });
     }
     void Start(int intervalMs) override { timer_.start(intervalMs); }

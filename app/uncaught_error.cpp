@@ -1,4 +1,4 @@
-#include "link/uncaught_error.h"
+#include "app/uncaught_error.h"
 
 #include <QDebug>
 

@@ -1,6 +1,6 @@
+#include "app/guarded_time_base.h"
+#include "app/uncaught_error.h"
 #include "link/com_port_error.h"
-#include "link/qt_time_base.h"
-#include "link/uncaught_error.h"
 
 #include <QTest>
 
@@ -22,7 +22,7 @@ private Q_SLOTS:
     }
 
     void timerEventsGoOnAfterAnError() {
-        QtTimeBase time;
+        GuardedTimeBase time;
         auto timer = time.CreateTimer();
         int fired = 0;
         timer->Expired = [&] {
