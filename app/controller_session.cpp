@@ -10,7 +10,7 @@ ControllerSession::ControllerSession(SerialChannel& port, TimeBase& time, Commun
                                      DelayTimer& delay, QObject* parent)
     : QObject(parent), port_(port), log_(log), testMode_(*this), client_(time),
       scheduler_(client_, Images_, Features_,
-                 SchedulerRoles{port, *this, log, *this, delay, *this, testMode_, *this}),
+                 SchedulerRoles{port, *this, log, *this, delay, *this, testMode_, firmwareUpload_}),
       detector_(port, scheduler_, DetectorRoles{*this, delay, *this, *this}) {
     client_.OnSend = [this](const uint8_t* data, int length) {
         trace_.Tx(data, length);
@@ -88,12 +88,6 @@ void ControllerSession::PortClosed(int port) {
     trace_.PortClose(port);
 }
 
-const uint8_t* ControllerSession::FirmwareChunk() const {
-    // The last chunk of the image is the furthest a chunk may start.
-    const size_t last = firmwareImage_.size() - 128;
-    return firmwareImage_.data() + std::min<size_t>(uploadAddress_, last);
-}
-
 void ControllerSession::SetLinkState(bool up) {
     if (up == LinkUp_)
         return;
@@ -109,6 +103,8 @@ void ControllerSession::ShowLinkState(bool up) {
         Images_.SlaveStatus.SetInputValue(0);
     }
     Q_EMIT LinkShown(up);
+    if (up)
+        ValidateFirmwareFile(firmwarePath_);
 }
 
 void ControllerSession::OnFirmwareInfo(FirmwarePart part, const RegisterData& reply) {
@@ -142,6 +138,9 @@ void ControllerSession::SetBootloaderMode(bool on) {
         ShowLinkState(change.left);
     }
     Q_EMIT BootloaderModeShown(change);
+    // The link shown down disabled the upload, which is what a damaged firmware needs.
+    if (change.entered)
+        ValidateFirmwareFile(firmwarePath_);
 }
 
 void ControllerSession::ApplyHardwareVersion() {

@@ -9,6 +9,8 @@
 #include "data/feature_levels.h"
 #include "data/register_data.h"
 #include "data/slave_link.h"
+#include "firmware/firmware_file.h"
+#include "firmware/firmware_upload.h"
 #include "link/job_scheduler.h"
 #include "link/port_detector.h"
 #include "link/traffic_trace.h"
@@ -17,6 +19,7 @@
 #include <QEvent>
 #include <QObject>
 #include <array>
+#include <optional>
 
 inline constexpr QEvent::Type WM_NEXT_JOB = static_cast<QEvent::Type>(QEvent::User + 1);
 inline constexpr QEvent::Type WM_DETECT_PORT = static_cast<QEvent::Type>(QEvent::User + 2);
@@ -32,8 +35,7 @@ class ControllerSession : public QObject,
                           private TurnPoster,
                           private LinkEvents,
                           private PortEvents,
-                          private InstallationSource,
-                          private FirmwareChunkSource {
+                          private InstallationSource {
     Q_OBJECT
 public:
     ControllerSession(SerialChannel& port, TimeBase& time, CommunicationLog& log, DelayTimer& delay,
@@ -77,6 +79,15 @@ public:
     void OnCounters(CounterMemo memo, const RegisterData& reply);
     void SetLinkState(bool up);
 
+    // eFirmwareFileChange, with the path as typed; the session validates the same path again
+    // when the link comes up and after the last data chunk of an upload.
+    void ValidateFirmwareFile(const QString& pathText);
+    // bUploadFirmware enabled.
+    bool FirmwareUploadAllowed() const;
+    // bUploadFirmwareClick; nothing when the upload is not allowed.
+    std::optional<UploadStart> StartFirmwareUpload(const QDateTime& localTime);
+    void OnFirmwareChunkWritten();
+
 Q_SIGNALS:
     void LinkShown(bool up);
     void PortTrying(int port);
@@ -91,6 +102,7 @@ Q_SIGNALS:
     void SlaveLostShown(bool lost);
     void SaveStateShown(bool unsaved);
     void CountersRead(CounterMemo memo);
+    void FirmwareFileChecked(const FirmwareFileCheck& check);
 
 protected:
     bool event(QEvent* e) override;
@@ -110,13 +122,13 @@ private:
     void PortOpened(int port) override;
     void PortOpenFailed(int port, const QString& text) override;
     void PortClosed(int port) override;
-    // FirmwareChunkSource
-    uint16_t UploadAddress() const override { return uploadAddress_; }
-    const uint8_t* FirmwareChunk() const override;
 
     SerialChannel& port_;
     CommunicationLog& log_;
     ControllerImages Images_;
+    FirmwareFile firmwareFile_;
+    QString firmwarePath_;
+    FirmwareUpload firmwareUpload_;
     FeatureLevels Features_;
     BootloaderMode Bootloader_;
     // Before the scheduler, which sends its commands.
@@ -132,6 +144,4 @@ private:
     bool slaveShownLost_ = false;
     GateMasks MasterGateMasks_;
     GateMasks SlaveGateMasks_;
-    std::array<uint8_t, 65536> firmwareImage_{};
-    uint16_t uploadAddress_ = 0;
 };

@@ -70,6 +70,12 @@ private:
     void ShowSaveState(bool unsaved);
     void ShowCounters(CounterMemo memo);
 
+    // The firmware update panel on the SERVICE page.
+    void BindFirmwareUpdate();
+    void ShowFirmwareFileCheck(const FirmwareFileCheck& check);
+    void bFirmwareFileOpenClick();
+    void bUploadFirmwareClick();
+
     // CommunicationLog
     void KomStsLog(const QString& text, bool append, bool replace) override;
     void AdvanceProgress(int step) override;

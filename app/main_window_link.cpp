@@ -27,6 +27,7 @@ void TfVT12SetAppMain::BindLink() {
     };
     connect(ui.tDelay, &QTimer::timeout, this, [this] { RunGuarded([this] { tDelayTimer(); }); });
     BindViews();
+    BindFirmwareUpdate();
 }
 
 void TfVT12SetAppMain::BindViews() {

@@ -41,4 +41,6 @@ void ControllerSession::RegisterJobHandlers() {
     s.SetHandler(JOB_READ_SLAVE_COUNTERS, [this](const TModbusResult& r) {
         OnCounters(CounterMemo::Slave, registerData(r));
     });
+    s.SetHandler(JOB_WRITE_FIRMWARE_CHUNK,
+                 [this](const TModbusResult&) { OnFirmwareChunkWritten(); });
 }

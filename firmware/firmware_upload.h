@@ -3,6 +3,7 @@
 // chunk, the 320 chunks of the firmware window and an end chunk.
 
 #include "firmware/firmware_image.h"
+#include "link/firmware_chunk_source.h"
 
 #include <QDateTime>
 #include <QList>
@@ -33,7 +34,7 @@ struct ChunkWritten {
     bool queueNextChunk = false;
 };
 
-class FirmwareUpload {
+class FirmwareUpload : public FirmwareChunkSource {
 public:
     static constexpr uint16_t kStartChunk = 0x4F80;
     static constexpr uint16_t kEndChunk = FirmwareImage::kWindowEnd;
@@ -44,9 +45,9 @@ public:
     // it runs cannot mix into what is written.
     UploadStart Start(const FirmwareImage& accepted, const QDateTime& localTime);
 
-    uint16_t UploadAddress() const { return address_; }
+    uint16_t UploadAddress() const override { return address_; }
     // The kChunkBytes image bytes from the upload address on.
-    const uint8_t* FirmwareChunk() const { return image_.Data() + address_; }
+    const uint8_t* FirmwareChunk() const override { return image_.Data() + address_; }
 
     // A chunk was answered OK. The end chunk's answer has no handler and changes nothing.
     ChunkWritten OnFirmwareChunkWritten();

@@ -1,0 +1,114 @@
+// The firmware update panel of the window: the verdict on the label, the upload button, and
+// what starting an upload does to the log and the progress bar.
+
+#include "app/main_window.h"
+#include "tests/firmware/srecord_text.h"
+#include "tests/support/window_test_main.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+namespace {
+using Bytes = std::vector<uint8_t>;
+
+RegisterData replyOf(const Bytes& bytes) {
+    return {bytes.data(), int(bytes.size())};
+}
+
+Bytes textReply(const QByteArray& text) {
+    Bytes bytes(248, 0);
+    std::copy(text.begin(), text.end(), bytes.begin());
+    return bytes;
+}
+} // namespace
+
+class TestFirmwareUpdateView : public QObject {
+    Q_OBJECT
+    QTemporaryDir programDir;
+    QTemporaryDir noPorts;
+    QTemporaryDir files;
+    std::unique_ptr<TfVT12SetAppMain> window;
+
+    MainWindowUi& ui() { return window->ui; }
+
+    QString write(const QString& name, const QByteArray& content) {
+        QFile file(files.filePath(name));
+        if (!file.open(QIODevice::WriteOnly))
+            qFatal("cannot write %s", qPrintable(file.fileName()));
+        file.write(content);
+        return file.fileName();
+    }
+
+    QColor labelColour() { return ui().lFirmwareFileError->palette().color(QPalette::WindowText); }
+
+private Q_SLOTS:
+    void init() {
+        qputenv("VT12_PROGRAM_DIR", programDir.path().toUtf8());
+        qputenv("VT12_PORT_DIR", noPorts.path().toUtf8());
+        window = std::make_unique<TfVT12SetAppMain>(QStringList{});
+    }
+    void cleanup() { window.reset(); }
+
+    void verdictOnTheLabel_data() {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QColor>("colour");
+        QTest::newRow("valid") << srec::Text(srec::FirmwareLines()) << "Firmware version: VT12F05A"
+                               << QColor(0, 128, 0);
+        QTest::newRow("corrupted") << QByteArray("S1") << "File is corrupted" << QColor(255, 0, 0);
+    }
+    void verdictOnTheLabel() {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, text);
+        QFETCH(QColor, colour);
+        window->Session().SetLinkState(false);
+        ui().pbKomSts->setValue(7);
+        ui().eFirmwareFile->setText(write("fw.vtfw", content));
+        QCOMPARE(ui().lFirmwareFileError->text(), text);
+        QCOMPARE(labelColour(), colour);
+        QCOMPARE(ui().pbKomSts->value(), 0);
+        // No controller answers.
+        QVERIFY(!ui().bUploadFirmware->isEnabled());
+
+        ui().eFirmwareFile->setText(QString());
+        QCOMPARE(ui().lFirmwareFileError->text(), QStringLiteral("The firmware file not selected"));
+        QCOMPARE(labelColour(), QColor(255, 0, 0));
+    }
+
+    void uploadStartsFromTheButton() {
+        ui().eFirmwareFile->setText(write("fw.vtfw", srec::Text(srec::FirmwareLines())));
+        window->Session().SetLinkState(true);
+        QVERIFY(ui().bUploadFirmware->isEnabled());
+        ui().mKomSts->setPlainText(QStringLiteral("Checking gate settings...OK"));
+
+        ui().bUploadFirmware->click();
+        QVERIFY(ui().mKomSts->toPlainText().isEmpty());
+        QCOMPARE(ui().pbKomSts->maximum(), 320);
+        QCOMPARE(ui().pbKomSts->value(), 0);
+        QVERIFY(!ui().pbKomSts->isHidden());
+        QVERIFY(!ui().bUploadFirmware->isEnabled());
+        QVERIFY(window->Session().Scheduler().HasJob(JOB_WRITE_FIRMWARE_CHUNK));
+        // Typing a path during the upload does not free the button.
+        ui().eFirmwareFile->setText(ui().eFirmwareFile->text());
+        ui().eFirmwareFile->setText(ui().eFirmwareFile->text() + u' ');
+        ui().eFirmwareFile->setText(ui().eFirmwareFile->text().trimmed());
+        QCOMPARE(ui().lFirmwareFileError->text(), QStringLiteral("Firmware version: VT12F05A"));
+        QVERIFY(!ui().bUploadFirmware->isEnabled());
+    }
+
+    void bootloaderModeAllowsTheUpload() {
+        ui().eFirmwareFile->setText(write("fw.vtfw", srec::Text(srec::FirmwareLines())));
+        window->Session().SetLinkState(true);
+        window->Session().OnFirmwareInfo(ControllerSession::FirmwarePart::First,
+                                         replyOf(textReply("VT12B03C")));
+        QVERIFY(!ui().lBootloaderCommunication->isHidden());
+        QVERIFY(ui().bUploadFirmware->isEnabled());
+    }
+};
+
+VT12_WINDOW_TEST_MAIN(TestFirmwareUpdateView)
+#include "tst_firmware_update_view.moc"

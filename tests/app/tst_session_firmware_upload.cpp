@@ -1,0 +1,209 @@
+// A firmware upload through the session's scheduler over a fake port and clock: the requests
+// it sends, what it logs, what a failed chunk and a lost link do, and the upload of a unit in
+// its bootloader.
+
+#include "app/controller_session.h"
+#include "tests/firmware/srecord_text.h"
+#include "tests/link/fake_link_roles.h"
+#include "tests/support/fake_time_base.h"
+
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+using Bytes = std::vector<uint8_t>;
+
+const QDateTime kUploadTime(QDate(2016, 11, 29), QTime(12, 34, 56, 789));
+
+Bytes withCrc(Bytes frame) {
+    const uint16_t crc = TModbusClient::Count_CRC(frame.data(), int(frame.size()));
+    frame.push_back(uint8_t(crc));
+    frame.push_back(uint8_t(crc >> 8));
+    return frame;
+}
+
+QStringList CompleteLog() {
+    QStringList log{QStringLiteral("Start writing to 40 pages")};
+    for (int page = 1; page <= 40; ++page)
+        log << QStringLiteral("Page %1").arg(page) + QString(page < 40 ? 8 : 7, u'.');
+    log << QStringLiteral("Finished - OK");
+    return log;
+}
+} // namespace
+
+class TestSessionFirmwareUpload : public QObject {
+    Q_OBJECT
+    QTemporaryDir dir;
+    QString firmwarePath;
+    FakeTimeBase time;
+    FakePort port;
+    FakeLinkRoles roles;
+    std::unique_ptr<ControllerSession> session;
+
+    void runPosted() { QCoreApplication::sendPostedEvents(session.get()); }
+
+    const Bytes& last() const { return port.written.back(); }
+    int function() const { return last()[1]; }
+    uint16_t address() const { return uint16_t(last()[2] << 8 | last()[3]); }
+
+    void connectPort() {
+        port.open = false;
+        port.present = {1, 2};
+        session->Detector().DetectPort();
+        runPosted();
+    }
+
+    // A valid answer to the request in flight, then the turns it posted.
+    void answer(const QByteArray& text = {}) {
+        Bytes frame{5, uint8_t(function())};
+        if (function() == 110) {
+            frame.insert(frame.end(), last().begin() + 2, last().begin() + 6);
+        } else {
+            const int bytes = 2 * (last()[4] << 8 | last()[5]);
+            frame.push_back(uint8_t(bytes));
+            frame.resize(size_t(3 + bytes), 0);
+            std::copy(text.begin(), text.end(), frame.begin() + 3);
+        }
+        const Bytes wire = withCrc(frame);
+        session->ReceiveBytes(wire.data(), int(wire.size()));
+        runPosted();
+    }
+
+    void timeout() {
+        time.Advance(1000);
+        runPosted();
+    }
+
+    // Answers chunk requests until another request goes out; the addresses sent, in order.
+    std::vector<uint16_t> answerChunks(uint16_t timeoutAt = 0) {
+        std::vector<uint16_t> sent;
+        bool timedOut = false;
+        while (function() == 110 && sent.size() < 1000) {
+            sent.push_back(address());
+            if (address() == timeoutAt && !timedOut) {
+                timedOut = true;
+                timeout();
+            } else {
+                answer();
+            }
+        }
+        return sent;
+    }
+
+    static std::vector<uint16_t> fullSequence() {
+        std::vector<uint16_t> all{0x4F80};
+        for (uint32_t at = 0x5000; at <= 0xF000; at += 128)
+            all.push_back(uint16_t(at));
+        return all;
+    }
+
+private Q_SLOTS:
+    void initTestCase() {
+        firmwarePath = dir.filePath("VT12F06A.vtfw");
+        QFile file(firmwarePath);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(srec::Text(srec::FirmwareLines(srec::FirmwareWindow("VT12F06A"))));
+    }
+    void init() {
+        port = FakePort();
+        roles = FakeLinkRoles();
+        session = std::make_unique<ControllerSession>(port, time, roles, roles);
+    }
+    void cleanup() { session.reset(); }
+
+    void validatedAgainWhenTheLinkComesUp() {
+        QSignalSpy checked(session.get(), &ControllerSession::FirmwareFileChecked);
+        session->ValidateFirmwareFile(firmwarePath);
+        QVERIFY(checked.last().at(0).value<FirmwareFileCheck>().verdict.Accepted());
+        connectPort();
+        QVERIFY(!session->FirmwareUploadAllowed());
+        QVERIFY(!session->StartFirmwareUpload(kUploadTime));
+
+        answer("VT12F05A");
+        QCOMPARE(checked.size(), 2);
+        QVERIFY(session->FirmwareUploadAllowed());
+    }
+
+    void fullUpload() {
+        session->ValidateFirmwareFile(firmwarePath);
+        connectPort();
+        answer("VT12F05A");
+        QSignalSpy checked(session.get(), &ControllerSession::FirmwareFileChecked);
+        const std::optional<UploadStart> start = session->StartFirmwareUpload(kUploadTime);
+        QVERIFY(start);
+        QCOMPARE(start->progressMaximum, 320);
+        QVERIFY(!session->FirmwareUploadAllowed());
+        // The settings reads asked for before wait, and the end chunk drops them.
+        answer();
+
+        QCOMPARE(answerChunks(), fullSequence());
+        QCOMPARE(roles.log, CompleteLog());
+        QCOMPARE(roles.progress, 321);
+        QCOMPARE(checked.size(), 1);
+        QVERIFY(session->FirmwareUploadAllowed());
+        QCOMPARE(function(), 3);
+        QCOMPARE(address(), uint16_t(2048));
+        QCOMPARE(session->Scheduler().JobMask(),
+                 JOB_READ_FIRMWARE_INFO | JOB_READ_FIRMWARE_INFO_2 | JOB_READ_BOOTLOADER_INFO);
+    }
+
+    void failedChunkIsSentAgainWithoutADot() {
+        session->ValidateFirmwareFile(firmwarePath);
+        connectPort();
+        answer("VT12F05A");
+        session->StartFirmwareUpload(kUploadTime);
+        answer();
+
+        std::vector<uint16_t> expected = fullSequence();
+        expected.insert(std::find(expected.begin(), expected.end(), 0x6000), 0x6000);
+        QCOMPARE(answerChunks(0x6000), expected);
+        QCOMPARE(roles.log, CompleteLog());
+    }
+
+    void tenFailuresEndTheUpload() {
+        session->ValidateFirmwareFile(firmwarePath);
+        connectPort();
+        answer("VT12F05A");
+        session->StartFirmwareUpload(kUploadTime);
+        answer();
+        for (int i = 0; i < 20; ++i)
+            answer();
+        QCOMPARE(address(), uint16_t(0x5000 + 19 * 128));
+        for (int i = 0; i < 10; ++i)
+            timeout();
+        runPosted();
+
+        // Detection opened the next port with the full read set: the upload is over.
+        QVERIFY(!session->LinkUp());
+        QCOMPARE(function(), 3);
+        QCOMPARE(address(), uint16_t(2048));
+        QVERIFY(!session->Scheduler().HasJob(JOB_WRITE_FIRMWARE_CHUNK));
+        QCOMPARE(roles.log.size(), 4);
+        QVERIFY(!session->FirmwareUploadAllowed());
+        answer("VT12F05A");
+        QVERIFY(session->FirmwareUploadAllowed());
+    }
+
+    void uploadFromTheBootloader() {
+        session->ValidateFirmwareFile(firmwarePath);
+        connectPort();
+        QSignalSpy checked(session.get(), &ControllerSession::FirmwareFileChecked);
+        answer("VT12B03C");
+        QVERIFY(session->BootloaderModeOn());
+        // The link shown down for the damaged firmware, the upload allowed all the same.
+        QVERIFY(checked.size() >= 1);
+        QVERIFY(session->FirmwareUploadAllowed());
+        QVERIFY(session->StartFirmwareUpload(kUploadTime));
+        answer("VT12B03C");
+
+        QCOMPARE(answerChunks(), fullSequence());
+        QCOMPARE(roles.log, CompleteLog());
+        QCOMPARE(address(), uint16_t(2048));
+        answer("VT12F06A");
+        QVERIFY(!session->BootloaderModeOn());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSessionFirmwareUpload)
+#include "tst_session_firmware_upload.moc"
