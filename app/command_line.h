@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 struct CommandLine {
     bool expert = false;
     bool privateLabel = false;
@@ -15,3 +17,7 @@ struct CommandLine {
 
 // arguments without the program name.
 CommandLine ParseCommandLine(const QStringList& arguments);
+
+// The text to print before leaving with success when --help or --version is given (help wins),
+// nothing otherwise. arguments begin with the program name; what is not known is ignored.
+std::optional<QString> InformationRequest(const QStringList& arguments, const QString& version);

@@ -1,11 +1,13 @@
 #include "app/application_title.h"
 #include "app/close_on_signal.h"
+#include "app/command_line.h"
 #include "app/main_window.h"
 #include "app/no_qt_settings.h"
 #include "app/uncaught_error.h"
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QTextStream>
 
 #ifdef Q_OS_UNIX
 #include <unistd.h>
@@ -23,6 +25,14 @@ void showError(const QString& text) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // Answered before any window exists, so they work without a display.
+    QStringList rawArguments;
+    for (int i = 0; i < argc; ++i)
+        rawArguments.append(QString::fromLocal8Bit(argv[i]));
+    if (const auto text = InformationRequest(rawArguments, QStringLiteral(VT12_VERSION))) {
+        QTextStream(stdout) << *text;
+        return 0;
+    }
 #ifdef Q_OS_UNIX
     // The help browser's sandbox cannot run as root.
     if (::geteuid() == 0)

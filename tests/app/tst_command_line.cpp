@@ -38,10 +38,61 @@ private Q_SLOTS:
         QCOMPARE(line.fixedPort, fixedPort);
     }
 
+    void traceKeepsTheFileNameAsWritten_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("traceFile");
+        QTest::addColumn<bool>("expert");
+        QTest::newRow("joined") << QStringList{"--Trace=/tmp/Link.log", "EXPERT"} << "/tmp/Link.log"
+                                << true;
+        QTest::newRow("separate") << QStringList{"--trace", "/tmp/Link.log", "EXPERT"}
+                                  << "/tmp/Link.log" << true;
+        QTest::newRow("separate takes the next argument as it is")
+            << QStringList{"--TRACE", "expert"} << "expert" << false;
+        QTest::newRow("nothing behind") << QStringList{"EXPERT", "--trace"} << QString() << true;
+    }
     void traceKeepsTheFileNameAsWritten() {
-        const CommandLine line = ParseCommandLine({"--Trace=/tmp/Link.log", "EXPERT"});
-        QCOMPARE(line.traceFile, QStringLiteral("/tmp/Link.log"));
-        QVERIFY(line.expert);
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, traceFile);
+        QFETCH(bool, expert);
+        const CommandLine line = ParseCommandLine(arguments);
+        QCOMPARE(line.traceFile, traceFile);
+        QCOMPARE(line.expert, expert);
+    }
+
+    void information_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("expected");
+        const QString none;
+        QTest::newRow("no arguments") << QStringList{} << none;
+        QTest::newRow("switches only") << QStringList{"EXPERT", "PORT=3"} << none;
+        QTest::newRow("unknown options ignored") << QStringList{"-x", "--bogus=1"} << none;
+        QTest::newRow("help") << QStringList{"--help"} << "help";
+        QTest::newRow("short help") << QStringList{"-h"} << "help";
+        QTest::newRow("help all") << QStringList{"--help-all"} << "help";
+        QTest::newRow("help behind unknown and switches")
+            << QStringList{"-x", "expert", "--help"} << "help";
+        QTest::newRow("help wins over version") << QStringList{"--version", "--help"} << "help";
+        QTest::newRow("version") << QStringList{"--version"} << "version";
+        QTest::newRow("version with trace") << QStringList{"--trace=/tmp/t", "-v"} << "version";
+        QTest::newRow("switch spelled like help") << QStringList{"HELP"} << none;
+        QTest::newRow("after the end of options") << QStringList{"--", "--help"} << none;
+    }
+    void information() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, expected);
+        arguments.prepend(QStringLiteral("/usr/bin/vt12set"));
+        const std::optional<QString> text = InformationRequest(arguments, "5.0.0.1");
+        if (expected.isEmpty()) {
+            QVERIFY(!text);
+        } else if (expected == u"version") {
+            QCOMPARE(*text, QStringLiteral("vt12set 5.0.0.1\n"));
+        } else {
+            QVERIFY(text);
+            // Every switch and every variable the program reads is explained.
+            for (const char* word : {"--help", "--version", "--trace", "EXPERT", "KORVANTE",
+                                     "PORT=n", "VT12_PORT_DIR", "VT12_PROGRAM_DIR"})
+                QVERIFY2(text->contains(QLatin1String(word)), word);
+        }
     }
 };
 
