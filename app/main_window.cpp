@@ -4,6 +4,7 @@
 #include "app/application_title.h"
 #include "app/command_line.h"
 #include "app/persisted_settings.h"
+#include "app/program_files.h"
 #include "widgets/gate_colors.h"
 #include "widgets/gate_frames.h"
 #include "widgets/program_bitmaps.h"
@@ -12,7 +13,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QDir>
 #include <QFileDialog>
 #include <QLabel>
 #include <QProgressBar>
@@ -105,12 +105,11 @@ void TfVT12SetAppMain::FormCreate(const QStringList& arguments) {
 }
 
 void TfVT12SetAppMain::LoadSettings() {
-    const QStringList help =
-        QDir(ProgramDir).entryList({QStringLiteral("Vantor 12*.mht")}, QDir::Files, QDir::Name);
+    const QString help = FindProgramFile(ProgramDir, QStringLiteral("Vantor 12*.mht"));
     if (help.isEmpty())
         ui.pcPages->setTabVisible(ui.pcPages->indexOf(ui.tsHelp), false);
     else
-        OpenHelpWhenShown(ui, ProgramDir + help.first());
+        OpenHelpWhenShown(ui, help);
 
     SettingsIni = SettingsIniPath(ProgramDir);
     const PersistedSettings settings = LoadPersistedSettings(SettingsIni, ProgramDir);
