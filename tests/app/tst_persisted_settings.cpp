@@ -54,6 +54,16 @@ private Q_SLOTS:
         QCOMPARE(settings.dir, dir);
     }
 
+    void portPathsWithColonsAndLowerCaseKeys() {
+        write(ini(), "[ports]\ncom1 = /dev/serial/by-id/usb-FTDI_FT232R-if00-port0\n"
+                     "COM2=/dev/serial/by-path/pci-0000:00:14.0-usb-0:2:1.0-port0\n");
+        const PersistedSettings settings = LoadPersistedSettings(ini(), "/prog/");
+        QCOMPARE(settings.portPaths.value("COM1"),
+                 QStringLiteral("/dev/serial/by-id/usb-FTDI_FT232R-if00-port0"));
+        QCOMPARE(settings.portPaths.value("COM2"),
+                 QStringLiteral("/dev/serial/by-path/pci-0000:00:14.0-usb-0:2:1.0-port0"));
+    }
+
     void missingFileIsCreatedAtSave() {
         QVERIFY(SavePersistedSettings(ini(), 3, "/prog/"));
         const PersistedSettings settings = LoadPersistedSettings(ini(), "/elsewhere/");

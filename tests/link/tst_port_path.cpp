@@ -25,6 +25,14 @@ private Q_SLOTS:
         QTest::newRow("blank override") << QString() << "  " << 2 << "/dev/ttyUSB1";
         QTest::newRow("relative override")
             << QString() << " ports/ACM0 " << 2 << here + "/ports/ACM0";
+        // Stable names under /dev/serial are links to the tty; they are opened as given.
+        QTest::newRow("by id") << QString()
+                               << "/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0"
+                               << 2
+                               << "/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0";
+        QTest::newRow("by path") << QString()
+                                 << "/dev/serial/by-path/pci-0000:00:14.0-usb-0:2:1.0-port0" << 2
+                                 << "/dev/serial/by-path/pci-0000:00:14.0-usb-0:2:1.0-port0";
         QTest::newRow("port directory first") << "/tmp/ports"
                                               << "/dev/ttyACM0" << 2 << "/tmp/ports/COM2";
         QTest::newRow("relative port directory")
