@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Installs what building, testing and the demo need on Debian 12; skips what is there.
+# --package: also what building and checking the Debian package needs.
 set -euo pipefail
 
 packages=(
@@ -7,6 +8,7 @@ packages=(
     qt6-base-dev qt6-serialport-dev qt6-svg-dev qt6-webengine-dev
     libgl-dev fonts-liberation xvfb xauth imagemagick
 )
+[ "${1:-}" = "--package" ] && packages+=(dpkg-dev file desktop-file-utils appstream lintian)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -5,6 +5,7 @@
 #include "tests/support/window_test_main.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QTabWidget>
@@ -93,6 +94,18 @@ private Q_SLOTS:
         QCOMPARE(window.ui.pcPages->currentWidget(), window.ui.tsSettings);
         QVERIFY(!window.ui.pcPages->isTabVisible(window.ui.pcPages->indexOf(window.ui.tsHelp)));
         QVERIFY(window.ControlsLocked);
+    }
+
+    void installedHelpPageShowsHelp() {
+        QTemporaryDir prefix;
+        QVERIFY(QDir().mkpath(prefix.filePath("bin")));
+        QVERIFY(QDir().mkpath(prefix.filePath("share/vt12set")));
+        QFile help(prefix.filePath("share/vt12set/Vantor 12 Help.mht"));
+        QVERIFY(help.open(QIODevice::WriteOnly));
+        help.close();
+        qputenv("VT12_PROGRAM_DIR", prefix.filePath("bin").toUtf8());
+        TfVT12SetAppMain window({});
+        QVERIFY(window.ui.pcPages->isTabVisible(window.ui.pcPages->indexOf(window.ui.tsHelp)));
     }
 };
 
