@@ -135,9 +135,10 @@ void WindowResizer::FormResize() {
     wasNormal_ = normal;
     if (attached_ && stateChanged) {
         StateStep(minimized, maximized);
-    } else if (normal && window_->size() != HeldSize() && !holdTimer_.isActive()) {
-        // A drag at the border: the border is fixed, so the layout is left as it is and the
-        // size is taken back once the window manager lets go of the window.
+    } else if (normal && !IsHeld()) {
+        // A drag at the border, or a restore that put the grown window partly off the screen:
+        // the layout is left as it is and the size and place are taken back once the window
+        // manager has stopped moving the border.
         holdTimer_.start();
     }
     if (attached_) {
@@ -181,14 +182,35 @@ void WindowResizer::StateStep(bool minimized, bool maximized) {
     }
 }
 
+QSize WindowResizer::FrameMargins() const {
+    return (window_->frameGeometry().size() - window_->size()).expandedTo(QSize(0, 0));
+}
+
 QSize WindowResizer::HeldSize() const {
     const QScreen* screen = window_->screen();
     if (screen == nullptr) {
         return NormalClientSize(enlarged_, QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
     }
-    const QSize margins =
-        (window_->frameGeometry().size() - window_->size()).expandedTo(QSize(0, 0));
-    return NormalClientSize(enlarged_, screen->availableGeometry().size() - margins);
+    return NormalClientSize(enlarged_, screen->availableGeometry().size() - FrameMargins());
+}
+
+QPoint WindowResizer::OnScreenPosition(const QSize& client) const {
+    const QScreen* screen = window_->screen();
+    QRect frame(window_->frameGeometry().topLeft(), client + FrameMargins());
+    if (screen != nullptr && window_->isVisible()) {
+        const QRect available = screen->availableGeometry();
+        frame.moveRight(std::min(frame.right(), available.right()));
+        frame.moveBottom(std::min(frame.bottom(), available.bottom()));
+        frame.moveLeft(std::max(frame.left(), available.left()));
+        frame.moveTop(std::max(frame.top(), available.top()));
+    }
+    return frame.topLeft();
+}
+
+bool WindowResizer::IsHeld() const {
+    const QSize client = HeldSize();
+    return window_->size() == client &&
+           window_->frameGeometry().topLeft() == OnScreenPosition(client);
 }
 
 void WindowResizer::HoldNormalSize() {
@@ -196,28 +218,17 @@ void WindowResizer::HoldNormalSize() {
     // No maximum: a window manager offers maximize only to a window that may grow.
     window_->setMinimumSize(client);
     window_->resize(client);
-    const QScreen* screen = window_->screen();
-    if (screen == nullptr || !window_->isVisible()) {
-        return;
-    }
     // Grown to the right or downwards, the window is moved back onto the screen.
-    const QRect available = screen->availableGeometry();
-    const QSize margins =
-        (window_->frameGeometry().size() - window_->size()).expandedTo(QSize(0, 0));
-    QRect frame(window_->frameGeometry().topLeft(), client + margins);
-    frame.moveRight(std::min(frame.right(), available.right()));
-    frame.moveBottom(std::min(frame.bottom(), available.bottom()));
-    frame.moveLeft(std::max(frame.left(), available.left()));
-    frame.moveTop(std::max(frame.top(), available.top()));
-    if (frame.topLeft() != window_->frameGeometry().topLeft()) {
-        window_->move(frame.topLeft());
+    const QPoint position = OnScreenPosition(client);
+    if (position != window_->frameGeometry().topLeft()) {
+        window_->move(position);
     }
 }
 
 void WindowResizer::TakeBackSize() {
     const Qt::WindowStates state = window_->windowState();
     if (state.testAnyFlags(Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen) ||
-        window_->size() == HeldSize()) {
+        IsHeld()) {
         return;
     }
     HoldNormalSize();

@@ -75,7 +75,12 @@ private:
     void ApplyStateSizes(int rowHeight, int captionHeight, int tabHeight);
     void ApplyGateColumns();
     void ApplyTabWidth();
+    // Width and height the window manager's frame adds to the client area.
+    QSize FrameMargins() const;
     QSize HeldSize() const;
+    // Where the window's frame goes so that a client area of that size is on the screen.
+    QPoint OnScreenPosition(const QSize& client) const;
+    bool IsHeld() const;
     void HoldNormalSize();
     void TakeBackSize();
     void ReleaseSize();

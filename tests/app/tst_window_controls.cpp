@@ -27,7 +27,6 @@
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
-#include <QWebEngineView>
 
 namespace {
 
@@ -498,33 +497,6 @@ private Q_SLOTS:
         QCOMPARE(upDown.Position(), 0);
     }
 
-    // The browser and its processes cost memory, so it comes only when HELP is first shown,
-    // fills the page above the legend and keeps the page it has from then on.
-    void helpBrowserOnlyOnceHelpIsShown() {
-        Window w;
-        const QString help =
-            qEnvironmentVariable("VT12_BIN_DIR") + QStringLiteral("/bin/Vantor 12 Help.mht");
-        OpenHelpWhenShown(w.ui, help);
-        w.widget.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w.widget));
-        for (QWidget* page : {w.ui.tsManual, w.ui.tsDetail, w.ui.tsSettings}) {
-            w.ui.pcPages->setCurrentWidget(page);
-        }
-        QCOMPARE(w.ui.wbHelp, nullptr);
-        QCOMPARE(w.widget.findChild<QWebEngineView*>(), nullptr);
-
-        w.ui.pcPages->setCurrentWidget(w.ui.tsHelp);
-        QVERIFY(w.ui.wbHelp != nullptr);
-        QCOMPARE(w.widget.findChild<QWebEngineView*>(QStringLiteral("wbHelp")), w.ui.wbHelp);
-        QTRY_COMPARE(w.ui.wbHelp->url(), QUrl::fromLocalFile(help));
-        QVERIFY(w.ui.wbHelp->isVisible());
-        QCOMPARE(w.ui.wbHelp->geometry(), QRect(0, 0, w.ui.tsHelp->width(), w.ui.pLegend->y()));
-
-        w.ui.pcPages->setCurrentWidget(w.ui.tsSettings);
-        w.ui.pcPages->setCurrentWidget(w.ui.tsHelp);
-        QCOMPARE(w.widget.findChildren<QWebEngineView*>().size(), 1);
-    }
-
     void helpFileBesideTheProgram() {
         const QString binDir = qEnvironmentVariable("VT12_BIN_DIR") + QStringLiteral("/bin");
         const QStringList found =
@@ -544,8 +516,6 @@ private Q_SLOTS:
 };
 
 int main(int argc, char** argv) {
-    // The help browser's sandbox cannot run as root, as the suite does on CI.
-    qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     TestWindowControls test;
