@@ -174,14 +174,39 @@ void ControllerSession::OnSettingsRead(BlockId block, const RegisterData& reply)
         log_.KomStsLog(QStringLiteral("OK"), true, false);
     }
     // The installation is the controller's own setting; the screens follow it elsewhere.
-    if (block == BlockId::SystemSettings)
+    if (block == BlockId::SystemSettings) {
         InstallationMode_ = Images_.SystemSettings.Read.InstallationMode();
+        gateTable_.SetInstallationMode(InstallationMode_);
+    }
     if (block == BlockId::SystemSettings && InstallationMode_ == kInstallationMasterSlave)
         scheduler_.SetJob(JOB_READ_SLAVE_COUNTERS | JOB_READ_SLAVE_GATE_SETTINGS |
                           JOB_READ_SLAVE_GATE_NAMES);
     if (block == BlockId::SlaveGateNames && !scheduler_.VerifyLog())
         scheduler_.SetJob(JOB_READ_SLAVE_VERSION);
+    ShowSettingsBlock(block);
     ShowSaveState();
+}
+
+void ControllerSession::ShowSettingsBlock(BlockId block) {
+    const bool frameButtons = LinkUp_ && TestMode();
+    switch (block) {
+    case BlockId::GateSettings:
+        Q_EMIT GateFramesShown(Unit::Master,
+                               *gateTable_.ShowGateSettings(Unit::Master, frameButtons));
+        break;
+    case BlockId::SlaveGateSettings:
+        if (const auto shown = gateTable_.ShowGateSettings(Unit::Slave, frameButtons))
+            Q_EMIT GateFramesShown(Unit::Slave, *shown);
+        break;
+    case BlockId::GateNames:
+        Q_EMIT GateNamesShown(Unit::Master, gateTable_.ShowGateNames(Unit::Master));
+        break;
+    case BlockId::SlaveGateNames:
+        Q_EMIT GateNamesShown(Unit::Slave, gateTable_.ShowGateNames(Unit::Slave));
+        break;
+    default:
+        break;
+    }
 }
 
 void ControllerSession::OnSettingsWritten(uint32_t readJob) {
@@ -195,6 +220,8 @@ void ControllerSession::OnStatusPoll(const RegisterData& reply) {
     SetSlaveConnected(SlaveCountsAsConnected(Images_.Status, InstallationMode_));
     MasterGateMasks_ = GateMasksOf(Images_.Status);
     ApplyHardwareVersion();
+    Q_EMIT StatusShown(status_.ShowStatus(
+        MasterGateMasks_, gateTable_.ManualMinAirflowMask(Unit::Master), InstallationMode_));
 }
 
 void ControllerSession::OnSlaveStatusPoll(const RegisterData& reply) {
@@ -202,6 +229,12 @@ void ControllerSession::OnSlaveStatusPoll(const RegisterData& reply) {
         return;
     Images_.StoreReply(BlockId::SlaveStatus, reply.data, reply.length);
     SlaveGateMasks_ = GateMasksOf(Images_.SlaveStatus);
+    ShowSlaveStatus();
+}
+
+void ControllerSession::ShowSlaveStatus() {
+    Q_EMIT SlaveStatusShown(
+        status_.ShowSlaveStatus(SlaveGateMasks_, gateTable_.ManualMinAirflowMask(Unit::Slave)));
 }
 
 void ControllerSession::SetSlaveConnected(bool connected) {
@@ -218,6 +251,9 @@ void ControllerSession::SetSlaveConnected(bool connected) {
                           JOB_READ_SLAVE_GATE_SETTINGS | JOB_READ_SLAVE_GATE_NAMES);
     }
     Q_EMIT SlaveLostShown(lost);
+    // The emptied slave status is shown once, with the masks the slave last reported.
+    if (lost)
+        ShowSlaveStatus();
 }
 
 void ControllerSession::ShowSaveState() {

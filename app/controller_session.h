@@ -14,6 +14,8 @@
 #include "link/job_scheduler.h"
 #include "link/port_detector.h"
 #include "link/traffic_trace.h"
+#include "monitor/gate_table_model.h"
+#include "monitor/status_model.h"
 #include "monitor/test_mode.h"
 
 #include <QEvent>
@@ -58,6 +60,7 @@ public:
     bool BootloaderModeOn() const { return Bootloader_.IsOn(); }
     const GateMasks& MasterGateMasks() const { return MasterGateMasks_; }
     const GateMasks& SlaveGateMasks() const { return SlaveGateMasks_; }
+    const GateTableModel& GateTable() const { return gateTable_; }
 
     // Bytes as the port delivers them.
     void ReceiveBytes(const uint8_t* data, int count);
@@ -103,6 +106,10 @@ Q_SIGNALS:
     void SaveStateShown(bool unsaved);
     void CountersRead(CounterMemo memo);
     void FirmwareFileChecked(const FirmwareFileCheck& check);
+    void StatusShown(const StatusDisplay& shown);
+    void SlaveStatusShown(const UnitStatus& shown);
+    void GateFramesShown(Unit unit, const GateSettingsShown& shown);
+    void GateNamesShown(Unit unit, const std::array<QString, kGatesPerUnit>& names);
 
 protected:
     bool event(QEvent* e) override;
@@ -110,6 +117,8 @@ protected:
 private:
     void RegisterJobHandlers();
     void ShowLinkState(bool up);
+    void ShowSettingsBlock(BlockId block);
+    void ShowSlaveStatus();
 
     // TurnPoster
     void PostNextJob() override;
@@ -144,4 +153,6 @@ private:
     bool slaveShownLost_ = false;
     GateMasks MasterGateMasks_;
     GateMasks SlaveGateMasks_;
+    GateTableModel gateTable_{Images_, Features_};
+    StatusModel status_{Images_, Features_};
 };

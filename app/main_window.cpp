@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 #include "app/page_builders.h"
+#include "monitor/view/status_view.h"
 
 #include "app/application_title.h"
 #include "app/command_line.h"

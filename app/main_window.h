@@ -14,6 +14,8 @@
 #include <array>
 #include <memory>
 
+class StatusView;
+
 class TfVT12SetAppMain : public QWidget, private CommunicationLog, private DelayTimer {
     Q_OBJECT
 public:
@@ -86,6 +88,7 @@ private:
     GuardedTimeBase time_;
     std::unique_ptr<ControllerSession> session_;
     std::unique_ptr<WindowResizer> resizer_;
+    std::unique_ptr<StatusView> statusView_;
     QString savedDir_;
     bool portTried_ = false;
     bool shown_ = false;

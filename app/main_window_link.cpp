@@ -3,6 +3,7 @@
 
 #include "app/main_window.h"
 #include "app/uncaught_error.h"
+#include "monitor/view/status_view.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -46,6 +47,18 @@ void TfVT12SetAppMain::BindViews() {
     connect(s, &S::SlaveLostShown, this, &TfVT12SetAppMain::ShowSlaveLost);
     connect(s, &S::SaveStateShown, this, &TfVT12SetAppMain::ShowSaveState);
     connect(s, &S::CountersRead, this, &TfVT12SetAppMain::ShowCounters);
+
+    statusView_ = std::make_unique<StatusView>(ui, *ui.tSecurityBlinkTimer, *ui.tBypassBlinkTimer,
+                                               Gates, this);
+    StatusView* status = statusView_.get();
+    connect(s, &S::StatusShown, status, &StatusView::ShowStatus);
+    connect(s, &S::SlaveStatusShown, status, &StatusView::ShowSlaveStatus);
+    connect(s, &S::GateFramesShown, status, &StatusView::ShowGateSettings);
+    connect(s, &S::GateNamesShown, status, &StatusView::ShowGateNames);
+    connect(s, &S::LinkShown, status, [status](bool up) {
+        if (!up)
+            status->ShowLinkDown();
+    });
 }
 
 void TfVT12SetAppMain::ComPortDataReceived(TAfComPort*, int count) {
