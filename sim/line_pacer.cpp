@@ -69,11 +69,11 @@ void LinePacer::deliverInbound() {
     }
 }
 
-void LinePacer::transmit(const QByteArray& answer) {
+void LinePacer::transmit(const QByteArray& answer, int extraMs) {
     if (answer.isEmpty()) {
         return;
     }
-    const qint64 reactionNs = nextReactionNs();
+    const qint64 reactionNs = nextReactionNs() + qint64{extraMs} * kNsPerMs;
     if (!paced_) {
         if (reactionNs == 0 && outbound_.isEmpty()) {
             emit sendBytes(answer);
@@ -84,13 +84,34 @@ void LinePacer::transmit(const QByteArray& answer) {
         return;
     }
     // Scheduled on the line's own time, so a late timer turn does not stretch the answer.
-    const qint64 start = std::max(lastArrivalNs_ + kFrameGapNs + reactionNs, outboundFreeNs_);
-    for (qsizetype sent = 0; sent < answer.size();) {
-        const qsizetype size = std::min<qsizetype>(nextChunkSize(), answer.size() - sent);
-        sent += size;
-        outbound_.append({start + sent * kCharacterNs, answer.mid(sent - size, size)});
+    schedule(answer, std::max(lastArrivalNs_ + kFrameGapNs + reactionNs, outboundFreeNs_));
+}
+
+void LinePacer::follow(const QByteArray& bytes, int pauseMs) {
+    if (bytes.isEmpty()) {
+        return;
     }
-    outboundFreeNs_ = start + answer.size() * kCharacterNs;
+    const qint64 pauseNs = qint64{pauseMs} * kNsPerMs;
+    if (!paced_) {
+        if (pauseNs == 0 && outbound_.isEmpty()) {
+            emit sendBytes(bytes);
+            return;
+        }
+        const qint64 after = outbound_.isEmpty() ? now() : outbound_.back().dueNs;
+        outbound_.append({std::max(after, now()) + pauseNs, bytes});
+        arm(outboundTimer_, outbound_.front().dueNs);
+        return;
+    }
+    schedule(bytes, std::max(outboundFreeNs_, now()) + pauseNs);
+}
+
+void LinePacer::schedule(const QByteArray& bytes, qint64 startNs) {
+    for (qsizetype sent = 0; sent < bytes.size();) {
+        const qsizetype size = std::min<qsizetype>(nextChunkSize(), bytes.size() - sent);
+        sent += size;
+        outbound_.append({startNs + sent * kCharacterNs, bytes.mid(sent - size, size)});
+    }
+    outboundFreeNs_ = startNs + bytes.size() * kCharacterNs;
     arm(outboundTimer_, outbound_.front().dueNs);
 }
 

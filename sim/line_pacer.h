@@ -25,9 +25,11 @@ public:
 
     // Bytes the port has taken from the line.
     void receive(const QByteArray& bytes);
-    // The answer to the request that arrived last; it starts after the gap that ends a frame
-    // and the controller's reaction time.
-    void transmit(const QByteArray& answer);
+    // The answer to the request that arrived last; it starts after the gap that ends a frame,
+    // the controller's reaction time and extraMs.
+    void transmit(const QByteArray& answer, int extraMs = 0);
+    // More bytes of the last answer, pauseMs after what went before them.
+    void follow(const QByteArray& bytes, int pauseMs);
     // Whatever is on the line is lost.
     void clear();
     bool isReceiving() const { return !inbound_.isEmpty(); }
@@ -47,6 +49,7 @@ private:
     void arrive(const QByteArray& bytes, qint64 atNs);
     void deliverInbound();
     void deliverOutbound();
+    void schedule(const QByteArray& bytes, qint64 startNs);
     void arm(QTimer& timer, qint64 dueNs);
     int nextChunkSize();
     qint64 nextReactionNs();

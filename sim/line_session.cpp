@@ -1,15 +1,16 @@
 #include "sim/line_session.h"
 
 #include "sim/controller_model.h"
+#include "sim/fault_injector.h"
 #include "sim/line_pacer.h"
 #include "sim/pty_port.h"
 
 namespace vt12sim {
 
-LineSession::LineSession(PtyPort& port, LinePacer& pacer, ControllerModel& model, bool silent,
-                         QObject* parent)
-    : QObject(parent), port_(port), pacer_(pacer), model_(model), responder_(model),
-      silent_(silent) {
+LineSession::LineSession(PtyPort& port, LinePacer& pacer, ControllerModel& model,
+                         FaultInjector& faults, bool silent, QObject* parent)
+    : QObject(parent), port_(port), pacer_(pacer), model_(model), faults_(faults),
+      responder_(model), silent_(silent) {
     connect(&port_, &PtyPort::received, this, &LineSession::receive);
     connect(&pacer_, &LinePacer::arrived, this, &LineSession::arrive);
     connect(&pacer_, &LinePacer::lineSilent, this, &LineSession::lineFellSilent);
@@ -50,8 +51,19 @@ void LineSession::answer(const QList<QByteArray>& requests) {
         if (!model_.isAnswering()) {
             continue;
         }
-        if (const std::optional<QByteArray> reply = responder_.answer(request)) {
-            pacer_.transmit(*reply);
+        const FaultKind fault = faults_.draw(request);
+        std::optional<QByteArray> reply;
+        if (FaultInjector::unitActsOn(fault)) {
+            reply = responder_.answer(faults_.asTaken(fault, request));
+        }
+        bool first = true;
+        for (const AnswerPiece& piece : faults_.shape(fault, request, reply)) {
+            if (first) {
+                pacer_.transmit(piece.bytes, piece.delayMs);
+            } else {
+                pacer_.follow(piece.bytes, piece.delayMs);
+            }
+            first = false;
         }
     }
 }

@@ -11,6 +11,7 @@
 namespace vt12sim {
 
 class ControllerModel;
+class FaultInjector;
 class LinePacer;
 class PtyPort;
 
@@ -20,8 +21,8 @@ class LineSession : public QObject {
 public:
     static constexpr uint8_t kSlaveAddress = 5;
 
-    LineSession(PtyPort& port, LinePacer& pacer, ControllerModel& model, bool silent,
-                QObject* parent = nullptr);
+    LineSession(PtyPort& port, LinePacer& pacer, ControllerModel& model, FaultInjector& faults,
+                bool silent, QObject* parent = nullptr);
 
     // Silent, the unit hears nothing and answers nothing: a pulled cable.
     void setSilent(bool silent);
@@ -36,6 +37,7 @@ private:
     PtyPort& port_;
     LinePacer& pacer_;
     ControllerModel& model_;
+    FaultInjector& faults_;
     RtuFramer framer_{kSlaveAddress};
     ModbusResponder responder_;
     bool silent_;

@@ -1,6 +1,7 @@
 // vt12sim: takes the controller's place on a pseudo-terminal for tests and demos.
 
 #include "sim/controller_model.h"
+#include "sim/fault_injector.h"
 #include "sim/line_pacer.h"
 #include "sim/line_session.h"
 #include "sim/pty_port.h"
@@ -63,7 +64,8 @@ int main(int argc, char* argv[]) {
     model.setNoticeHandler(say);
     LinePacer pacer(options.paced, options.latencyMs);
     pacer.answerLate(options.lateAnswer, options.lateByMs);
-    LineSession session(port, pacer, model, options.silent);
+    FaultInjector faults(options.faults, options.unit.seed);
+    LineSession session(port, pacer, model, faults, options.silent);
 
     QElapsedTimer clock;
     clock.start();
@@ -74,6 +76,9 @@ int main(int argc, char* argv[]) {
     ticker.start(kModelTickMs);
 
     QObject::connect(&relay, &SignalRelay::stopRequested, [&] {
+        if (options.faults.total() > 0) {
+            say(QStringLiteral("faults: %1").arg(faults.tallyText()));
+        }
         port.close();
         app.quit();
     });
@@ -99,12 +104,15 @@ int main(int argc, char* argv[]) {
         say(model.isBypassOn() ? QStringLiteral("bypass on") : QStringLiteral("bypass off"));
     });
 
-    say(QStringLiteral("%1 -> %2, firmware %3%4%5%6%7")
+    say(QStringLiteral("%1 -> %2, firmware %3%4%5%6%7%8")
             .arg(port.linkPath(), port.devicePath(), options.unit.firmwareCode,
                  options.unit.master ? QStringLiteral(", master with slave") : QString(),
                  options.paced ? QStringLiteral(", paced") : QString(),
                  options.silent ? QStringLiteral(", silent") : QString(),
                  options.unit.live ? QStringLiteral(", live (seed %1)").arg(options.unit.seed)
-                                   : QString()));
+                                   : QString(),
+                 options.faults.total() > 0
+                     ? QStringLiteral(", faults (seed %1)").arg(options.unit.seed)
+                     : QString()));
     return app.exec();
 }

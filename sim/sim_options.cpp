@@ -74,6 +74,22 @@ Content:
   output follows the fan word, above whatever the workstations want; test mode ends 5 s after
   the last test command
   --store-differently: every write of system settings byte 15 reads back one higher
+
+Faults (--faults KIND=PERCENT,..., up to two decimals, "all=P" for every kind, later entries
+override earlier ones, at most 100 % in all): each request draws at most one fault from a
+generator seeded with --seed, so the same seed and requests give the same faults:
+  timeout    no answer; the unit does not act on the request
+  crc        one bit of the answer flipped, so its CRC is wrong
+  truncate   only the first 1 to length-1 bytes of the answer
+  split      the answer in 2 to 4 pieces, 1 to 200 ms apart
+  noise      1 to 8 random bytes just before the answer, or up to 20 ms after it
+  exception  an exception answer (code 1 to 4); the unit does not act on the request
+  late       the answer 800 to 1100 ms late, past the tool's timeout, so it arrives while the
+             next request is out (the next answer follows it)
+  duplicate  the answer, and again up to 50 ms later
+  address    the answer from another address, with a matching CRC
+  store      a write (function 16) kept with one data byte one higher; answered as usual
+The count of each kind drawn is said on exit, e.g. "faults: crc 12, late 9".
 )";
 
 // The date the bootloader block carries, so that the help cannot tell another one.
@@ -147,13 +163,17 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments) {
     const QCommandLineOption live(
         "live", "A working plant: machines switch on and off, gates, fan and cleaning follow.");
     const QCommandLineOption seed(
-        "seed", "Seed of the --live schedule, 0 to 2147483647 (default 1).", "N", "1");
+        "seed", "Seed of the --live schedule and of --faults, 0 to 2147483647 (default 1).", "N",
+        "1");
+    const QCommandLineOption faults(
+        "faults", "Answers that go wrong, in percent per request: crc=5,late=2,... (see below).",
+        "SPEC");
     const QCommandLineOption securityAlarm("security-alarm",
                                            "Start with the security input out of order.");
     const QCommandLineOption bypass("bypass", "Start with the bypass input on.");
     parser.addOptions({help, portDir, com, pace, latency, lateAnswer, lateBy, silent, firmware,
-                       idStyle, hardware, master, storeDifferently, live, seed, securityAlarm,
-                       bypass});
+                       idStyle, hardware, master, storeDifferently, live, seed, faults,
+                       securityAlarm, bypass});
 
     if (!parser.parse(arguments)) {
         return failure(parser.errorText() + QStringLiteral("\nTry --help."));
@@ -215,6 +235,13 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments) {
                            .arg(parser.value(seed)));
     }
     options.unit.seed = static_cast<uint32_t>(seedNumber);
+    if (parser.isSet(faults)) {
+        const ParsedFaults parsedFaults = parseFaultSpec(parser.value(faults));
+        if (!parsedFaults.rates) {
+            return failure(parsedFaults.error + QStringLiteral("\nTry --help."));
+        }
+        options.faults = *parsedFaults.rates;
+    }
     options.unit.live = parser.isSet(live);
     options.unit.securityAlarm = parser.isSet(securityAlarm);
     options.unit.bypass = parser.isSet(bypass);

@@ -1,6 +1,7 @@
 #pragma once
 // The simulator's command line.
 
+#include "sim/fault_spec.h"
 #include "sim/unit_profile.h"
 
 #include <QString>
@@ -17,6 +18,8 @@ struct SimOptions {
     int lateAnswer = 0;
     int lateByMs = 510;
     bool silent = false;
+    // Drawn per request from --seed; all zero without --faults.
+    FaultRates faults;
     UnitProfile unit;
 };
 

@@ -17,6 +17,8 @@ private slots:
     void latencyDelaysTheAnswer();
     void oneAnswerComesLate_data();
     void oneAnswerComesLate();
+    void piecesKeepTheirOrderAndPauses_data();
+    void piecesKeepTheirOrderAndPauses();
     void pacedRequestTakesItsLineTime();
     void pacedAnswerGoesOutInChunks_data();
     void pacedAnswerGoesOutInChunks();
@@ -85,6 +87,45 @@ void TstLinePacer::oneAnswerComesLate() {
         sent.clear();
         QCOMPARE(clock.elapsed() >= lateMs, mark == '\x02');
     }
+}
+
+void TstLinePacer::piecesKeepTheirOrderAndPauses_data() {
+    QTest::addColumn<bool>("paced");
+
+    QTest::newRow("unpaced") << false;
+    QTest::newRow("paced") << true;
+}
+
+// A delayed answer, a piece after a pause, and the next answer, which waits behind them.
+void TstLinePacer::piecesKeepTheirOrderAndPauses() {
+    QFETCH(bool, paced);
+    LinePacer pacer(paced, 0);
+    QSignalSpy arrived(&pacer, &LinePacer::arrived);
+    QByteArray line;
+    qint64 firstNs = -1;
+    qint64 pausedNs = -1;
+    QElapsedTimer clock;
+    connect(&pacer, &LinePacer::sendBytes, this, [&](const QByteArray& chunk) {
+        line += chunk;
+        if (firstNs < 0) {
+            firstNs = clock.nsecsElapsed();
+        }
+        if (pausedNs < 0 && line.contains('C')) {
+            pausedNs = clock.nsecsElapsed();
+        }
+    });
+    clock.start();
+    pacer.receive(QByteArray(8, '\x05'));
+    QTRY_COMPARE_WITH_TIMEOUT(arrived.size(), 1, kPatience);
+    pacer.transmit("AB", 30);
+    pacer.follow("CD", 40);
+    pacer.receive(QByteArray(8, '\x05'));
+    QTRY_COMPARE_WITH_TIMEOUT(arrived.size(), 2, kPatience);
+    pacer.transmit("EF");
+    QTRY_COMPARE_WITH_TIMEOUT(line.size(), 6, kPatience);
+    QCOMPARE(line, QByteArray("ABCDEF"));
+    QVERIFY(firstNs >= 30 * 1000000LL);
+    QVERIFY(pausedNs >= 70 * 1000000LL);
 }
 
 void TstLinePacer::pacedRequestTakesItsLineTime() {

@@ -29,6 +29,8 @@ private slots:
     void slaveTogglesWithSigusr1();
     void securityAndBypassToggleWithSignals();
     void liveUnitMovesOnItsOwn();
+    void faultShowsOnTheWire_data();
+    void faultShowsOnTheWire();
     void commandLineOutcome_data();
     void commandLineOutcome();
 };
@@ -293,6 +295,70 @@ void TstVt12simProcess::liveUnitMovesOnItsOwn() {
         kPatience));
 }
 
+void TstVt12simProcess::faultShowsOnTheWire_data() {
+    QTest::addColumn<QString>("spec");
+    QTest::addColumn<QString>("tally");
+
+    QTest::newRow("no answer") << "timeout=100"
+                               << "timeout 2";
+    QTest::newRow("bad CRC") << "crc=100"
+                             << "crc 2";
+    QTest::newRow("exception") << "exception=100"
+                               << "exception 2";
+    QTest::newRow("duplicated") << "duplicate=100"
+                                << "duplicate 2";
+    QTest::newRow("other address") << "address=100"
+                                   << "address 2";
+    QTest::newRow("truncated") << "truncate=100"
+                               << "truncate 2";
+    QTest::newRow("late") << "late=100"
+                                 << "late 2";
+}
+
+void TstVt12simProcess::faultShowsOnTheWire() {
+    QFETCH(QString, spec);
+    QFETCH(QString, tally);
+
+    QTemporaryDir ports;
+    const QString link = ports.filePath(QStringLiteral("COM10"));
+    Simulator simulator({"--port-dir", ports.path(), "--com", "10", "--pace", "--faults", spec});
+    QVERIFY(simulator.says(QStringLiteral("faults (seed 1)")));
+    Line line(link);
+    // Two requests, and time enough for every kind to have shown all it sends.
+    const QByteArray request = wordsRequest(4, 0, 16);
+    const QByteArray early = line.exchange(request, 74, 400);
+    const QByteArray first = early + line.exchange(QByteArray(), 74, 900);
+    const QByteArray second = line.exchange(request, 74, 1300);
+    for (const QByteArray& answer : {first, second}) {
+        if (spec.startsWith(QLatin1String("timeout"))) {
+            QVERIFY(answer.isEmpty());
+        } else if (spec.startsWith(QLatin1String("crc"))) {
+            QCOMPARE(answer.size(), 37);
+            QVERIFY(!vt12sim::crcMatches(answer));
+        } else if (spec.startsWith(QLatin1String("exception"))) {
+            QCOMPARE(answer.left(2), QByteArray("\x05\x84", 2));
+            QVERIFY(vt12sim::crcMatches(answer));
+        } else if (spec.startsWith(QLatin1String("duplicate"))) {
+            QCOMPARE(answer.size(), 74);
+            QCOMPARE(answer.first(37), answer.last(37));
+            expectStatusAnswer(answer.first(37));
+        } else if (spec.startsWith(QLatin1String("address"))) {
+            QCOMPARE(answer.size(), 37);
+            QVERIFY(answer[0] != '\x05');
+            QVERIFY(vt12sim::crcMatches(answer));
+        } else if (spec.startsWith(QLatin1String("truncate"))) {
+            QVERIFY(!answer.isEmpty() && answer.size() < 37);
+        } else {
+            QCOMPARE(answer.size(), 37);
+            expectStatusAnswer(answer);
+        }
+    }
+    QCOMPARE(early.isEmpty(),
+             spec.startsWith(QLatin1String("late")) || spec.startsWith(QLatin1String("timeout")));
+    QVERIFY(simulator.stop());
+    QVERIFY(simulator.says(QStringLiteral("faults: ") + tally));
+}
+
 void TstVt12simProcess::commandLineOutcome_data() {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<int>("exitCode");
@@ -301,6 +367,8 @@ void TstVt12simProcess::commandLineOutcome_data() {
     QTest::newRow("help") << QStringList{"--help"} << 0 << QByteArray("SIGUSR2");
     QTest::newRow("unknown option")
         << QStringList{"--port-dir", "/tmp", "--bogus"} << 2 << QByteArray("bogus");
+    QTest::newRow("malformed faults") << QStringList{"--port-dir", "/tmp", "--faults", "crc=5,late"}
+                                      << 2 << QByteArray("'late' is not KIND=PERCENT");
     QTest::newRow("missing directory")
         << QStringList{"--port-dir", "/nonexistent/vt12sim", "--com", "3"} << 1
         << QByteArray("does not exist");
