@@ -1,0 +1,36 @@
+// Any Settings.ini: read, a key set, saved and read again.
+
+#include "app/ini_file.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    static const QTemporaryDir dir;
+    static const QString path = dir.filePath(QStringLiteral("Settings.ini"));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        std::abort();
+    }
+    file.write(reinterpret_cast<const char*>(data), static_cast<qint64>(size));
+    file.close();
+
+    IniFile ini;
+    ini.Load(path);
+    ini.Value(QStringLiteral("Last"), QStringLiteral("Port"));
+    ini.Entries(QStringLiteral("Ports"));
+    ini.SetValue(QStringLiteral("Last"), QStringLiteral("Port"), QStringLiteral("7"));
+    ini.SetValue(QStringLiteral("Last"), QStringLiteral("Dir"), QStringLiteral("/tmp/a=b"));
+    if (!ini.Save(path)) {
+        std::abort();
+    }
+    IniFile again;
+    again.Load(path);
+    // What was just set reads back, whatever else the file held.
+    if (again.Value(QStringLiteral("Last"), QStringLiteral("Port")) != QStringLiteral("7") ||
+        again.Value(QStringLiteral("Last"), QStringLiteral("Dir")) != QStringLiteral("/tmp/a=b")) {
+        std::abort();
+    }
+    return 0;
+}
