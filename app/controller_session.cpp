@@ -1,8 +1,8 @@
 #include "app/controller_session.h"
 
+#include "app/uncaught_error.h"
 #include "data/identification.h"
 #include "data/settings_reply.h"
-#include "app/uncaught_error.h"
 
 #include <QCoreApplication>
 
@@ -184,6 +184,7 @@ void ControllerSession::OnSettingsRead(BlockId block, const RegisterData& reply)
     if (block == BlockId::SlaveGateNames && !scheduler_.VerifyLog())
         scheduler_.SetJob(JOB_READ_SLAVE_VERSION);
     ShowSettingsBlock(block);
+    Q_EMIT SettingsShown(block);
     ShowSaveState();
 }
 

@@ -104,6 +104,8 @@ Q_SIGNALS:
     void SlaveVersionShown(const QString& caption);
     void SlaveLostShown(bool lost);
     void SaveStateShown(bool unsaved);
+    // A settings block read into both images: its screens show it.
+    void SettingsShown(BlockId block);
     void CountersRead(CounterMemo memo);
     void FirmwareFileChecked(const FirmwareFileCheck& check);
     void StatusShown(const StatusDisplay& shown);

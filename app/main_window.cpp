@@ -145,6 +145,7 @@ void TfVT12SetAppMain::ApplyPrivateLabel() {
 
 void TfVT12SetAppMain::FormShow() {
     ui.pcPages->setCurrentWidget(ui.tsSettings);
+    LoadFactoryDefaults();
     ui.tDelay->start();
     ControlsLocked = false;
 }

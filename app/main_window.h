@@ -5,6 +5,7 @@
 #include "app/controller_session.h"
 #include "app/guarded_time_base.h"
 #include "app/main_window_ui.h"
+#include "app/setup_settings_view.h"
 #include "app/window_resize.h"
 #include "link/af_com_port.h"
 #include "widgets/gate_frame.h"
@@ -71,6 +72,11 @@ private:
     void ShowSlaveLost(bool lost);
     void ShowSaveState(bool unsaved);
     void ShowCounters(CounterMemo memo);
+    void ShowSettings(BlockId block);
+    void BindSetupButtons();
+    void LoadFactoryDefaults();
+    void bSaveClick();
+    void bReloadClick();
 
     // The firmware update panel on the SERVICE page.
     void BindFirmwareUpdate();
@@ -89,6 +95,7 @@ private:
     std::unique_ptr<ControllerSession> session_;
     std::unique_ptr<WindowResizer> resizer_;
     std::unique_ptr<StatusView> statusView_;
+    std::unique_ptr<SetupSettingsView> setup_;
     QString savedDir_;
     bool portTried_ = false;
     bool shown_ = false;

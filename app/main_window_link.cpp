@@ -59,6 +59,9 @@ void TfVT12SetAppMain::BindViews() {
         if (!up)
             status->ShowLinkDown();
     });
+    setup_ = std::make_unique<SetupSettingsView>(ui, *s, ControlsLocked);
+    connect(s, &S::SettingsShown, this, &TfVT12SetAppMain::ShowSettings);
+    BindSetupButtons();
 }
 
 void TfVT12SetAppMain::ComPortDataReceived(TAfComPort*, int count) {
