@@ -1,5 +1,7 @@
 #include "data/factory_defaults.h"
 
+#include "data/installation_mode.h"
+
 QString DefaultGateName(int gate) {
     return QStringLiteral("Workstation %1").arg(gate, 2, 10, QLatin1Char('0'));
 }
@@ -17,5 +19,5 @@ FactoryDefaultsApplied ApplyFactoryDefaults(ControllerImages& images) {
         images.GateNames.Edited.Names[at].SetName(DefaultGateName(i + 1));
         images.SlaveGateNames.Edited.Names[at].SetName(DefaultGateName(i + 1 + kGatesPerUnit));
     }
-    return {QStringLiteral("4500"), mode == 2};
+    return {QStringLiteral("4500"), mode == kInstallationMasterSlave};
 }

@@ -1,5 +1,6 @@
 #include "data/settings_file.h"
 
+#include "data/installation_mode.h"
 #include "data/trimmed_text.h"
 
 #include <QFile>
@@ -115,6 +116,7 @@ SettingsFileLoaded TakeSettingsFile(const QByteArray& bytes, ControllerImages& i
             loaded.*segment.loaded = MemoText(
                 bytes.mid(segment.offset, std::min(segment.size, length - segment.offset)));
     }
-    loaded.slaveRowsShown = images.SystemSettings.Edited.InstallationMode() == 2;
+    loaded.slaveRowsShown =
+        images.SystemSettings.Edited.InstallationMode() == kInstallationMasterSlave;
     return loaded;
 }

@@ -2,6 +2,7 @@
 
 #include "data/exact_rounding.h"
 #include "data/factory_defaults.h"
+#include "data/installation_mode.h"
 #include "data/system_limits.h"
 
 #include <algorithm>
@@ -179,7 +180,7 @@ SystemSettingsShown ShowSystemSettings(const SystemSettingsBlock& image,
     if (levels.Has(Feature::KeepLastUsedOpen))
         controls.cbKeepLastUsedOpen = image.KeepLastUsedOpen() == 1;
     shown.pVFD_StatusVisible =
-        levels.Has(Feature::DriveStatusPanel) && image.InstallationMode() == 3;
+        levels.Has(Feature::DriveStatusPanel) && image.InstallationMode() == kInstallationDrive;
     // The box is visible only on later firmware, but from the level on which it is written it
     // carries the image's value: a hidden box left unchecked would overwrite the controller's 1.
     if (levels.Has(Feature::PressureFromVFDWritten))

@@ -26,7 +26,8 @@ QString Flag(bool on) {
 } // namespace
 
 int GateTableModel::RowCount() const {
-    const bool withSlave = installationMode_ == 1 || installationMode_ == kInstallationMasterSlave;
+    const bool withSlave = installationMode_ == kInstallationSlaveOnPort ||
+                           installationMode_ == kInstallationMasterSlave;
     return withSlave ? kMaxRows : kGatesPerUnit;
 }
 
