@@ -35,7 +35,8 @@ namespace {
 
 FaultRates onlyKind(FaultKind kind, int hundredths = 10000) {
     FaultRates rates;
-    rates.hundredths[static_cast<std::size_t>(kind) - 1] = hundredths;
+    if (kind != FaultKind::None)
+        rates.hundredths[static_cast<std::size_t>(kind) - 1] = hundredths;
     return rates;
 }
 
