@@ -18,14 +18,6 @@ constexpr int kHighestExceptionCode = 4;
 // Functions 16 and 110: address, function, start, count, byte count, then the data.
 constexpr qsizetype kBlockDataOffset = 7;
 
-QByteArray exceptionFrame(QByteArrayView request, uint8_t code) {
-    QByteArray frame;
-    frame.append(request[0]);
-    frame.append(static_cast<char>(static_cast<uint8_t>(request[1]) | 0x80));
-    frame.append(static_cast<char>(code));
-    return withCrc(frame);
-}
-
 } // namespace
 
 FaultInjector::FaultInjector(const FaultRates& rates, uint32_t seed)
@@ -70,7 +62,7 @@ QList<AnswerPiece> FaultInjector::shape(FaultKind kind, QByteArrayView request,
                                         const std::optional<QByteArray>& answer) {
     if (kind == FaultKind::Exception) {
         return {
-            {0, exceptionFrame(request, static_cast<uint8_t>(between(1, kHighestExceptionCode)))}};
+            {0, exceptionAnswer(request, static_cast<uint8_t>(between(1, kHighestExceptionCode)))}};
     }
     if (!answer || answer->isEmpty() || kind == FaultKind::NoAnswer) {
         return {};

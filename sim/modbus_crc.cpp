@@ -24,6 +24,14 @@ QByteArray withCrc(QByteArray frame) {
     return frame;
 }
 
+QByteArray exceptionAnswer(QByteArrayView request, uint8_t code) {
+    QByteArray frame;
+    frame.append(request[0]);
+    frame.append(static_cast<char>(static_cast<uint8_t>(request[1]) | 0x80));
+    frame.append(static_cast<char>(code));
+    return withCrc(frame);
+}
+
 bool crcMatches(QByteArrayView frameWithCrc) {
     const qsizetype size = frameWithCrc.size();
     if (size < 3) {

@@ -12,6 +12,9 @@ uint16_t modbusCrc(QByteArrayView bytes);
 // The frame with its CRC appended, low byte first.
 QByteArray withCrc(QByteArray frame);
 
+// The exception answer to a request: its address, its function with bit 7 set, the code.
+QByteArray exceptionAnswer(QByteArrayView request, uint8_t code);
+
 // True when the last two bytes are the CRC of the bytes before them.
 bool crcMatches(QByteArrayView frameWithCrc);
 

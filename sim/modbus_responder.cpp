@@ -13,11 +13,7 @@ constexpr uint16_t kMostWrittenRegisters = 123;
 constexpr uint16_t kMostChunkWords = 127;
 
 QByteArray exceptionAnswer(QByteArrayView request, ModbusException error) {
-    QByteArray frame;
-    frame.append(request[0]);
-    frame.append(static_cast<char>(static_cast<uint8_t>(request[1]) | 0x80));
-    frame.append(static_cast<char>(error));
-    return withCrc(frame);
+    return vt12sim::exceptionAnswer(request, static_cast<uint8_t>(error));
 }
 
 // The answer to functions 16 and 110: address, function, start and count echoed.
