@@ -2,7 +2,7 @@
 // Each request draws at most one fault, from its own generator seeded with --seed, so the same
 // seed and the same requests give the same faults.
 
-#include "sim/fault_spec.h"
+#include "sim/fault_rates.h"
 
 #include <QByteArray>
 #include <QByteArrayView>

@@ -167,7 +167,7 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments) {
         "1");
     const QCommandLineOption faults(
         "faults", "Answers that go wrong, in percent per request: crc=5,late=2,... (see below).",
-        "SPEC");
+        "LIST");
     const QCommandLineOption securityAlarm("security-alarm",
                                            "Start with the security input out of order.");
     const QCommandLineOption bypass("bypass", "Start with the bypass input on.");
@@ -236,7 +236,7 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments) {
     }
     options.unit.seed = static_cast<uint32_t>(seedNumber);
     if (parser.isSet(faults)) {
-        const ParsedFaults parsedFaults = parseFaultSpec(parser.value(faults));
+        const ParsedFaults parsedFaults = parseFaultRates(parser.value(faults));
         if (!parsedFaults.rates) {
             return failure(parsedFaults.error + QStringLiteral("\nTry --help."));
         }

@@ -1,7 +1,7 @@
 #pragma once
 // The simulator's command line.
 
-#include "sim/fault_spec.h"
+#include "sim/fault_rates.h"
 #include "sim/unit_profile.h"
 
 #include <QString>

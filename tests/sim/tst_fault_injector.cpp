@@ -1,4 +1,4 @@
-// The faults --faults asks for: the spec's syntax, the draws from the seed, and the bytes that
+// The faults --faults asks for: the list's syntax, the draws from the seed, and the bytes that
 // go on the line in place of each answer.
 
 #include "sim/fault_injector.h"
@@ -68,7 +68,7 @@ int differingBits(const QByteArray& a, const QByteArray& b) {
 } // namespace
 
 void TstFaultInjector::acceptedSpecs_data() {
-    QTest::addColumn<QString>("spec");
+    QTest::addColumn<QString>("list");
     QTest::addColumn<FaultKind>("kind");
     QTest::addColumn<int>("hundredths");
     QTest::addColumn<int>("total");
@@ -86,19 +86,19 @@ void TstFaultInjector::acceptedSpecs_data() {
 }
 
 void TstFaultInjector::acceptedSpecs() {
-    QFETCH(QString, spec);
+    QFETCH(QString, list);
     QFETCH(FaultKind, kind);
     QFETCH(int, hundredths);
     QFETCH(int, total);
 
-    const ParsedFaults parsed = parseFaultSpec(spec);
+    const ParsedFaults parsed = parseFaultRates(list);
     QVERIFY2(parsed.rates.has_value(), qPrintable(parsed.error));
     QCOMPARE(parsed.rates->rate(kind), hundredths);
     QCOMPARE(parsed.rates->total(), total);
 }
 
 void TstFaultInjector::rejectedSpecs_data() {
-    QTest::addColumn<QString>("spec");
+    QTest::addColumn<QString>("list");
     QTest::addColumn<QString>("complaint");
 
     QTest::newRow("empty") << ""
@@ -124,17 +124,17 @@ void TstFaultInjector::rejectedSpecs_data() {
 }
 
 void TstFaultInjector::rejectedSpecs() {
-    QFETCH(QString, spec);
+    QFETCH(QString, list);
     QFETCH(QString, complaint);
 
-    const ParsedFaults parsed = parseFaultSpec(spec);
+    const ParsedFaults parsed = parseFaultRates(list);
     QVERIFY(!parsed.rates.has_value());
     QVERIFY2(parsed.error.contains(complaint), qPrintable(parsed.error));
     QVERIFY2(parsed.error.contains(QLatin1String("Kinds: timeout")), qPrintable(parsed.error));
 }
 
 void TstFaultInjector::drawsFollowTheRates_data() {
-    QTest::addColumn<QString>("spec");
+    QTest::addColumn<QString>("list");
     QTest::addColumn<FaultKind>("kind");
     QTest::addColumn<int>("lowest");
     QTest::addColumn<int>("highest");
@@ -149,12 +149,12 @@ void TstFaultInjector::drawsFollowTheRates_data() {
 }
 
 void TstFaultInjector::drawsFollowTheRates() {
-    QFETCH(QString, spec);
+    QFETCH(QString, list);
     QFETCH(FaultKind, kind);
     QFETCH(int, lowest);
     QFETCH(int, highest);
 
-    FaultInjector injector(*parseFaultSpec(spec).rates, 1);
+    FaultInjector injector(*parseFaultRates(list).rates, 1);
     const QByteArray write = blockRequest(16, 0x0800, QByteArray(28, '\x01'));
     int count = 0;
     for (int i = 0; i < 10000; ++i) {
@@ -164,7 +164,7 @@ void TstFaultInjector::drawsFollowTheRates() {
 }
 
 void TstFaultInjector::sameSeedSameFaults() {
-    const FaultRates rates = *parseFaultSpec(QStringLiteral("all=8")).rates;
+    const FaultRates rates = *parseFaultRates(QStringLiteral("all=8")).rates;
     const QByteArray request = wordsRequest(4, 0, 16);
     const auto run = [&](uint32_t seed) {
         FaultInjector injector(rates, seed);
@@ -304,7 +304,7 @@ void TstFaultInjector::answerOnTheLine() {
 }
 
 void TstFaultInjector::tallyCountsWhatWasDrawn() {
-    FaultInjector injector(*parseFaultSpec(QStringLiteral("crc=50,late=50")).rates, 5);
+    FaultInjector injector(*parseFaultRates(QStringLiteral("crc=50,late=50")).rates, 5);
     for (int i = 0; i < 100; ++i) {
         injector.draw(wordsRequest(4, 0, 16));
     }

@@ -296,7 +296,7 @@ void TstVt12simProcess::liveUnitMovesOnItsOwn() {
 }
 
 void TstVt12simProcess::faultShowsOnTheWire_data() {
-    QTest::addColumn<QString>("spec");
+    QTest::addColumn<QString>("list");
     QTest::addColumn<QString>("tally");
 
     QTest::newRow("no answer") << "timeout=100"
@@ -312,16 +312,16 @@ void TstVt12simProcess::faultShowsOnTheWire_data() {
     QTest::newRow("truncated") << "truncate=100"
                                << "truncate 2";
     QTest::newRow("late") << "late=100"
-                                 << "late 2";
+                          << "late 2";
 }
 
 void TstVt12simProcess::faultShowsOnTheWire() {
-    QFETCH(QString, spec);
+    QFETCH(QString, list);
     QFETCH(QString, tally);
 
     QTemporaryDir ports;
     const QString link = ports.filePath(QStringLiteral("COM10"));
-    Simulator simulator({"--port-dir", ports.path(), "--com", "10", "--pace", "--faults", spec});
+    Simulator simulator({"--port-dir", ports.path(), "--com", "10", "--pace", "--faults", list});
     QVERIFY(simulator.says(QStringLiteral("faults (seed 1)")));
     Line line(link);
     // Two requests, and time enough for every kind to have shown all it sends.
@@ -330,23 +330,23 @@ void TstVt12simProcess::faultShowsOnTheWire() {
     const QByteArray first = early + line.exchange(QByteArray(), 74, 900);
     const QByteArray second = line.exchange(request, 74, 1300);
     for (const QByteArray& answer : {first, second}) {
-        if (spec.startsWith(QLatin1String("timeout"))) {
+        if (list.startsWith(QLatin1String("timeout"))) {
             QVERIFY(answer.isEmpty());
-        } else if (spec.startsWith(QLatin1String("crc"))) {
+        } else if (list.startsWith(QLatin1String("crc"))) {
             QCOMPARE(answer.size(), 37);
             QVERIFY(!vt12sim::crcMatches(answer));
-        } else if (spec.startsWith(QLatin1String("exception"))) {
+        } else if (list.startsWith(QLatin1String("exception"))) {
             QCOMPARE(answer.left(2), QByteArray("\x05\x84", 2));
             QVERIFY(vt12sim::crcMatches(answer));
-        } else if (spec.startsWith(QLatin1String("duplicate"))) {
+        } else if (list.startsWith(QLatin1String("duplicate"))) {
             QCOMPARE(answer.size(), 74);
             QCOMPARE(answer.first(37), answer.last(37));
             expectStatusAnswer(answer.first(37));
-        } else if (spec.startsWith(QLatin1String("address"))) {
+        } else if (list.startsWith(QLatin1String("address"))) {
             QCOMPARE(answer.size(), 37);
             QVERIFY(answer[0] != '\x05');
             QVERIFY(vt12sim::crcMatches(answer));
-        } else if (spec.startsWith(QLatin1String("truncate"))) {
+        } else if (list.startsWith(QLatin1String("truncate"))) {
             QVERIFY(!answer.isEmpty() && answer.size() < 37);
         } else {
             QCOMPARE(answer.size(), 37);
@@ -354,7 +354,7 @@ void TstVt12simProcess::faultShowsOnTheWire() {
         }
     }
     QCOMPARE(early.isEmpty(),
-             spec.startsWith(QLatin1String("late")) || spec.startsWith(QLatin1String("timeout")));
+             list.startsWith(QLatin1String("late")) || list.startsWith(QLatin1String("timeout")));
     QVERIFY(simulator.stop());
     QVERIFY(simulator.says(QStringLiteral("faults: ") + tally));
 }

@@ -42,6 +42,6 @@ struct ParsedFaults {
 
 // "KIND=PERCENT,..." with up to two decimals; "all=P" sets every kind, later entries override
 // earlier ones; the rates add up to at most 100.
-ParsedFaults parseFaultSpec(const QString& spec);
+ParsedFaults parseFaultRates(const QString& list);
 
 } // namespace vt12sim

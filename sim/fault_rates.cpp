@@ -1,4 +1,4 @@
-#include "sim/fault_spec.h"
+#include "sim/fault_rates.h"
 
 #include <QRegularExpression>
 #include <QStringList>
@@ -48,12 +48,12 @@ int FaultRates::total() const {
     return sum;
 }
 
-ParsedFaults parseFaultSpec(const QString& spec) {
-    if (spec.trimmed().isEmpty()) {
+ParsedFaults parseFaultRates(const QString& list) {
+    if (list.trimmed().isEmpty()) {
         return failure(QStringLiteral("--faults wants KIND=PERCENT,... such as crc=5,late=2."));
     }
     FaultRates rates;
-    for (const QString& entry : spec.split(u',')) {
+    for (const QString& entry : list.split(u',')) {
         const QStringList parts = entry.trimmed().split(u'=');
         if (parts.size() != 2) {
             return failure(QStringLiteral("--faults: '%1' is not KIND=PERCENT.").arg(entry));
