@@ -61,6 +61,8 @@ const char* const kSlaveNames[kGates] = {
 
 // Not interpreted by the tool; a unit keeps its own value there.
 constexpr uint16_t kGateBlockTrailer = 0x5A0C;
+// Reserved: the tool keeps what it reads there.
+constexpr char kSystemReservedByte = 0x3C;
 constexpr uint16_t kOffDelaySeconds = 5;
 
 constexpr CounterSet kMasterCounters{15230, 9874, 7321, 12010, 5123, 4410, 8802, 2301,
@@ -155,6 +157,7 @@ QByteArray initialSystemSettings(const QString& unitCode, bool master) {
     block[22] = 10;                      // no cleaning at stop under 10 min
     block[23] = 1;                       // cleaning at stop 1 min
     block[24] = static_cast<char>(0x99); // smart minimum airflow 25 %
+    block[27] = kSystemReservedByte;
     return block;
 }
 

@@ -36,7 +36,8 @@ Content:
   0xC000 is not AB CD or the checksum at 0xEFFE is wrong
   bootloader block "Vantor 12 Bootloader 1.3", updated %1 (or at the last upload)
   gates 1-12: Saw 1, Planer, Jointer, Saw 2, Sander, Router, Bandsaw, Drill Press, Lathe,
-  Moulder, Edgebander, Spare (gate 12 not in use); gate block register 96 = 0x5A0C
+  Moulder, Edgebander, Spare (gate 12 not in use); gate block register 96 = 0x5A0C,
+  system settings byte 27 (reserved) = 0x3C
   status: hardware version from --hw (default 4), SlaveLink 0; drive status live only with
   installation mode 3 stored; without --live no machine runs: gates closed and fan off
   unless the inputs below open or run them
