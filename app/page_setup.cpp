@@ -192,9 +192,12 @@ void SetupFanAndRange(SetupPageUi& ui) {
                                        QStringLiteral("Fan Off Delay [min.]"));
     ui.eOffDelay = MakeEntry(fan, "eOffDelay", QRect(152, 48, 50, 20));
     ui.udDelay = MakeUpDown(fan, "udDelay", ui.eOffDelay, 0, 480, 0);
+    // The panel's full inner width and a smaller font: at the page's font the warning is wider
+    // than the panel.
     ui.lAtLeastOneGate =
-        Make<QLabel>(fan, "lAtLeastOneGate", QRect(4, 72, 218, 18),
+        Make<QLabel>(fan, "lAtLeastOneGate", QRect(2, 72, 222, 18),
                      QStringLiteral("Smart or Manual Minimum Airflow must be set"));
+    SetOwnFont(ui.lAtLeastOneGate, kDesignFontPixels - 1);
     SetTextColor(ui.lAtLeastOneGate, QColor(255, 0, 0));
     ui.lAtLeastOneGate->setAlignment(Qt::AlignCenter);
     ui.lAtLeastOneGate->hide();
