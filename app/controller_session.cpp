@@ -173,11 +173,9 @@ void ControllerSession::OnSettingsRead(BlockId block, const RegisterData& reply)
         log_.AdvanceProgress(1);
         log_.KomStsLog(QStringLiteral("OK"), true, false);
     }
-    // The installation is the controller's own setting; the screens follow it elsewhere.
-    if (block == BlockId::SystemSettings) {
-        InstallationMode_ = Images_.SystemSettings.Read.InstallationMode();
-        gateTable_.SetInstallationMode(InstallationMode_);
-    }
+    // The stored mode applies before the slave reads that depend on it.
+    if (block == BlockId::SystemSettings)
+        SetInstallationMode(Images_.SystemSettings.Read.InstallationMode());
     if (block == BlockId::SystemSettings && InstallationMode_ == kInstallationMasterSlave)
         scheduler_.SetJob(JOB_READ_SLAVE_COUNTERS | JOB_READ_SLAVE_GATE_SETTINGS |
                           JOB_READ_SLAVE_GATE_NAMES);
@@ -255,6 +253,11 @@ void ControllerSession::SetSlaveConnected(bool connected) {
     // The emptied slave status is shown once, with the masks the slave last reported.
     if (lost)
         ShowSlaveStatus();
+}
+
+void ControllerSession::SetInstallationMode(int mode) {
+    InstallationMode_ = mode;
+    gateTable_.SetInstallationMode(mode);
 }
 
 void ControllerSession::ShowSaveState() {

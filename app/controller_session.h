@@ -78,6 +78,8 @@ public:
     void OnStatusPoll(const RegisterData& reply);
     void OnSlaveStatusPoll(const RegisterData& reply);
     void SetSlaveConnected(bool connected);
+    // The mode the screens show: read from the controller, loaded from a file or chosen.
+    void SetInstallationMode(int mode);
     void ShowSaveState();
     void OnCounters(CounterMemo memo, const RegisterData& reply);
     void SetLinkState(bool up);

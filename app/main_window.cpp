@@ -1,4 +1,5 @@
 #include "app/main_window.h"
+#include "app/kom_status_panel.h"
 #include "app/page_builders.h"
 #include "monitor/view/status_view.h"
 

@@ -15,6 +15,7 @@
 #include <array>
 #include <memory>
 
+class KomStatusPanel;
 class StatusView;
 
 class TfVT12SetAppMain : public QWidget, private CommunicationLog, private DelayTimer {
@@ -77,6 +78,11 @@ private:
     void LoadFactoryDefaults();
     void bSaveClick();
     void bReloadClick();
+    // Save to File, Load from File.
+    void BindSettingsFile();
+    void bSaveToFileClick();
+    void bLoadFromFileClick();
+    void ShowLoadedSettings();
 
     // The firmware update panel on the SERVICE page.
     void BindFirmwareUpdate();
@@ -96,6 +102,7 @@ private:
     std::unique_ptr<WindowResizer> resizer_;
     std::unique_ptr<StatusView> statusView_;
     std::unique_ptr<SetupSettingsView> setup_;
+    std::unique_ptr<KomStatusPanel> komPanel_;
     QString savedDir_;
     bool portTried_ = false;
     bool shown_ = false;

@@ -1,6 +1,7 @@
 // The window's side of the controller link: the port's bytes, tDelay, the log, and the
 // link panel in the header.
 
+#include "app/kom_status_panel.h"
 #include "app/main_window.h"
 #include "app/uncaught_error.h"
 #include "monitor/view/status_view.h"
@@ -60,6 +61,7 @@ void TfVT12SetAppMain::BindViews() {
             status->ShowLinkDown();
     });
     setup_ = std::make_unique<SetupSettingsView>(ui, *s, ControlsLocked);
+    komPanel_ = std::make_unique<KomStatusPanel>(ui);
     connect(s, &S::SettingsShown, this, &TfVT12SetAppMain::ShowSettings);
     BindSetupButtons();
 }

@@ -29,8 +29,7 @@ QFileDialog* MakeFileDialog(QWidget* window, const char* name, const QString& ti
     dialog->setObjectName(QString::fromLatin1(name));
     dialog->setOption(QFileDialog::DontUseNativeDialog);
     dialog->setDefaultSuffix(QStringLiteral("vt12"));
-    dialog->setNameFilters(
-        {QStringLiteral("Vantor 12 Data (*.vt12)"), QStringLiteral("All Files (*.*)")});
+    dialog->setNameFilters(SettingsFileFilters());
     return dialog;
 }
 
@@ -71,6 +70,10 @@ void SetupNonVisual(QWidget* window, MainWindowUi& ui) {
 }
 
 } // namespace
+
+QStringList SettingsFileFilters() {
+    return {QStringLiteral("Vantor 12 Data (*.vt12)"), QStringLiteral("All Files (*.*)")};
+}
 
 void SetupMainWindowUi(QWidget* window, MainWindowUi& ui) {
     window->setWindowTitle(QStringLiteral("Durvik Vantor 12 \"Tarnwick\" Setup and Monitoring"));

@@ -10,6 +10,7 @@
 #include "app/window_header.h"
 
 #include <QSize>
+#include <QStringList>
 
 class QFileDialog;
 class QFrame;
@@ -41,3 +42,5 @@ inline constexpr QSize kMinimumOuterSize{1010, 606};
 inline constexpr QSize kMinimumClientSize{1002, 575};
 
 void SetupMainWindowUi(QWidget* window, MainWindowUi& ui);
+// The name filters of dOpen and dSave for settings files.
+QStringList SettingsFileFilters();

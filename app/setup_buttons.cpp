@@ -1,5 +1,7 @@
-// The SETUP page's buttons: save to and reload from the controller, factory defaults.
+// The buttons that act on the controller's settings: save, reload, factory defaults, and the
+// SERVICE page's counters and restart.
 
+#include "app/kom_status_panel.h"
 #include "app/main_window.h"
 #include "app/uncaught_error.h"
 #include "data/factory_defaults.h"
@@ -33,6 +35,13 @@ void TfVT12SetAppMain::BindSetupButtons() {
     connect(ui.BitBtn1, &QPushButton::clicked, this, reload);
     connect(ui.bDefault, &QPushButton::clicked, this,
             [this] { RunGuarded([this] { LoadFactoryDefaults(); }); });
+    connect(ui.bRefreshCounters, &QPushButton::clicked, this, [this] {
+        RunGuarded(
+            [this] { session_->Scheduler().SetJob(JOB_READ_COUNTERS | JOB_READ_SLAVE_COUNTERS); });
+    });
+    connect(ui.bResetUnit, &QPushButton::clicked, this,
+            [this] { RunGuarded([this] { session_->Scheduler().SetJob(JOB_RESET_UNIT); }); });
+    BindSettingsFile();
 }
 
 void TfVT12SetAppMain::ShowSettings(BlockId block) {
@@ -55,6 +64,7 @@ void TfVT12SetAppMain::bSaveClick() {
     ui.pbKomSts->setValue(0);
     session_->Scheduler().StartVerifiedSave(
         SaveWriteJobs(session_->InstallationMode(), session_->SlaveConnected()));
+    komPanel_->ShowOnSetup();
 }
 
 void TfVT12SetAppMain::bReloadClick() {

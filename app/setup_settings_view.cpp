@@ -90,6 +90,7 @@ void SetupSettingsView::ShowSystemSettings() {
     const SystemSettingsShown shown = ::ShowSystemSettings(session_.Images().SystemSettings.Edited,
                                                            session_.Features(), controls);
     SystemToControls(controls);
+    session_.SetInstallationMode(controls.InstallationMode);
     ui_.lAtLeastOneGate->setVisible(shown.lAtLeastOneGateVisible);
     ui_.lSmartMinimumAirflowEnabled->setVisible(shown.lSmartMinimumAirflowEnabledVisible);
     ShowMinAirflowPercent(shown.minAirflowPercent);
