@@ -64,6 +64,8 @@ void TfVT12SetAppMain::bLoadFromFileClick() {
     ShowLoadedSettings();
 }
 
+// The Save buttons tell at once whether the loaded settings differ from the controller's.
 void TfVT12SetAppMain::ShowLoadedSettings() {
     setup_->ShowSystemSettings();
+    session_->ShowSaveState();
 }

@@ -33,8 +33,13 @@ void TfVT12SetAppMain::BindSetupButtons() {
     connect(ui.bSave2, &QPushButton::clicked, this, save);
     connect(ui.bReload, &QPushButton::clicked, this, reload);
     connect(ui.BitBtn1, &QPushButton::clicked, this, reload);
-    connect(ui.bDefault, &QPushButton::clicked, this,
-            [this] { RunGuarded([this] { LoadFactoryDefaults(); }); });
+    // The Save buttons tell at once that the defaults are not the controller's settings.
+    connect(ui.bDefault, &QPushButton::clicked, this, [this] {
+        RunGuarded([this] {
+            LoadFactoryDefaults();
+            session_->ShowSaveState();
+        });
+    });
     connect(ui.bRefreshCounters, &QPushButton::clicked, this, [this] {
         RunGuarded(
             [this] { session_->Scheduler().SetJob(JOB_READ_COUNTERS | JOB_READ_SLAVE_COUNTERS); });

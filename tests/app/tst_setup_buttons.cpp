@@ -145,6 +145,13 @@ private Q_SLOTS:
         QCOMPARE(session().InstallationMode(), 2);
         QVERIFY(ui().rbSlaveOnPort2->isChecked());
         QCOMPARE(session().Images().SystemSettings.Edited.Bytes[20], uint8_t(2));
+        QVERIFY(ui().bSave->font().bold()); // differs from what was read
+    }
+
+    void defaultsShowThemUnsaved() {
+        QVERIFY(!ui().bSave->font().bold());
+        ui().bDefault->click();
+        QVERIFY(ui().bSave->font().bold());
     }
 
     void anyFileLoadsWithoutHarm_data() {
