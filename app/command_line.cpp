@@ -12,9 +12,10 @@ Environment:
   VT12_PROGRAM_DIR  Directory taken as the program's own: Settings.ini and the help page.
   QT_QPA_PLATFORM   Qt's display platform, e.g. offscreen.
 
-Settings.ini lives beside the program when that directory is writable, otherwise in the
-user's configuration directory (~/.config/vt12set/). Its section [Ports] maps a port to a
-device, e.g. COM1=/dev/serial/by-id/usb-FTDI_..._port0.
+Settings.ini lives beside a copy of the program kept in a writable folder of its own; for
+the installed program, or a read-only folder, in the user's configuration directory
+(~/.config/vt12set/). Its section [Ports] maps a port to a device,
+e.g. COM1=/dev/serial/by-id/usb-FTDI_..._port0.
 )";
 } // namespace
 

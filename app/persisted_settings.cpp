@@ -1,6 +1,7 @@
 #include "app/persisted_settings.h"
 
 #include "app/ini_file.h"
+#include "app/program_files.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -29,7 +30,8 @@ QString ProgramDirectory() {
 
 QString SettingsIniPath(const QString& programDir) {
     const QString beside = programDir + kFileName;
-    if (QFileInfo::exists(beside) || QFileInfo(programDir).isWritable())
+    if (!IsInstalledProgramDirectory(programDir) &&
+        (QFileInfo::exists(beside) || QFileInfo(programDir).isWritable()))
         return beside;
     const QString config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
     QDir().mkpath(config);

@@ -16,9 +16,9 @@ struct PersistedSettings {
 // The program's directory with a trailing separator; VT12_PROGRAM_DIR overrides it.
 QString ProgramDirectory();
 
-// Beside the program when Settings.ini is already there or the directory is writable;
-// otherwise in the user's configuration directory, since an installed program's directory
-// is read-only and writing there would lose the settings.
+// Beside a portable program when Settings.ini is already there or the directory is writable;
+// otherwise, and always for an installed program, in the user's configuration directory:
+// a system directory is no place for one user's settings, and a read-only one would lose them.
 QString SettingsIniPath(const QString& programDir);
 
 PersistedSettings LoadPersistedSettings(const QString& iniPath, const QString& programDir);

@@ -1,6 +1,35 @@
 #include "app/program_files.h"
 
 #include <QDir>
+#include <QFileInfo>
+
+#include <algorithm>
+
+namespace {
+QStringList SystemDirectories() {
+#ifdef Q_OS_WIN
+    QStringList dirs;
+    for (const char* name : {"ProgramFiles", "ProgramFiles(x86)", "ProgramW6432", "SystemRoot"}) {
+        const QString dir = qEnvironmentVariable(name);
+        if (!dir.isEmpty())
+            dirs.append(dir);
+    }
+    return dirs;
+#else
+    return {QStringLiteral("/usr"), QStringLiteral("/bin"), QStringLiteral("/sbin")};
+#endif
+}
+
+bool IsWithin(const QString& path, const QString& dir) {
+    const QString inner = QDir::cleanPath(QDir::fromNativeSeparators(path)) + u'/';
+    const QString outer = QDir::cleanPath(QDir::fromNativeSeparators(dir)) + u'/';
+#ifdef Q_OS_WIN
+    return inner.startsWith(outer, Qt::CaseInsensitive);
+#else
+    return inner.startsWith(outer);
+#endif
+}
+} // namespace
 
 QStringList ProgramFileDirectories(const QString& programDir) {
     const QString installed =
@@ -15,4 +44,12 @@ QString FindProgramFile(const QString& programDir, const QString& pattern) {
             return dir + found.first();
     }
     return {};
+}
+
+bool IsInstalledProgramDirectory(const QString& programDir) {
+    if (QFileInfo(ProgramFileDirectories(programDir).constLast()).isDir())
+        return true;
+    const QStringList system = SystemDirectories();
+    return std::any_of(system.begin(), system.end(),
+                       [&](const QString& dir) { return IsWithin(programDir, dir); });
 }

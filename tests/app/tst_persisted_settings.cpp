@@ -1,6 +1,9 @@
 #include "app/persisted_settings.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -106,6 +109,46 @@ private Q_SLOTS:
         const PersistedSettings settings = LoadPersistedSettings(ini(), "/prog/");
         QVERIFY(SavePersistedSettings(ini(), port, settings.dir));
         QCOMPARE(read(ini()), saved);
+    }
+
+    // Relative to the temporary directory unless absolute; "share" makes it an installed layout.
+    void settingsIniPlace_data() {
+        QTest::addColumn<QString>("programDir");
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<bool>("beside");
+        QTest::newRow("portable") << "portable/" << QStringList{} << true;
+        QTest::newRow("portable with its Settings.ini")
+            << "portable/" << QStringList{"portable/Settings.ini"} << true;
+        QTest::newRow("installed, data directory beside bin")
+            << "prefix/bin/" << QStringList{"prefix/share/vt12set/Vantor 12 Help.mht"} << false;
+        QTest::newRow("installed, a Settings.ini left beside it")
+            << "prefix/bin/"
+            << QStringList{"prefix/share/vt12set/Vantor 12 Help.mht", "prefix/bin/Settings.ini"}
+            << false;
+#ifndef Q_OS_WIN
+        QTest::newRow("system directory, writable by root")
+            << "/usr/bin/" << QStringList{} << false;
+        QTest::newRow("below /usr") << "/usr/local/bin/" << QStringList{} << false;
+#endif
+    }
+    void settingsIniPlace() {
+        QFETCH(QString, programDir);
+        QFETCH(QStringList, files);
+        QFETCH(bool, beside);
+        QTemporaryDir root;
+        const QString program =
+            QDir::isAbsolutePath(programDir) ? programDir : root.filePath(programDir);
+        QVERIFY(QDir().mkpath(program));
+        for (const QString& file : files) {
+            QVERIFY(QDir().mkpath(QFileInfo(root.filePath(file)).path()));
+            write(root.filePath(file), "[Last]\nPort=2\n");
+        }
+        QStandardPaths::setTestModeEnabled(true);
+        const QString config =
+            QDir(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation))
+                .filePath("Settings.ini");
+        QCOMPARE(SettingsIniPath(program), beside ? program + "Settings.ini" : config);
+        QStandardPaths::setTestModeEnabled(false);
     }
 
     void programDirectoryEndsInASeparator() {
