@@ -208,6 +208,34 @@ void ControllerSession::ShowSettingsBlock(BlockId block) {
     }
 }
 
+void ControllerSession::ShowGateTables() {
+    for (const BlockId block : {BlockId::GateSettings, BlockId::SlaveGateSettings,
+                                BlockId::GateNames, BlockId::SlaveGateNames})
+        ShowSettingsBlock(block);
+}
+
+std::optional<CommitResult> ControllerSession::CommitGateCell(int row, int column,
+                                                              const QString& typed) {
+    const std::optional<CommitResult> result = gateTable_.Commit(row, column, typed);
+    if (result)
+        ShowSaveState();
+    return result;
+}
+
+std::optional<GateTableTotals> ControllerSession::ToggleGateCell(int row, int column) {
+    const std::optional<GateTableTotals> totals = gateTable_.Toggle(row, column);
+    ShowSaveState();
+    return totals;
+}
+
+GateTableTotals ControllerSession::SetAirVelocityText(const QString& text) {
+    return gateTable_.SetAirVelocityText(text);
+}
+
+SmartMinAirflowShown ControllerSession::SetSmartMinimumAirflow(bool checked) {
+    return gateTable_.SetSmartMinimumAirflow(checked);
+}
+
 void ControllerSession::OnSettingsWritten(uint32_t readJob) {
     log_.AdvanceProgress(1);
     scheduler_.SetJob(readJob);
@@ -256,6 +284,8 @@ void ControllerSession::SetSlaveConnected(bool connected) {
 }
 
 void ControllerSession::SetInstallationMode(int mode) {
+    if (InstallationMode_ == kInstallationMasterSlave && mode != kInstallationMasterSlave)
+        status_.ResetSlaveCounts();
     InstallationMode_ = mode;
     gateTable_.SetInstallationMode(mode);
 }

@@ -62,6 +62,15 @@ public:
     const GateMasks& SlaveGateMasks() const { return SlaveGateMasks_; }
     const GateTableModel& GateTable() const { return gateTable_; }
 
+    // The gate table and the gate frames refilled from the edited images (defaults, a file).
+    void ShowGateTables();
+    // A gate table cell's editor closed, or its check box toggled: the edited images take it and
+    // the Save buttons follow. Nothing for a cell that takes no such input.
+    std::optional<CommitResult> CommitGateCell(int row, int column, const QString& typed);
+    std::optional<GateTableTotals> ToggleGateCell(int row, int column);
+    GateTableTotals SetAirVelocityText(const QString& text);
+    SmartMinAirflowShown SetSmartMinimumAirflow(bool checked);
+
     // Bytes as the port delivers them.
     void ReceiveBytes(const uint8_t* data, int count);
     // The program ends: the port is closed and nothing more is sent.

@@ -4,11 +4,11 @@
 #include "app/page_builders.h"
 #include "app/page_controls.h"
 
+#include "app/gate_grid.h"
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTableWidget>
 
 namespace {
 const QColor kDustIdle(192, 192, 192);

@@ -1,4 +1,5 @@
 #include "app/main_window.h"
+#include "app/gate_table_view.h"
 #include "app/kom_status_panel.h"
 #include "app/page_builders.h"
 #include "monitor/view/status_view.h"
@@ -55,13 +56,13 @@ TfVT12SetAppMain::~TfVT12SetAppMain() {
 
 void TfVT12SetAppMain::FormCreate(const QStringList& arguments) {
     ProgramDir = ProgramDirectory();
+    CheckBoxNotChecked = ProgramBitmap(QStringLiteral("CHECKBOXNOTCHECK"));
+    CheckBoxChecked = ProgramBitmap(QStringLiteral("CHECKBOXCHECKED"));
+    CheckBoxDisabledChecked = ProgramBitmap(QStringLiteral("CHECKBOX_DIS_CH"));
     BindLink();
     GateImages = GatePictures::FromResources();
     SetBackground(ui.pRpmCtrl, kRpmCtrlColor);
     SetBackground(ui.lWarningVacuum, kWarningVacuumColor);
-    CheckBoxNotChecked = ProgramBitmap(QStringLiteral("CHECKBOXNOTCHECK"));
-    CheckBoxChecked = ProgramBitmap(QStringLiteral("CHECKBOXCHECKED"));
-    CheckBoxDisabledChecked = ProgramBitmap(QStringLiteral("CHECKBOX_DIS_CH"));
     Gates = CreateGateFrames(ui.pFirst12, ui.pOther24, GateImages);
     LoadSettings();
     ui.pcAdvanced->setCurrentIndex(0);

@@ -16,6 +16,7 @@
 #include <memory>
 
 class KomStatusPanel;
+class GateTableView;
 class StatusView;
 
 class TfVT12SetAppMain : public QWidget, private CommunicationLog, private DelayTimer {
@@ -103,6 +104,7 @@ private:
     std::unique_ptr<StatusView> statusView_;
     std::unique_ptr<SetupSettingsView> setup_;
     std::unique_ptr<KomStatusPanel> komPanel_;
+    std::unique_ptr<GateTableView> gateTable_;
     QString savedDir_;
     bool portTried_ = false;
     bool shown_ = false;

@@ -1,6 +1,7 @@
 // The window's side of the controller link: the port's bytes, tDelay, the log, and the
 // link panel in the header.
 
+#include "app/gate_table_view.h"
 #include "app/kom_status_panel.h"
 #include "app/main_window.h"
 #include "app/uncaught_error.h"
@@ -62,6 +63,13 @@ void TfVT12SetAppMain::BindViews() {
     });
     setup_ = std::make_unique<SetupSettingsView>(ui, *s, ControlsLocked);
     komPanel_ = std::make_unique<KomStatusPanel>(ui);
+    gateTable_ = std::make_unique<GateTableView>(
+        ui, *s, CheckBoxPictures{CheckBoxChecked, CheckBoxNotChecked, CheckBoxDisabledChecked});
+    GateTableView* gates = gateTable_.get();
+    connect(s, &S::GateFramesShown, gates,
+            [gates](Unit, const GateSettingsShown& shown) { gates->ShowGateSettings(shown); });
+    connect(s, &S::GateNamesShown, gates, &GateTableView::Refresh);
+    connect(s, &S::SettingsShown, gates, &GateTableView::Refresh);
     connect(s, &S::SettingsShown, this, &TfVT12SetAppMain::ShowSettings);
     BindSetupButtons();
 }

@@ -1,5 +1,7 @@
 #include "app/page_setup.h"
 
+#include "app/gate_grid.h"
+#include "app/gate_item_model.h"
 #include "app/page_align.h"
 #include "app/page_builders.h"
 #include "app/page_controls.h"
@@ -12,7 +14,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QTableWidget>
 #include <array>
 
 namespace {
@@ -20,13 +21,9 @@ namespace {
 constexpr int kLeftWidth = 165;
 constexpr int kRightWidth = 234;
 constexpr int kGateColumns = 11;
-constexpr int kGateRows = 12;
 constexpr int kAdvancedHeight = 154;
 constexpr std::array<int, kGateColumns> kDesignColumnWidths{27, 124, 41, 39, 46, 44,
                                                             44, 43,  40, 60, 48};
-constexpr std::array<const char*, kGateColumns> kColumnCaptions{
-    "#.",     "Name",   "Enable", "Min. Airflow", "Delay ON",  "Delay OFF",
-    "Gate 1", "Gate 2", "Gate 3", "Compens. [%]", "Air Volume"};
 
 QPushButton* MakeLeftButton(QWidget* parent, const char* name, const char* caption, int top,
                             int height = 30) {
@@ -88,15 +85,9 @@ void SetupLeftColumn(SetupPageUi& ui) {
 }
 
 void SetupGateTable(SetupPageUi& ui) {
-    ui.gData = Make<QTableWidget>(ui.pVariable, "gData", QRect(8, 8, 569, 262));
-    QTableWidget* table = ui.gData;
-    table->setColumnCount(kGateColumns);
-    table->setRowCount(kGateRows);
-    QStringList captions;
-    for (const char* caption : kColumnCaptions) {
-        captions << QString::fromLatin1(caption);
-    }
-    table->setHorizontalHeaderLabels(captions);
+    ui.gData = Make<GateGrid>(ui.pVariable, "gData", QRect(8, 8, 569, 262));
+    GateGrid* table = ui.gData;
+    table->setModel(new GateItemModel(table));
     QHeaderView* header = table->horizontalHeader();
     header->setDefaultAlignment(
         Qt::Alignment(static_cast<int>(Qt::AlignCenter) | static_cast<int>(Qt::TextWordWrap)));
@@ -116,6 +107,8 @@ void SetupGateTable(SetupPageUi& ui) {
     table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     table->setSelectionMode(QAbstractItemView::SingleSelection);
+    table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                           QAbstractItemView::AnyKeyPressed);
     table->setWordWrap(false);
     table->setShowGrid(true);
     table->setEnabled(false);

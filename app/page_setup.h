@@ -12,7 +12,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTabWidget;
-class QTableWidget;
+class GateGrid;
 class QWidget;
 class TUpDown;
 
@@ -30,7 +30,7 @@ struct SetupPageUi : SetupMainSheetUi, SetupAdvancedSheetUi, SetupPressureSheetU
     QCheckBox* cbAdvancedSettings = nullptr;
     QLabel* lSlaveIsNotConnected = nullptr;
     QFrame* pVariable = nullptr;
-    QTableWidget* gData = nullptr;
+    GateGrid* gData = nullptr;
     QLabel* lGateTableNote = nullptr;
     QLabel* lGateNameNote = nullptr;
     QLabel* lTooBig = nullptr;

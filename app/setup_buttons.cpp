@@ -60,6 +60,7 @@ void TfVT12SetAppMain::LoadFactoryDefaults() {
     const FactoryDefaultsApplied applied = ApplyFactoryDefaults(session_->Images());
     ui.eIniAirVelocity->setText(applied.eIniAirVelocity);
     setup_->ShowSystemSettings();
+    session_->ShowGateTables();
 }
 
 void TfVT12SetAppMain::bSaveClick() {

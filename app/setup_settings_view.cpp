@@ -3,6 +3,7 @@
 #include "app/controller_session.h"
 #include "app/main_window_ui.h"
 #include "app/uncaught_error.h"
+#include "data/exact_rounding.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -110,8 +111,11 @@ void SetupSettingsView::ShowVacuumSettings() {
 }
 
 void SetupSettingsView::ShowMinAirflowPercent(std::optional<int> percent) {
-    if (percent)
-        ui_.lIniOpenArea->setText(QString::number(*percent));
+    if (!percent)
+        return;
+    ui_.lIniOpenArea->setText(QString::number(*percent));
+    ui_.lIniOpCfm->setText(QString::number(
+        RoundRatio(int64_t{*percent} * session_.GateTable().TotalAirVolume(), 100)));
 }
 
 SystemControls SetupSettingsView::SystemFromControls() const {

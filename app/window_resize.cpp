@@ -4,6 +4,7 @@
 #include "app/main_window_ui.h"
 #include "app/page_align.h"
 
+#include "app/gate_grid.h"
 #include <QAbstractScrollArea>
 #include <QAbstractSpinBox>
 #include <QComboBox>
@@ -14,7 +15,6 @@
 #include <QScreen>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QTableWidget>
 #include <QWebEngineView>
 #include <algorithm>
 

@@ -25,7 +25,7 @@ shoot() {
     rm -rf "$ports"
 }
 
-shoot single
-shoot master --master
+shoot single --live
+shoot master --master --live
 shoot damaged --firmware B03C
 echo "written to $out"

@@ -1,3 +1,4 @@
+#include "app/gate_grid.h"
 #include "app/main_window_ui.h"
 #include "app/page_controls.h"
 #include "app/window_resize.h"
@@ -24,7 +25,6 @@
 #include <QSignalSpy>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QTableWidget>
 #include <QTest>
 #include <QTimer>
 
@@ -227,7 +227,7 @@ private Q_SLOTS:
             QVERIFY2(!names.contains(name), qPrintable(QStringLiteral("twice: ") + name));
             names.insert(name);
         }
-        QCOMPARE(w.widget.findChild<QTableWidget*>(QStringLiteral("gData")), w.ui.gData);
+        QCOMPARE(w.widget.findChild<GateGrid*>(QStringLiteral("gData")), w.ui.gData);
         QCOMPARE(w.widget.findChild<QPlainTextEdit*>(QStringLiteral("mKomSts")), w.ui.mKomSts);
     }
 
@@ -358,8 +358,8 @@ private Q_SLOTS:
 
     void gateTable() {
         Window w;
-        QCOMPARE(w.ui.gData->columnCount(), 11);
-        QCOMPARE(w.ui.gData->rowCount(), 12);
+        QCOMPARE(w.ui.gData->model()->columnCount(), 11);
+        QCOMPARE(w.ui.gData->model()->rowCount(), 12);
         // The design widths, each with its grid line, fill the client width.
         const int widths[11] = {27, 124, 41, 39, 46, 44, 44, 43, 40, 60, 48};
         for (int column = 0; column < 11; ++column) {
@@ -367,7 +367,8 @@ private Q_SLOTS:
         }
         QCOMPARE(w.ui.gData->horizontalHeader()->length(), 567);
         QCOMPARE(w.ui.gData->verticalHeader()->defaultSectionSize(), 19);
-        QCOMPARE(w.ui.gData->horizontalHeaderItem(3)->text(), QStringLiteral("Min. Airflow"));
+        QCOMPARE(w.ui.gData->model()->headerData(3, Qt::Horizontal).toString(),
+                 QStringLiteral("Min. Airflow"));
         QCOMPARE(w.ui.gData->width() - 2 * w.ui.gData->frameWidth(), 567);
     }
 

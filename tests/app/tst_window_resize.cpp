@@ -1,3 +1,4 @@
+#include "app/gate_grid.h"
 #include "app/main_window_ui.h"
 #include "app/page_controls.h"
 #include "app/window_resize.h"
@@ -11,7 +12,6 @@
 #include <QScreen>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QTableWidget>
 #include <QTest>
 
 namespace {

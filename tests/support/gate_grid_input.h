@@ -1,0 +1,21 @@
+#pragma once
+// Typing into the gate table as a user would: the editor opened on the cell, the text typed,
+// Enter pressed.
+
+#include "app/gate_grid.h"
+
+#include <QLineEdit>
+#include <QTest>
+
+inline bool TypeIntoCell(GateGrid& grid, int row, int column, const QString& text) {
+    const QModelIndex cell = grid.model()->index(row, column);
+    grid.setCurrentIndex(cell);
+    grid.edit(cell);
+    auto* editor = grid.viewport()->findChild<QLineEdit*>();
+    if (!editor)
+        return false;
+    editor->setText(text);
+    QTest::keyClick(editor, Qt::Key_Return);
+    // The delegate commits on the next turn of the event loop.
+    return QTest::qWaitFor([editor] { return !editor->isVisible(); });
+}
