@@ -14,7 +14,7 @@ set(VT12_SCREENSHOT_URL "https://durvik.invalid/vt12set/screenshots"
 set(VT12_PACKAGING_DIR ${PROJECT_SOURCE_DIR}/packaging)
 set(VT12_GENERATED_DIR ${PROJECT_BINARY_DIR}/packaging)
 
-install(TARGETS vt12set vt12sim RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS vt12set vt12sim vt12cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES "${PROJECT_SOURCE_DIR}/resources/help/Vantor 12 Help.mht"
         DESTINATION ${CMAKE_INSTALL_DATADIR}/vt12set)
 install(FILES ${VT12_PACKAGING_DIR}/${VT12_APP_ID}.desktop
@@ -37,6 +37,7 @@ function(vt12_install_gzipped source destination)
 endfunction()
 vt12_install_gzipped(${VT12_PACKAGING_DIR}/vt12set.1 ${CMAKE_INSTALL_MANDIR}/man1)
 vt12_install_gzipped(${VT12_PACKAGING_DIR}/vt12sim.1 ${CMAKE_INSTALL_MANDIR}/man1)
+vt12_install_gzipped(${VT12_PACKAGING_DIR}/vt12cli.1 ${CMAKE_INSTALL_MANDIR}/man1)
 vt12_install_gzipped(${VT12_PACKAGING_DIR}/changelog ${CMAKE_INSTALL_DOCDIR})
 install(FILES ${VT12_PACKAGING_DIR}/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
 

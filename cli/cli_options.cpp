@@ -1,0 +1,139 @@
+#include "cli/cli_options.h"
+
+#include <QCommandLineParser>
+#include <QFileInfo>
+
+namespace {
+struct CommandSpec {
+    const char* name;
+    CliCommand command;
+    bool takesFile;
+};
+
+constexpr CommandSpec kCommands[] = {
+    {"detect", CliCommand::Detect, false},   {"info", CliCommand::Info, false},
+    {"backup", CliCommand::Backup, true},    {"counters", CliCommand::Counters, false},
+    {"restart", CliCommand::Restart, false},
+};
+
+const char kDetails[] = R"(
+Commands:
+  detect          Where the controller answers, and its firmware code.
+  info [--json]   Identification, bootloader data, hardware version, installation mode, slave.
+  backup FILE     Reads all settings and writes the settings file as "Save to File" does.
+  counters [--csv]  The counters of the unit (and of its slave unit).
+  restart         Restarts the unit(s).
+
+Without --port or --device the controller is searched on COM1 to COM10, once.
+
+--json: one object with "port", "device", "firmwareCode", "identification",
+"bootloader", "hardwareVersion", "installationMode", "slaveConnected", "slaveVersion".
+--csv: the header "unit,counter,value", then one row per counter.
+
+Exit codes:
+  0  done
+  1  usage
+  2  no controller
+  3  verification failed
+  4  file rejected
+  5  link lost
+
+Environment:
+  VT12_PORT_DIR     Directory whose files COM1 to COM10 are the ports (the simulator's).
+  VT12_PROGRAM_DIR  Directory taken as the program's own, for Settings.ini and its [Ports].
+)";
+
+CliParsed usageError(const QString& text) {
+    return {std::nullopt, text + QStringLiteral("\nTry --help.\n"), ExitCode::Usage};
+}
+
+std::optional<int> wholeNumber(const QString& text, int lowest, int highest) {
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    if (!ok || value < lowest || value > highest)
+        return std::nullopt;
+    return value;
+}
+} // namespace
+
+CliParsed ParseCliArguments(const QStringList& arguments, const QString& version) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("The Vantor 12 controller from the command line: the session of "
+                       "vt12set without its window."));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption versionOption = parser.addVersionOption();
+    const QCommandLineOption port(QStringLiteral("port"),
+                                  QStringLiteral("Use only COMn, mapped as in vt12set."),
+                                  QStringLiteral("n"));
+    const QCommandLineOption device(QStringLiteral("device"),
+                                    QStringLiteral("Use only the serial device PATH."),
+                                    QStringLiteral("PATH"));
+    const QCommandLineOption wait(
+        QStringLiteral("wait"),
+        QStringLiteral("Search for at least SECONDS before giving up (default: one round)."),
+        QStringLiteral("SECONDS"));
+    const QCommandLineOption trace(QStringLiteral("trace"),
+                                   QStringLiteral("Write every frame and result to FILE."),
+                                   QStringLiteral("FILE"));
+    const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("info as JSON."));
+    const QCommandLineOption csv(QStringLiteral("csv"), QStringLiteral("counters as CSV."));
+    parser.addOptions({port, device, wait, trace, json, csv});
+    parser.addPositionalArgument(QStringLiteral("command"),
+                                 QStringLiteral("detect, info, backup, counters or restart."),
+                                 QStringLiteral("COMMAND [FILE]"));
+
+    const QString program =
+        arguments.isEmpty() ? QStringLiteral("vt12cli") : QFileInfo(arguments.first()).fileName();
+    if (!parser.parse(arguments))
+        return usageError(parser.errorText());
+    if (parser.isSet(help))
+        return {std::nullopt, parser.helpText() + QString::fromLatin1(kDetails), ExitCode::Done};
+    if (parser.isSet(versionOption))
+        return {std::nullopt, program + u' ' + version + u'\n', ExitCode::Done};
+
+    const QStringList words = parser.positionalArguments();
+    if (words.isEmpty())
+        return usageError(QStringLiteral("No command given."));
+    const CommandSpec* spec = nullptr;
+    for (const CommandSpec& candidate : kCommands) {
+        if (words.first() == QLatin1String(candidate.name))
+            spec = &candidate;
+    }
+    if (spec == nullptr)
+        return usageError(QStringLiteral("Unknown command: %1").arg(words.first()));
+    if (words.size() != (spec->takesFile ? 2 : 1))
+        return usageError(spec->takesFile
+                              ? QStringLiteral("%1 takes one FILE.").arg(words.first())
+                              : QStringLiteral("%1 takes no argument.").arg(words.first()));
+
+    CliRequest request;
+    request.command = spec->command;
+    if (spec->takesFile)
+        request.file = words.at(1);
+    request.json = parser.isSet(json);
+    request.csv = parser.isSet(csv);
+    if (request.json && request.command != CliCommand::Info)
+        return usageError(QStringLiteral("--json belongs to info."));
+    if (request.csv && request.command != CliCommand::Counters)
+        return usageError(QStringLiteral("--csv belongs to counters."));
+    if (parser.isSet(port) && parser.isSet(device))
+        return usageError(QStringLiteral("--port and --device exclude each other."));
+    if (parser.isSet(port)) {
+        const auto number = wholeNumber(parser.value(port), 1, 99);
+        if (!number)
+            return usageError(QStringLiteral("--port takes a COM number from 1 to 99."));
+        request.port = *number;
+    }
+    request.device = parser.value(device);
+    if (parser.isSet(device) && request.device.isEmpty())
+        return usageError(QStringLiteral("--device takes a path."));
+    if (parser.isSet(wait)) {
+        const auto seconds = wholeNumber(parser.value(wait), 0, 86400);
+        if (!seconds)
+            return usageError(QStringLiteral("--wait takes whole seconds from 0 to 86400."));
+        request.waitSeconds = *seconds;
+    }
+    request.traceFile = parser.value(trace);
+    return {request, QString(), ExitCode::Done};
+}

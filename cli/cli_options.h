@@ -1,0 +1,34 @@
+#pragma once
+// vt12cli's command line: one command, its file, and where to find the controller.
+
+#include "cli/exit_code.h"
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+enum class CliCommand { Detect, Info, Backup, Counters, Restart };
+
+struct CliRequest {
+    CliCommand command = CliCommand::Detect;
+    QString file;
+    bool json = false;
+    bool csv = false;
+    // Above 0: only this COM number, mapped as the window maps it.
+    int port = 0;
+    QString device;
+    // Detection goes on for at least this long before the command gives up.
+    int waitSeconds = 0;
+    QString traceFile;
+};
+
+// Either a request to run, or a text to print and the code to leave with (help and version on
+// standard output with Done, mistakes on standard error with Usage).
+struct CliParsed {
+    std::optional<CliRequest> request;
+    QString text;
+    ExitCode exitCode = ExitCode::Done;
+};
+
+// arguments begin with the program name.
+CliParsed ParseCliArguments(const QStringList& arguments, const QString& version);

@@ -1,0 +1,161 @@
+#include "cli/command_run.h"
+
+#include "data/identification.h"
+#include "data/settings_file.h"
+
+#include <QDir>
+
+CommandRun::CommandRun(const CliRequest& request, CliLink& link, QTextStream& out, QTextStream& err,
+                       QObject* parent)
+    : QObject(parent), request_(request), link_(link), session_(link.Session()), out_(out),
+      err_(err) {
+    started_.start();
+    using S = ControllerSession;
+    connect(&session_, &S::PortTrying, this, &CommandRun::OnPortTrying);
+    connect(&session_, &S::LinkShown, this, &CommandRun::OnLinkShown);
+    connect(&session_, &S::StatusShown, this, &CommandRun::OnStatusShown);
+    connect(&session_, &S::FirmwareTextRead, this, &CommandRun::OnFirmwareText);
+    connect(&session_, &S::CountersRead, this, &CommandRun::OnCounters);
+    connect(&session_, &S::HardwareVersionShown, this, [this](const HardwareVersionView& view) {
+        hardwareVersion_ = HardwareVersionCaption(view.version);
+    });
+    connect(&session_, &S::SlaveVersionShown, this,
+            [this](const QString& caption) { slaveVersion_ = caption; });
+}
+
+void CommandRun::OnPortTrying(int) {
+    ++triesSinceUp_;
+    const int round = session_.Detector().FixedPort() > 0 ? 1 : TPortDetector::kLastPort;
+    if (triesSinceUp_ <= round || started_.elapsed() < request_.waitSeconds * 1000LL)
+        return;
+    if (!wasUp_) {
+        err_ << "No controller found." << Qt::endl;
+        Finish(ExitCode::NoController);
+    } else {
+        err_ << "The controller stopped answering." << Qt::endl;
+        Finish(ExitCode::LinkLost);
+    }
+}
+
+void CommandRun::OnLinkShown(bool up) {
+    if (up) {
+        wasUp_ = true;
+        triesSinceUp_ = 0;
+        return;
+    }
+    // Entering bootloader mode shows the link down, yet the controller answers; a restarting
+    // unit is silent for a while.
+    if (!wasUp_ || session_.BootloaderModeOn() || restarting_)
+        return;
+    err_ << "The controller stopped answering." << Qt::endl;
+    Finish(ExitCode::LinkLost);
+}
+
+void CommandRun::OnStatusShown() {
+    // Polls come only when nothing else is pending: everything read on connecting is in.
+    if (session_.Scheduler().JobMask() != 0)
+        return;
+    if (restarting_) {
+        out_ << "Restarted." << Qt::endl;
+        Finish(ExitCode::Done);
+        return;
+    }
+    if (!acted_) {
+        acted_ = true;
+        Act();
+    }
+}
+
+void CommandRun::OnFirmwareText(ControllerSession::FirmwarePart part, const QString& text) {
+    switch (part) {
+    case ControllerSession::FirmwarePart::First:
+        identification_ = MemoText(text);
+        break;
+    case ControllerSession::FirmwarePart::Second:
+        identification_ = MemoText(identification_ + text);
+        break;
+    case ControllerSession::FirmwarePart::Bootloader:
+        bootloader_ = MemoText(text);
+        break;
+    }
+}
+
+void CommandRun::OnCounters(CounterMemo memo) {
+    const bool master = memo == CounterMemo::Master;
+    const ControllerImages& images = session_.Images();
+    const QString text = CounterLines(master ? images.Counters : images.SlaveCounters,
+                                      CounterPrefix(memo, session_.InstallationMode()), false)
+                             .join(u'\n');
+    if (master) {
+        masterCounters_ = text;
+    } else {
+        slaveCounters_ = text;
+        slaveCountersRead_ = true;
+    }
+}
+
+ControllerReport CommandRun::Report() const {
+    ControllerReport report;
+    report.port = link_.Port().ComNumber();
+    report.device = link_.Port().DevicePath();
+    report.firmwareCode = session_.Features().MasterCode().Text();
+    report.identification = identification_;
+    report.bootloader = bootloader_;
+    report.hardwareVersion = hardwareVersion_;
+    report.installationMode = session_.InstallationMode();
+    report.slaveConnected = session_.SlaveConnected();
+    report.slaveVersion = slaveVersion_;
+    return report;
+}
+
+void CommandRun::Act() {
+    switch (request_.command) {
+    case CliCommand::Detect:
+        out_ << DetectLine(Report());
+        Finish(ExitCode::Done);
+        break;
+    case CliCommand::Info:
+        if (request_.json)
+            out_ << QString::fromUtf8(InfoJson(Report()));
+        else
+            out_ << InfoText(Report());
+        Finish(ExitCode::Done);
+        break;
+    case CliCommand::Backup: {
+        const SettingsFileSaved saved = SaveSettingsFile(
+            request_.file, session_.Images(), {identification_, masterCounters_, slaveCounters_});
+        if (!saved.ok) {
+            err_ << QDir::toNativeSeparators(request_.file) << ": " << saved.error << Qt::endl;
+            Finish(ExitCode::FileRejected);
+            return;
+        }
+        Finish(ExitCode::Done);
+        break;
+    }
+    case CliCommand::Counters:
+        if (request_.csv) {
+            const ControllerImages& images = session_.Images();
+            out_ << CountersCsv(images.Counters,
+                                slaveCountersRead_ ? &images.SlaveCounters : nullptr);
+        } else {
+            out_ << masterCounters_ << Qt::endl;
+            if (slaveCountersRead_)
+                out_ << slaveCounters_ << Qt::endl;
+        }
+        Finish(ExitCode::Done);
+        break;
+    case CliCommand::Restart:
+        restarting_ = true;
+        session_.Scheduler().SetJob(JOB_RESET_UNIT);
+        break;
+    }
+}
+
+void CommandRun::Finish(ExitCode code) {
+    if (finished_)
+        return;
+    finished_ = true;
+    out_.flush();
+    err_.flush();
+    Q_EMIT Finished(code);
+}

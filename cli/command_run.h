@@ -1,0 +1,51 @@
+#pragma once
+// One command of vt12cli on the session: it waits until the controller has been read as the
+// window reads it on connecting, acts, and ends with an exit code. Detection gives up after one
+// round over the ports (or --wait), and a link lost before the end ends the command.
+
+#include "cli/cli_link.h"
+#include "cli/cli_options.h"
+#include "cli/controller_report.h"
+
+#include <QElapsedTimer>
+#include <QTextStream>
+
+class CommandRun : public QObject {
+    Q_OBJECT
+public:
+    CommandRun(const CliRequest& request, CliLink& link, QTextStream& out, QTextStream& err,
+               QObject* parent = nullptr);
+
+Q_SIGNALS:
+    void Finished(ExitCode code);
+
+private:
+    void OnPortTrying(int port);
+    void OnLinkShown(bool up);
+    void OnStatusShown();
+    void OnFirmwareText(ControllerSession::FirmwarePart part, const QString& text);
+    void OnCounters(CounterMemo memo);
+    void Act();
+    void Finish(ExitCode code);
+    ControllerReport Report() const;
+
+    CliRequest request_;
+    CliLink& link_;
+    ControllerSession& session_;
+    QTextStream& out_;
+    QTextStream& err_;
+    QElapsedTimer started_;
+    int triesSinceUp_ = 0;
+    bool wasUp_ = false;
+    bool acted_ = false;
+    bool restarting_ = false;
+    bool finished_ = false;
+
+    QString identification_;
+    QString bootloader_;
+    QString hardwareVersion_;
+    QString slaveVersion_;
+    QString masterCounters_;
+    QString slaveCounters_;
+    bool slaveCountersRead_ = false;
+};
