@@ -11,9 +11,9 @@ struct CommandSpec {
 };
 
 constexpr CommandSpec kCommands[] = {
-    {"detect", CliCommand::Detect, false},   {"info", CliCommand::Info, false},
-    {"backup", CliCommand::Backup, true},    {"counters", CliCommand::Counters, false},
-    {"restart", CliCommand::Restart, false},
+    {"detect", CliCommand::Detect, false},     {"info", CliCommand::Info, false},
+    {"backup", CliCommand::Backup, true},      {"restore", CliCommand::Restore, true},
+    {"counters", CliCommand::Counters, false}, {"restart", CliCommand::Restart, false},
 };
 
 const char kDetails[] = R"(
@@ -21,6 +21,9 @@ Commands:
   detect          Where the controller answers, and its firmware code.
   info [--json]   Identification, bootloader data, hardware version, installation mode, slave.
   backup FILE     Reads all settings and writes the settings file as "Save to File" does.
+  restore FILE [--dry-run]  Loads the file as "Load from File" does, lists the blocks that
+                  differ and, without --dry-run, saves them as "Save to Vantor" does, with its
+                  log; done only when every written block verified "OK".
   counters [--csv]  The counters of the unit (and of its slave unit).
   restart         Restarts the unit(s).
 
@@ -78,10 +81,13 @@ CliParsed ParseCliArguments(const QStringList& arguments, const QString& version
                                    QStringLiteral("FILE"));
     const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("info as JSON."));
     const QCommandLineOption csv(QStringLiteral("csv"), QStringLiteral("counters as CSV."));
-    parser.addOptions({port, device, wait, trace, json, csv});
-    parser.addPositionalArgument(QStringLiteral("command"),
-                                 QStringLiteral("detect, info, backup, counters or restart."),
-                                 QStringLiteral("COMMAND [FILE]"));
+    const QCommandLineOption dryRun(QStringLiteral("dry-run"),
+                                    QStringLiteral("restore: list, write nothing."));
+    parser.addOptions({port, device, wait, trace, json, csv, dryRun});
+    parser.addPositionalArgument(
+        QStringLiteral("command"),
+        QStringLiteral("detect, info, backup, restore, counters or restart."),
+        QStringLiteral("COMMAND [FILE]"));
 
     const QString program =
         arguments.isEmpty() ? QStringLiteral("vt12cli") : QFileInfo(arguments.first()).fileName();
@@ -113,10 +119,13 @@ CliParsed ParseCliArguments(const QStringList& arguments, const QString& version
         request.file = words.at(1);
     request.json = parser.isSet(json);
     request.csv = parser.isSet(csv);
+    request.dryRun = parser.isSet(dryRun);
     if (request.json && request.command != CliCommand::Info)
         return usageError(QStringLiteral("--json belongs to info."));
     if (request.csv && request.command != CliCommand::Counters)
         return usageError(QStringLiteral("--csv belongs to counters."));
+    if (request.dryRun && request.command != CliCommand::Restore)
+        return usageError(QStringLiteral("--dry-run belongs to restore."));
     if (parser.isSet(port) && parser.isSet(device))
         return usageError(QStringLiteral("--port and --device exclude each other."));
     if (parser.isSet(port)) {

@@ -7,13 +7,14 @@
 #include <QStringList>
 #include <optional>
 
-enum class CliCommand { Detect, Info, Backup, Counters, Restart };
+enum class CliCommand { Detect, Info, Backup, Restore, Counters, Restart };
 
 struct CliRequest {
     CliCommand command = CliCommand::Detect;
     QString file;
     bool json = false;
     bool csv = false;
+    bool dryRun = false;
     // Above 0: only this COM number, mapped as the window maps it.
     int port = 0;
     QString device;

@@ -1,5 +1,6 @@
 #include "cli/command_run.h"
 
+#include "cli/settings_restore.h"
 #include "data/identification.h"
 #include "data/settings_file.h"
 
@@ -21,6 +22,16 @@ CommandRun::CommandRun(const CliRequest& request, CliLink& link, QTextStream& ou
     });
     connect(&session_, &S::SlaveVersionShown, this,
             [this](const QString& caption) { slaveVersion_ = caption; });
+    connect(&session_, &S::SettingsShown, this, [this](BlockId block) {
+        if (block == BlockId::SystemSettings)
+            ShowSystemSettings(session_.Images().SystemSettings.Edited, session_.Features(),
+                               controls_);
+    });
+    link_.OnLogLine = [this](const QString& line) {
+        if (line.endsWith(QStringLiteral("FALSE!")))
+            sawMismatch_ = true;
+        out_ << line << Qt::endl;
+    };
 }
 
 void CommandRun::OnPortTrying(int) {
@@ -55,6 +66,11 @@ void CommandRun::OnStatusShown() {
     // Polls come only when nothing else is pending: everything read on connecting is in.
     if (session_.Scheduler().JobMask() != 0)
         return;
+    if (saving_) {
+        if (!session_.Scheduler().VerifyLog())
+            EndSave();
+        return;
+    }
     if (restarting_) {
         out_ << "Restarted." << Qt::endl;
         Finish(ExitCode::Done);
@@ -132,6 +148,9 @@ void CommandRun::Act() {
         Finish(ExitCode::Done);
         break;
     }
+    case CliCommand::Restore:
+        Restore();
+        break;
     case CliCommand::Counters:
         if (request_.csv) {
             const ControllerImages& images = session_.Images();
@@ -149,6 +168,37 @@ void CommandRun::Act() {
         session_.Scheduler().SetJob(JOB_RESET_UNIT);
         break;
     }
+}
+
+void CommandRun::Restore() {
+    const RestorePrepared prepared = PrepareRestore(request_.file, session_, controls_);
+    if (!prepared.ok) {
+        err_ << QDir::toNativeSeparators(request_.file) << ": " << prepared.error << Qt::endl;
+        Finish(ExitCode::FileRejected);
+        return;
+    }
+    if (prepared.changedBlocks.isEmpty())
+        out_ << "Nothing differs from the controller's settings." << Qt::endl;
+    for (const QString& block : prepared.changedBlocks)
+        out_ << "Changed: " << block << Qt::endl;
+    if (request_.dryRun) {
+        Finish(ExitCode::Done);
+        return;
+    }
+    saving_ = true;
+    session_.Scheduler().StartVerifiedSave(prepared.writeJobs);
+}
+
+// Every write of the save answered and read back: done only when each block verified.
+void CommandRun::EndSave() {
+    link_.FlushLog();
+    const bool withSlave = session_.InstallationMode() == kInstallationMasterSlave;
+    if (sawMismatch_ || session_.Images().AnySettingsChanged(withSlave)) {
+        err_ << "The controller did not take every setting as written." << Qt::endl;
+        Finish(ExitCode::VerificationFailed);
+        return;
+    }
+    Finish(ExitCode::Done);
 }
 
 void CommandRun::Finish(ExitCode code) {

@@ -6,6 +6,7 @@
 #include "cli/cli_link.h"
 #include "cli/cli_options.h"
 #include "cli/controller_report.h"
+#include "data/system_settings_controls.h"
 
 #include <QElapsedTimer>
 #include <QTextStream>
@@ -26,6 +27,8 @@ private:
     void OnFirmwareText(ControllerSession::FirmwarePart part, const QString& text);
     void OnCounters(CounterMemo memo);
     void Act();
+    void Restore();
+    void EndSave();
     void Finish(ExitCode code);
     ControllerReport Report() const;
 
@@ -39,6 +42,10 @@ private:
     bool wasUp_ = false;
     bool acted_ = false;
     bool restarting_ = false;
+    bool saving_ = false;
+    bool sawMismatch_ = false;
+    // The SETUP page's system settings controls, as the window keeps them.
+    SystemControls controls_;
     bool finished_ = false;
 
     QString identification_;

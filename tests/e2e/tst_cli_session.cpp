@@ -10,6 +10,7 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 
 namespace {
 constexpr int kCom = 4;
@@ -74,6 +75,44 @@ private Q_SLOTS:
         QCOMPARE(object.value("port").toInt(), kCom);
         QCOMPARE(object.value("installationMode").toInt(), 2);
         QVERIFY(object.value("slaveConnected").toBool());
+    }
+
+    // A file with one changed system setting: only that block is written, and the command
+    // succeeds only when its read-back verified.
+    void restoreWritesTheChangedBlock_data() {
+        QTest::addColumn<QStringList>("simulatorOptions");
+        QTest::addColumn<int>("exitCode");
+        QTest::newRow("stored as written") << QStringList{} << 0;
+        QTest::newRow("stored differently") << QStringList{"--store-differently"} << 3;
+    }
+    void restoreWritesTheChangedBlock() {
+        QFETCH(QStringList, simulatorOptions);
+        QFETCH(int, exitCode);
+        WindowSession session;
+        SimulatorProcess sim(session.PortDir());
+        QVERIFY(sim.Start(kCom, simulatorOptions));
+        const QString port = QString::number(kCom);
+        const QString file = QDir(session.ProgramDir()).filePath("unit.vt12");
+        QCOMPARE(RunCli({"backup", file, "--port", port}).exitCode, 0);
+        QByteArray bytes = Read(file);
+        bytes[1] = static_cast<char>(bytes[1] + 10); // FanOnDelay one second longer
+        QFile changed(file);
+        QVERIFY(changed.open(QIODevice::WriteOnly));
+        changed.write(bytes);
+        changed.close();
+
+        const CliResult dryRun = RunCli({"restore", file, "--dry-run", "--port", port});
+        QCOMPARE(dryRun.exitCode, 0);
+        QCOMPARE(dryRun.out, QByteArray("Changed: system settings\n"));
+
+        const QString trace = QDir(session.ProgramDir()).filePath("trace.log");
+        const CliResult restore = RunCli({"restore", file, "--port", port, "--trace", trace});
+        QCOMPARE(restore.exitCode, exitCode);
+        QVERIFY(restore.out.contains("Writing system settings...OK\nVerifying..."));
+        // The system settings block: 14 registers at 128.
+        const QStringList writes =
+            TraceFile::Read(trace).Requests().filter(QRegularExpression("^16:"));
+        QCOMPARE(writes, QStringList{"16:128,14"});
     }
 
     void noControllerEndsWithTwo() {

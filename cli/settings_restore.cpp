@@ -1,0 +1,47 @@
+#include "cli/settings_restore.h"
+
+#include "data/settings_file.h"
+#include "data/slave_link.h"
+
+#include <QFileInfo>
+
+namespace {
+// "Writing gate settings..." names the block as "gate settings".
+QString BlockWords(const WriteJobLog& log) {
+    QString words = QString::fromLatin1(log.writing);
+    words.remove(QStringLiteral("Writing "));
+    words.remove(QStringLiteral("..."));
+    return words;
+}
+} // namespace
+
+RestorePrepared PrepareRestore(const QString& path, ControllerSession& session,
+                               SystemControls& controls) {
+    RestorePrepared prepared;
+    const QFileInfo file(path);
+    if (file.isFile() && file.size() != kSettingsFileSize) {
+        prepared.error = QStringLiteral("not a settings file: %1 bytes, %2 expected")
+                             .arg(file.size())
+                             .arg(kSettingsFileSize);
+        return prepared;
+    }
+    ControllerImages& images = session.Images();
+    const SettingsFileLoaded loaded = LoadSettingsFile(path, images);
+    if (!loaded.ok) {
+        prepared.error = loaded.error;
+        return prepared;
+    }
+    ShowSystemSettings(images.SystemSettings.Edited, session.Features(), controls);
+    session.SetInstallationMode(controls.InstallationMode);
+    session.ShowGateTables();
+    BuildSystemImage(controls, session.Features(), images.SystemSettings.Edited);
+
+    prepared.ok = true;
+    prepared.writeJobs = SaveWriteJobs(session.InstallationMode(), session.SlaveConnected());
+    for (const WriteJobLog& log : kWriteJobLogs) {
+        const BlockSpec* block = BlockForJob(log.job);
+        if ((prepared.writeJobs & log.job) != 0 && images.IsChanged(block->id))
+            prepared.changedBlocks << BlockWords(log);
+    }
+    return prepared;
+}

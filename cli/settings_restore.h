@@ -1,0 +1,22 @@
+#pragma once
+// restore FILE: the settings file loaded as "Load from File" loads it, then the save that
+// "Save to Vantor" starts, listed before it is started.
+
+#include "app/controller_session.h"
+#include "data/system_settings_controls.h"
+
+#include <QStringList>
+
+struct RestorePrepared {
+    bool ok = false;
+    QString error;
+    // In the order of the writes: "gate settings", "system settings", ...
+    QStringList changedBlocks;
+    uint32_t writeJobs = 0;
+};
+
+// Loads the file into the edited images and shows it in controls, as the SETUP page shows a
+// loaded file, then rebuilds the system image from them as a save does. A file of another size
+// than a settings file is refused: unattended, a wrong file would be written to the unit.
+RestorePrepared PrepareRestore(const QString& path, ControllerSession& session,
+                               SystemControls& controls);
