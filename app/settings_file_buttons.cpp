@@ -67,5 +67,6 @@ void TfVT12SetAppMain::bLoadFromFileClick() {
 // The Save buttons tell at once whether the loaded settings differ from the controller's.
 void TfVT12SetAppMain::ShowLoadedSettings() {
     setup_->ShowSystemSettings();
+    session_->ShowGateTables();
     session_->ShowSaveState();
 }

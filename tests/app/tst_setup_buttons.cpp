@@ -1,6 +1,7 @@
 // The buttons around the settings: the log panel brought onto SETUP by a save, the counters and
 // restart buttons, and the settings file through its dialogs.
 
+#include "app/gate_grid.h"
 #include "app/main_window.h"
 #include "app/uncaught_error.h"
 #include "tests/support/file_dialog_answer.h"
@@ -115,6 +116,7 @@ private Q_SLOTS:
         ui().eCleanHowLong->setText("4");
         ui().mCtcs->clear();
         session().Images().GateNames.Edited.Names[3].SetName("Other");
+        session().ShowGateTables();
         // The firmware selection left its filter in the shared dialog.
         ui().dOpen->setNameFilters({"Vantor 12 Firmware (*.vtfw)"});
         QStringList offered;
@@ -130,12 +132,15 @@ private Q_SLOTS:
         QCOMPARE(bytesOf(session().Images().EditedImage(BlockId::GateNames)),
                  bytesOf(saved.EditedImage(BlockId::GateNames)));
         QCOMPARE(session().Images().SystemSettings.Read.Bytes, saved.SystemSettings.Read.Bytes);
+        QCOMPARE(ui().gData->model()->index(3, 1).data().toString(),
+                 saved.GateNames.Edited.Names[3].Name());
     }
 
     void masterFileShowsTheMasterMode() {
         const QString path = files.filePath("master.vt12");
         QByteArray bytes(2600, '\0');
         bytes[20] = 2;
+        bytes.replace(1200, 6, "Shaper");
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(bytes);
@@ -145,6 +150,8 @@ private Q_SLOTS:
         QCOMPARE(session().InstallationMode(), 2);
         QVERIFY(ui().rbSlaveOnPort2->isChecked());
         QCOMPARE(session().Images().SystemSettings.Edited.Bytes[20], uint8_t(2));
+        QCOMPARE(ui().gData->model()->rowCount(), 24);
+        QCOMPARE(ui().gData->model()->index(12, 1).data().toString(), QStringLiteral("Shaper"));
         QVERIFY(ui().bSave->font().bold()); // differs from what was read
     }
 
