@@ -11,9 +11,10 @@ struct CommandSpec {
 };
 
 constexpr CommandSpec kCommands[] = {
-    {"detect", CliCommand::Detect, false},     {"info", CliCommand::Info, false},
-    {"backup", CliCommand::Backup, true},      {"restore", CliCommand::Restore, true},
-    {"counters", CliCommand::Counters, false}, {"restart", CliCommand::Restart, false},
+    {"detect", CliCommand::Detect, false},    {"info", CliCommand::Info, false},
+    {"backup", CliCommand::Backup, true},     {"restore", CliCommand::Restore, true},
+    {"firmware", CliCommand::Firmware, true}, {"counters", CliCommand::Counters, false},
+    {"restart", CliCommand::Restart, false},
 };
 
 const char kDetails[] = R"(
@@ -24,6 +25,8 @@ Commands:
   restore FILE [--dry-run]  Loads the file as "Load from File" does, lists the blocks that
                   differ and, without --dry-run, saves them as "Save to Vantor" does, with its
                   log; done only when every written block verified "OK".
+  firmware FILE   Checks the firmware file as the window does, then uploads it, with a
+                  progress bar on a terminal; done when the controller answers again.
   counters [--csv]  The counters of the unit (and of its slave unit).
   restart         Restarts the unit(s).
 
@@ -86,7 +89,7 @@ CliParsed ParseCliArguments(const QStringList& arguments, const QString& version
     parser.addOptions({port, device, wait, trace, json, csv, dryRun});
     parser.addPositionalArgument(
         QStringLiteral("command"),
-        QStringLiteral("detect, info, backup, restore, counters or restart."),
+        QStringLiteral("detect, info, backup, restore, firmware, counters or restart."),
         QStringLiteral("COMMAND [FILE]"));
 
     const QString program =

@@ -7,7 +7,7 @@
 #include <QStringList>
 #include <optional>
 
-enum class CliCommand { Detect, Info, Backup, Restore, Counters, Restart };
+enum class CliCommand { Detect, Info, Backup, Restore, Firmware, Counters, Restart };
 
 struct CliRequest {
     CliCommand command = CliCommand::Detect;

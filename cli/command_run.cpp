@@ -27,10 +27,12 @@ CommandRun::CommandRun(const CliRequest& request, CliLink& link, QTextStream& ou
             ShowSystemSettings(session_.Images().SystemSettings.Edited, session_.Features(),
                                controls_);
     });
+    connect(&session_, &S::FirmwareFileChecked, this, &CommandRun::OnFirmwareChecked);
+    connect(&session_, &S::BootloaderModeShown, this, &CommandRun::OnBootloaderMode);
     link_.OnLogLine = [this](const QString& line) {
         if (line.endsWith(QStringLiteral("FALSE!")))
             sawMismatch_ = true;
-        out_ << line << Qt::endl;
+        PrintLogLine(line);
     };
 }
 
@@ -56,7 +58,7 @@ void CommandRun::OnLinkShown(bool up) {
     }
     // Entering bootloader mode shows the link down, yet the controller answers; a restarting
     // unit is silent for a while.
-    if (!wasUp_ || session_.BootloaderModeOn() || restarting_)
+    if (!wasUp_ || session_.BootloaderModeOn() || restarting_ || uploading_)
         return;
     err_ << "The controller stopped answering." << Qt::endl;
     Finish(ExitCode::LinkLost);
@@ -66,6 +68,10 @@ void CommandRun::OnStatusShown() {
     // Polls come only when nothing else is pending: everything read on connecting is in.
     if (session_.Scheduler().JobMask() != 0)
         return;
+    if (uploading_) {
+        EndUpload();
+        return;
+    }
     if (saving_) {
         if (!session_.Scheduler().VerifyLog())
             EndSave();
@@ -151,6 +157,9 @@ void CommandRun::Act() {
     case CliCommand::Restore:
         Restore();
         break;
+    case CliCommand::Firmware:
+        ValidateFirmware();
+        break;
     case CliCommand::Counters:
         if (request_.csv) {
             const ControllerImages& images = session_.Images();
@@ -168,6 +177,30 @@ void CommandRun::Act() {
         session_.Scheduler().SetJob(JOB_RESET_UNIT);
         break;
     }
+}
+
+// A damaged firmware: the unit answers only in its bootloader, which takes firmware and shows
+// its identity, nothing else.
+void CommandRun::OnBootloaderMode(const BootloaderTransition& change) {
+    if (!change.entered)
+        return;
+    if (uploading_ && !session_.Scheduler().HasJob(JOB_WRITE_FIRMWARE_CHUNK)) {
+        err_ << "The controller did not start the new firmware: it waits in its bootloader."
+             << Qt::endl;
+        Finish(ExitCode::VerificationFailed);
+        return;
+    }
+    if (acted_)
+        return;
+    acted_ = true;
+    const CliCommand command = request_.command;
+    if (command == CliCommand::Detect || command == CliCommand::Info ||
+        command == CliCommand::Firmware) {
+        Act();
+        return;
+    }
+    err_ << "The controller's firmware is damaged: only firmware FILE can be run." << Qt::endl;
+    Finish(ExitCode::NoController);
 }
 
 void CommandRun::Restore() {

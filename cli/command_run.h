@@ -28,6 +28,12 @@ private:
     void OnCounters(CounterMemo memo);
     void Act();
     void Restore();
+    void ValidateFirmware();
+    void OnFirmwareChecked(const FirmwareFileCheck& check);
+    void DrawProgress();
+    void PrintLogLine(const QString& line);
+    void EndUpload();
+    void OnBootloaderMode(const BootloaderTransition& change);
     void EndSave();
     void Finish(ExitCode code);
     ControllerReport Report() const;
@@ -44,6 +50,11 @@ private:
     bool restarting_ = false;
     bool saving_ = false;
     bool sawMismatch_ = false;
+    bool checkingFirmware_ = false;
+    bool uploading_ = false;
+    bool barShown_ = false;
+    int progressMaximum_ = 0;
+    int progress_ = 0;
     // The SETUP page's system settings controls, as the window keeps them.
     SystemControls controls_;
     bool finished_ = false;

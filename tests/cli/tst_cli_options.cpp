@@ -17,6 +17,7 @@ private Q_SLOTS:
         QTest::newRow("json outside info") << QStringList{"counters", "--json"};
         QTest::newRow("csv outside counters") << QStringList{"info", "--csv"};
         QTest::newRow("dry run outside restore") << QStringList{"backup", "a", "--dry-run"};
+        QTest::newRow("firmware without a file") << QStringList{"firmware"};
         QTest::newRow("restore without a file") << QStringList{"restore", "--dry-run"};
         QTest::newRow("port and device") << QStringList{"info", "--port", "3", "--device", "/x"};
         QTest::newRow("port 0") << QStringList{"info", "--port", "0"};

@@ -3,6 +3,7 @@
 // the command with exit code 2 after one round.
 
 #include "tests/e2e/window_session.h"
+#include "tests/firmware/srecord_text.h"
 #include "tests/support/file_dialog_answer.h"
 #include "tests/support/window_test_main.h"
 
@@ -113,6 +114,27 @@ private Q_SLOTS:
         const QStringList writes =
             TraceFile::Read(trace).Requests().filter(QRegularExpression("^16:"));
         QCOMPARE(writes, QStringList{"16:128,14"});
+    }
+
+    void firmwareUploadedAndStarted() {
+        WindowSession session;
+        SimulatorProcess sim(session.PortDir());
+        QVERIFY(sim.Start(kCom));
+        const QString file = QDir(session.ProgramDir()).filePath("VT12F06A.vtfw");
+        QFile firmware(file);
+        QVERIFY(firmware.open(QIODevice::WriteOnly));
+        firmware.write(srec::Text(srec::FirmwareLines(srec::FirmwareWindow("VT12F06A"))));
+        firmware.close();
+
+        const CliResult upload = RunCli({"firmware", file, "--port", QString::number(kCom)});
+        QCOMPARE(upload.exitCode, 0);
+        QVERIFY2(upload.out.contains("\nPage 40.......\nFinished - OK\n"), upload.out.constData());
+        QVERIFY(upload.out.endsWith("Firmware code: F06A\n"));
+
+        const CliResult rejected =
+            RunCli({"firmware", sim.PortDir() + "/missing.vtfw", "--port", QString::number(kCom)});
+        QCOMPARE(rejected.exitCode, 4);
+        QVERIFY(!rejected.err.isEmpty());
     }
 
     void noControllerEndsWithTwo() {

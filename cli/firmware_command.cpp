@@ -1,0 +1,71 @@
+// firmware FILE: the file checked as the window checks it, then the upload, its log and a
+// progress bar on a terminal; done when the controller answers with its new firmware.
+
+#include "cli/command_run.h"
+#include "cli/progress_bar.h"
+#include "cli/terminal.h"
+
+namespace {
+constexpr int kBarWidth = 40;
+} // namespace
+
+void CommandRun::ValidateFirmware() {
+    checkingFirmware_ = true;
+    session_.ValidateFirmwareFile(request_.file);
+}
+
+void CommandRun::OnFirmwareChecked(const FirmwareFileCheck& check) {
+    if (!checkingFirmware_)
+        return;
+    checkingFirmware_ = false;
+    if (!check.readError.isEmpty()) {
+        err_ << check.readError << Qt::endl;
+        Finish(ExitCode::FileRejected);
+        return;
+    }
+    if (!check.verdict.Accepted()) {
+        err_ << check.verdict.Text() << Qt::endl;
+        Finish(ExitCode::FileRejected);
+        return;
+    }
+    out_ << check.verdict.Text() << Qt::endl;
+    const std::optional<UploadStart> start =
+        session_.StartFirmwareUpload(QDateTime::currentDateTime());
+    if (!start) {
+        err_ << "The upload cannot start: the controller does not answer." << Qt::endl;
+        Finish(ExitCode::LinkLost);
+        return;
+    }
+    uploading_ = true;
+    progressMaximum_ = start->progressMaximum;
+    progress_ = 0;
+    barShown_ = IsTerminal(stderr);
+    link_.OnProgress = [this](int step) {
+        progress_ += step;
+        DrawProgress();
+    };
+}
+
+void CommandRun::DrawProgress() {
+    if (barShown_)
+        err_ << '\r' << ProgressBarText(progress_, progressMaximum_, kBarWidth) << Qt::flush;
+}
+
+// A log line above the bar: the bar's line is cleared first and drawn again below.
+void CommandRun::PrintLogLine(const QString& line) {
+    if (barShown_ && uploading_)
+        err_ << "\r\033[K" << Qt::flush;
+    out_ << line << Qt::endl;
+    if (uploading_)
+        DrawProgress();
+}
+
+// The upload's last chunk sent, the identification read again and polling resumed.
+void CommandRun::EndUpload() {
+    uploading_ = false;
+    link_.FlushLog();
+    if (barShown_)
+        err_ << Qt::endl;
+    out_ << "Firmware code: " << session_.Features().MasterCode().Text() << Qt::endl;
+    Finish(ExitCode::Done);
+}
