@@ -11,10 +11,10 @@ struct CommandSpec {
 };
 
 constexpr CommandSpec kCommands[] = {
-    {"detect", CliCommand::Detect, false},    {"info", CliCommand::Info, false},
-    {"backup", CliCommand::Backup, true},     {"restore", CliCommand::Restore, true},
-    {"firmware", CliCommand::Firmware, true}, {"counters", CliCommand::Counters, false},
-    {"restart", CliCommand::Restart, false},
+    {"detect", CliCommand::Detect, false},     {"info", CliCommand::Info, false},
+    {"backup", CliCommand::Backup, true},      {"restore", CliCommand::Restore, true},
+    {"firmware", CliCommand::Firmware, true},  {"monitor", CliCommand::Monitor, false},
+    {"counters", CliCommand::Counters, false}, {"restart", CliCommand::Restart, false},
 };
 
 const char kDetails[] = R"(
@@ -27,12 +27,17 @@ Commands:
                   log; done only when every written block verified "OK".
   firmware FILE   Checks the firmware file as the window does, then uploads it, with a
                   progress bar on a terminal; done when the controller answers again.
+  monitor [--json] [--seconds N]  One line per status poll: gates (O open, C closed,
+                  o opening, c closing, - not in use), sensors (S active, M minimum airflow,
+                  . idle), active sensors, open gates, fan, gate-motor currents, vacuum.
   counters [--csv]  The counters of the unit (and of its slave unit).
   restart         Restarts the unit(s).
 
 Without --port or --device the controller is searched on COM1 to COM10, once.
 
---json: one object with "port", "device", "firmwareCode", "identification",
+monitor --json: one object per line with "time", "gates", "sensors", "activeSensors",
+"openGates", "fan", "oddCurrent", "evenCurrent", "vacuum".
+info --json: one object with "port", "device", "firmwareCode", "identification",
 "bootloader", "hardwareVersion", "installationMode", "slaveConnected", "slaveVersion".
 --csv: the header "unit,counter,value", then one row per counter.
 
@@ -82,14 +87,18 @@ CliParsed ParseCliArguments(const QStringList& arguments, const QString& version
     const QCommandLineOption trace(QStringLiteral("trace"),
                                    QStringLiteral("Write every frame and result to FILE."),
                                    QStringLiteral("FILE"));
-    const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("info as JSON."));
+    const QCommandLineOption json(QStringLiteral("json"),
+                                  QStringLiteral("info and monitor as JSON."));
+    const QCommandLineOption seconds(QStringLiteral("seconds"),
+                                     QStringLiteral("monitor: stop after N seconds."),
+                                     QStringLiteral("N"));
     const QCommandLineOption csv(QStringLiteral("csv"), QStringLiteral("counters as CSV."));
     const QCommandLineOption dryRun(QStringLiteral("dry-run"),
                                     QStringLiteral("restore: list, write nothing."));
-    parser.addOptions({port, device, wait, trace, json, csv, dryRun});
+    parser.addOptions({port, device, wait, trace, json, csv, dryRun, seconds});
     parser.addPositionalArgument(
         QStringLiteral("command"),
-        QStringLiteral("detect, info, backup, restore, firmware, counters or restart."),
+        QStringLiteral("detect, info, backup, restore, firmware, monitor, counters or restart."),
         QStringLiteral("COMMAND [FILE]"));
 
     const QString program =
@@ -123,8 +132,15 @@ CliParsed ParseCliArguments(const QStringList& arguments, const QString& version
     request.json = parser.isSet(json);
     request.csv = parser.isSet(csv);
     request.dryRun = parser.isSet(dryRun);
-    if (request.json && request.command != CliCommand::Info)
-        return usageError(QStringLiteral("--json belongs to info."));
+    if (request.json && request.command != CliCommand::Info &&
+        request.command != CliCommand::Monitor)
+        return usageError(QStringLiteral("--json belongs to info and monitor."));
+    if (parser.isSet(seconds)) {
+        const auto number = wholeNumber(parser.value(seconds), 1, 86400 * 366);
+        if (request.command != CliCommand::Monitor || !number)
+            return usageError(QStringLiteral("--seconds belongs to monitor, from 1 on."));
+        request.seconds = *number;
+    }
     if (request.csv && request.command != CliCommand::Counters)
         return usageError(QStringLiteral("--csv belongs to counters."));
     if (request.dryRun && request.command != CliCommand::Restore)

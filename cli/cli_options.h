@@ -7,7 +7,7 @@
 #include <QStringList>
 #include <optional>
 
-enum class CliCommand { Detect, Info, Backup, Restore, Firmware, Counters, Restart };
+enum class CliCommand { Detect, Info, Backup, Restore, Firmware, Monitor, Counters, Restart };
 
 struct CliRequest {
     CliCommand command = CliCommand::Detect;
@@ -20,6 +20,8 @@ struct CliRequest {
     QString device;
     // Detection goes on for at least this long before the command gives up.
     int waitSeconds = 0;
+    // monitor: above 0, how long it runs.
+    int seconds = 0;
     QString traceFile;
 };
 

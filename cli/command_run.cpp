@@ -26,6 +26,9 @@ CommandRun::CommandRun(const CliRequest& request, CliLink& link, QTextStream& ou
         if (block == BlockId::SystemSettings)
             ShowSystemSettings(session_.Images().SystemSettings.Edited, session_.Features(),
                                controls_);
+        else if (block == BlockId::VacuumSettings)
+            ShowVacuumSettings(session_.Images().VacuumSettings.Edited, session_.Features(),
+                               vacuumControls_);
     });
     connect(&session_, &S::FirmwareFileChecked, this, &CommandRun::OnFirmwareChecked);
     connect(&session_, &S::BootloaderModeShown, this, &CommandRun::OnBootloaderMode);
@@ -64,7 +67,11 @@ void CommandRun::OnLinkShown(bool up) {
     Finish(ExitCode::LinkLost);
 }
 
-void CommandRun::OnStatusShown() {
+void CommandRun::OnStatusShown(const StatusDisplay& shown) {
+    if (monitoring_) {
+        PrintMonitorLine(shown);
+        return;
+    }
     // Polls come only when nothing else is pending: everything read on connecting is in.
     if (session_.Scheduler().JobMask() != 0)
         return;
@@ -159,6 +166,9 @@ void CommandRun::Act() {
         break;
     case CliCommand::Firmware:
         ValidateFirmware();
+        break;
+    case CliCommand::Monitor:
+        StartMonitor();
         break;
     case CliCommand::Counters:
         if (request_.csv) {

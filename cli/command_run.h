@@ -7,6 +7,7 @@
 #include "cli/cli_options.h"
 #include "cli/controller_report.h"
 #include "data/system_settings_controls.h"
+#include "data/vacuum_settings_controls.h"
 
 #include <QElapsedTimer>
 #include <QTextStream>
@@ -23,11 +24,13 @@ Q_SIGNALS:
 private:
     void OnPortTrying(int port);
     void OnLinkShown(bool up);
-    void OnStatusShown();
+    void OnStatusShown(const StatusDisplay& shown);
     void OnFirmwareText(ControllerSession::FirmwarePart part, const QString& text);
     void OnCounters(CounterMemo memo);
     void Act();
     void Restore();
+    void StartMonitor();
+    void PrintMonitorLine(const StatusDisplay& shown);
     void ValidateFirmware();
     void OnFirmwareChecked(const FirmwareFileCheck& check);
     void DrawProgress();
@@ -57,6 +60,8 @@ private:
     int progress_ = 0;
     // The SETUP page's system settings controls, as the window keeps them.
     SystemControls controls_;
+    VacuumControls vacuumControls_;
+    bool monitoring_ = false;
     bool finished_ = false;
 
     QString identification_;

@@ -17,6 +17,8 @@ private Q_SLOTS:
         QTest::newRow("json outside info") << QStringList{"counters", "--json"};
         QTest::newRow("csv outside counters") << QStringList{"info", "--csv"};
         QTest::newRow("dry run outside restore") << QStringList{"backup", "a", "--dry-run"};
+        QTest::newRow("seconds outside monitor") << QStringList{"info", "--seconds", "5"};
+        QTest::newRow("monitor for 0 seconds") << QStringList{"monitor", "--seconds", "0"};
         QTest::newRow("firmware without a file") << QStringList{"firmware"};
         QTest::newRow("restore without a file") << QStringList{"restore", "--dry-run"};
         QTest::newRow("port and device") << QStringList{"info", "--port", "3", "--device", "/x"};

@@ -137,6 +137,22 @@ private Q_SLOTS:
         QVERIFY(!rejected.err.isEmpty());
     }
 
+    void monitorPrintsPollsUntilItsTime() {
+        WindowSession session;
+        SimulatorProcess sim(session.PortDir());
+        QVERIFY(sim.Start(kCom, {"--pace"}));
+        const CliResult monitor =
+            RunCli({"monitor", "--json", "--seconds", "1", "--port", QString::number(kCom)});
+        QCOMPARE(monitor.exitCode, 0);
+        const QList<QByteArray> lines = monitor.out.trimmed().split('\n');
+        QVERIFY(lines.size() >= 5);
+        for (const QByteArray& line : lines) {
+            const QJsonObject poll = QJsonDocument::fromJson(line).object();
+            QCOMPARE(poll.value("gates").toString().size(), 12);
+            QCOMPARE(poll.value("sensors").toString().size(), 12);
+        }
+    }
+
     void noControllerEndsWithTwo() {
         WindowSession session;
         const CliResult result = RunCli({"detect", "--port", "7"});
