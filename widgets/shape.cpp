@@ -4,12 +4,17 @@
 
 TShape::TShape(TShapeKind shapeKind, QWidget* parent) : QWidget(parent), kind(shapeKind) {}
 
+// Live status sets the same colours poll after poll; only a change is worth a repaint.
 void TShape::SetBrushColor(const QColor& color) {
+    if (color == brushColor)
+        return;
     brushColor = color;
     update();
 }
 
 void TShape::SetPen(const QColor& color, int width) {
+    if (color == penColor && width == penWidth)
+        return;
     penColor = color;
     penWidth = width;
     update();
