@@ -97,7 +97,7 @@ void ControllerSession::SetLinkState(bool up) {
 
 void ControllerSession::ShowLinkState(bool up) {
     if (!up) {
-        testMode_.LinkDown();
+        Q_EMIT TestModeShown(testMode_.LinkDown());
         // The input value display shows "--" for 0.
         Images_.Status.SetInputValue(0);
         Images_.SlaveStatus.SetInputValue(0);
@@ -288,6 +288,26 @@ void ControllerSession::SetInstallationMode(int mode) {
         status_.ResetSlaveCounts();
     InstallationMode_ = mode;
     gateTable_.SetInstallationMode(mode);
+    Q_EMIT InstallationModeShown(mode);
+}
+
+TestModeContext ControllerSession::TestContext() const {
+    TestModeContext context;
+    context.linkUp = LinkUp_;
+    context.masterGatesInUse = GatesInUse(Images_.GateSettings.Edited);
+    context.slaveGatesInUse = GatesInUse(Images_.SlaveGateSettings.Edited);
+    context.masterGatesOpen = MasterGateMasks_.open | MasterGateMasks_.opening;
+    context.slaveGatesOpen = SlaveGateMasks_.open | SlaveGateMasks_.opening;
+    context.fanOutput = Images_.Status.FanOutput();
+    return context;
+}
+
+TestModeControls ControllerSession::SetTestMode(bool on) {
+    return testMode_.SetTestMode(on, TestContext());
+}
+
+TestGateButtons ControllerSession::OpenCloseAll(bool open) {
+    return testMode_.OpenCloseAll(open, TestContext());
 }
 
 void ControllerSession::ShowSaveState() {

@@ -69,6 +69,13 @@ public:
     std::optional<CommitResult> CommitGateCell(int row, int column, const QString& typed);
     std::optional<GateTableTotals> ToggleGateCell(int row, int column);
     GateTableTotals SetAirVelocityText(const QString& text);
+
+    // "Test Mode On" (on) or "Test Mode Off": the buttons start from the gates' present state.
+    // Turning it on does nothing while the link is down.
+    TestModeControls SetTestMode(bool on);
+    TestGateButtons OpenCloseAll(bool open);
+    // The fan request and single gate buttons need nothing else of the session.
+    TestModeModel& TestRequest() { return testMode_; }
     SmartMinAirflowShown SetSmartMinimumAirflow(bool checked);
 
     // Bytes as the port delivers them.
@@ -123,6 +130,9 @@ Q_SIGNALS:
     void SlaveStatusShown(const UnitStatus& shown);
     void GateFramesShown(Unit unit, const GateSettingsShown& shown);
     void GateNamesShown(Unit unit, const std::array<QString, kGatesPerUnit>& names);
+    void InstallationModeShown(int mode);
+    // Test mode ended by the link going down.
+    void TestModeShown(const TestModeControls& controls);
 
 protected:
     bool event(QEvent* e) override;
@@ -132,6 +142,7 @@ private:
     void ShowLinkState(bool up);
     void ShowSettingsBlock(BlockId block);
     void ShowSlaveStatus();
+    TestModeContext TestContext() const;
 
     // TurnPoster
     void PostNextJob() override;

@@ -1,8 +1,10 @@
 #include "app/main_window.h"
 #include "app/gate_table_view.h"
+#include "app/installation_view.h"
 #include "app/kom_status_panel.h"
 #include "app/page_builders.h"
 #include "monitor/view/status_view.h"
+#include "monitor/view/test_mode_view.h"
 
 #include "app/application_title.h"
 #include "app/command_line.h"
@@ -59,11 +61,12 @@ void TfVT12SetAppMain::FormCreate(const QStringList& arguments) {
     CheckBoxNotChecked = ProgramBitmap(QStringLiteral("CHECKBOXNOTCHECK"));
     CheckBoxChecked = ProgramBitmap(QStringLiteral("CHECKBOXCHECKED"));
     CheckBoxDisabledChecked = ProgramBitmap(QStringLiteral("CHECKBOX_DIS_CH"));
-    BindLink();
     GateImages = GatePictures::FromResources();
+    // Before the views that bind to them.
+    Gates = CreateGateFrames(ui.pFirst12, ui.pOther24, GateImages);
+    BindLink();
     SetBackground(ui.pRpmCtrl, kRpmCtrlColor);
     SetBackground(ui.lWarningVacuum, kWarningVacuumColor);
-    Gates = CreateGateFrames(ui.pFirst12, ui.pOther24, GateImages);
     LoadSettings();
     ui.pcAdvanced->setCurrentIndex(0);
     ui.lAppVer->setText(QStringLiteral("Software Version: ") + versionDigits());

@@ -17,6 +17,8 @@
 
 class KomStatusPanel;
 class GateTableView;
+class InstallationView;
+class TestModeView;
 class StatusView;
 
 class TfVT12SetAppMain : public QWidget, private CommunicationLog, private DelayTimer {
@@ -105,6 +107,8 @@ private:
     std::unique_ptr<SetupSettingsView> setup_;
     std::unique_ptr<KomStatusPanel> komPanel_;
     std::unique_ptr<GateTableView> gateTable_;
+    std::unique_ptr<TestModeView> testMode_;
+    std::unique_ptr<InstallationView> installation_;
     QString savedDir_;
     bool portTried_ = false;
     bool shown_ = false;

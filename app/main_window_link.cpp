@@ -2,10 +2,12 @@
 // link panel in the header.
 
 #include "app/gate_table_view.h"
+#include "app/installation_view.h"
 #include "app/kom_status_panel.h"
 #include "app/main_window.h"
 #include "app/uncaught_error.h"
 #include "monitor/view/status_view.h"
+#include "monitor/view/test_mode_view.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -70,6 +72,13 @@ void TfVT12SetAppMain::BindViews() {
             [gates](Unit, const GateSettingsShown& shown) { gates->ShowGateSettings(shown); });
     connect(s, &S::GateNamesShown, gates, &GateTableView::Refresh);
     connect(s, &S::SettingsShown, gates, &GateTableView::Refresh);
+    testMode_ = std::make_unique<TestModeView>(ui, *s, Gates);
+    connect(s, &S::TestModeShown, testMode_.get(), &TestModeView::ShowTestMode);
+    installation_ =
+        std::make_unique<InstallationView>(ui, *s, Gates, [this] { setup_->SettingsChanged(); });
+    resizer_->reapplyInstallationMode = [this] {
+        installation_->ShowInstallationMode(session_->InstallationMode());
+    };
     connect(s, &S::SettingsShown, this, &TfVT12SetAppMain::ShowSettings);
     BindSetupButtons();
 }

@@ -1,16 +1,10 @@
 #include "monitor/installation_layout.h"
 
-namespace {
-
-constexpr int kSlaveOnRs232 = 1;
-
-} // namespace
-
 InstallationLayout LayoutOfInstallation(int mode) {
     InstallationLayout layout;
     layout.mode = mode >= 0 && mode < kInstallationModeCount ? mode : 0;
     const bool pair = layout.mode == kInstallationMasterSlave;
-    const bool withSlave = pair || layout.mode == kSlaveOnRs232;
+    const bool withSlave = pair || layout.mode == kInstallationSlaveOnPort;
     layout.slaveShown = pair;
     layout.pressureFromVfd = layout.mode == kInstallationDrive;
     layout.masterSlaveNumbering = pair;

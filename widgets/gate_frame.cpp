@@ -52,6 +52,7 @@ void TfrGate::BuildPanel1() {
     bTlacitko->setFocusPolicy(Qt::NoFocus);
     // Only test mode enables the buttons.
     bTlacitko->setEnabled(false);
+    connect(bTlacitko, &QPushButton::clicked, this, &TfrGate::GateButtonClicked);
 
     sManBtn = new TShape(TShape::TShapeKind::Rectangle, Panel1);
     sManBtn->setObjectName(QStringLiteral("sManBtn"));

@@ -33,6 +33,12 @@ public:
     void SetGateButtonDown(bool down);
     void SetGateButtonEnabled(bool enabled);
 
+Q_SIGNALS:
+    // The technician pressed or lifted the number button; SetGateButtonDown does not tell.
+    void GateButtonClicked(bool down);
+
+public:
+
     uint8_t PictureKind() const { return pictureKind; }
     QColor SignalColor() const { return signalColor; }
     bool IsGateActive() const { return active; }
