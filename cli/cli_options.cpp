@@ -34,6 +34,9 @@ Commands:
   restart         Restarts the unit(s).
 
 Without --port or --device the controller is searched on COM1 to COM10, once.
+With --all-ports each port is tried once and the command runs on every controller found
+(backup: FILE is a folder, one file per unit named by port and firmware: COM3-F05A.vt12;
+--trace FILE: one trace per port, FILE.COMn).
 
 monitor --json: one object per line with "time", "gates", "sensors", "activeSensors",
 "openGates", "fan", "oddCurrent", "evenCurrent", "vacuum".
@@ -93,9 +96,12 @@ CliParsed ParseCliArguments(const QStringList& arguments, const QString& version
                                      QStringLiteral("monitor: stop after N seconds."),
                                      QStringLiteral("N"));
     const QCommandLineOption csv(QStringLiteral("csv"), QStringLiteral("counters as CSV."));
+    const QCommandLineOption allPorts(
+        QStringLiteral("all-ports"),
+        QStringLiteral("Run for every controller on COM1 to COM10; backup FILE is a folder."));
     const QCommandLineOption dryRun(QStringLiteral("dry-run"),
                                     QStringLiteral("restore: list, write nothing."));
-    parser.addOptions({port, device, wait, trace, json, csv, dryRun, seconds});
+    parser.addOptions({port, device, wait, trace, json, csv, dryRun, seconds, allPorts});
     parser.addPositionalArgument(
         QStringLiteral("command"),
         QStringLiteral("detect, info, backup, restore, firmware, monitor, counters or restart."),
@@ -145,6 +151,11 @@ CliParsed ParseCliArguments(const QStringList& arguments, const QString& version
         return usageError(QStringLiteral("--csv belongs to counters."));
     if (request.dryRun && request.command != CliCommand::Restore)
         return usageError(QStringLiteral("--dry-run belongs to restore."));
+    request.allPorts = parser.isSet(allPorts);
+    if (request.allPorts && (parser.isSet(port) || parser.isSet(device) || parser.isSet(wait)))
+        return usageError(QStringLiteral("--all-ports tries every port once, alone."));
+    if (request.allPorts && request.command == CliCommand::Monitor)
+        return usageError(QStringLiteral("monitor takes one controller."));
     if (parser.isSet(port) && parser.isSet(device))
         return usageError(QStringLiteral("--port and --device exclude each other."));
     if (parser.isSet(port)) {

@@ -23,6 +23,8 @@ struct CliRequest {
     // monitor: above 0, how long it runs.
     int seconds = 0;
     QString traceFile;
+    // Every controller on COM1 to COM10 in turn; a backup's FILE is then a folder.
+    bool allPorts = false;
 };
 
 // Either a request to run, or a text to print and the code to leave with (help and version on

@@ -45,7 +45,8 @@ void CommandRun::OnPortTrying(int) {
     if (triesSinceUp_ <= round || started_.elapsed() < request_.waitSeconds * 1000LL)
         return;
     if (!wasUp_) {
-        err_ << "No controller found." << Qt::endl;
+        if (!quietWithoutController_)
+            err_ << "No controller found." << Qt::endl;
         Finish(ExitCode::NoController);
     } else {
         err_ << "The controller stopped answering." << Qt::endl;
@@ -151,10 +152,11 @@ void CommandRun::Act() {
         Finish(ExitCode::Done);
         break;
     case CliCommand::Backup: {
+        const QString path = BackupPath();
         const SettingsFileSaved saved = SaveSettingsFile(
-            request_.file, session_.Images(), {identification_, masterCounters_, slaveCounters_});
+            path, session_.Images(), {identification_, masterCounters_, slaveCounters_});
         if (!saved.ok) {
-            err_ << QDir::toNativeSeparators(request_.file) << ": " << saved.error << Qt::endl;
+            err_ << QDir::toNativeSeparators(path) << ": " << saved.error << Qt::endl;
             Finish(ExitCode::FileRejected);
             return;
         }
@@ -187,6 +189,20 @@ void CommandRun::Act() {
         session_.Scheduler().SetJob(JOB_RESET_UNIT);
         break;
     }
+}
+
+// With --all-ports FILE is a folder, and each unit's file is named by its port and firmware:
+// "COM3-F05A.vt12".
+QString CommandRun::BackupPath() const {
+    if (!request_.allPorts)
+        return request_.file;
+    QString code = session_.Features().MasterCode().Text().trimmed();
+    for (QChar& c : code) {
+        if (!c.isLetterOrNumber())
+            c = u'_';
+    }
+    return QDir(request_.file)
+        .filePath(QStringLiteral("COM%1-%2.vt12").arg(link_.Port().ComNumber()).arg(code));
 }
 
 // A damaged firmware: the unit answers only in its bootloader, which takes firmware and shows

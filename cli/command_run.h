@@ -18,6 +18,11 @@ public:
     CommandRun(const CliRequest& request, CliLink& link, QTextStream& out, QTextStream& err,
                QObject* parent = nullptr);
 
+    // Ends without a word when no controller answers (a sweep over the ports).
+    void SetQuietWithoutController(bool quiet) { quietWithoutController_ = quiet; }
+    // A controller answered, with its firmware or from its bootloader.
+    bool ControllerFound() const { return wasUp_ || session_.BootloaderModeOn(); }
+
 Q_SIGNALS:
     void Finished(ExitCode code);
 
@@ -40,6 +45,7 @@ private:
     void EndSave();
     void Finish(ExitCode code);
     ControllerReport Report() const;
+    QString BackupPath() const;
 
     CliRequest request_;
     CliLink& link_;
@@ -63,6 +69,7 @@ private:
     VacuumControls vacuumControls_;
     bool monitoring_ = false;
     bool finished_ = false;
+    bool quietWithoutController_ = false;
 
     QString identification_;
     QString bootloader_;

@@ -4,6 +4,7 @@
 #include "app/uncaught_error.h"
 #include "cli/cli_options.h"
 #include "cli/command_run.h"
+#include "cli/port_sweep.h"
 
 #include <QCoreApplication>
 
@@ -33,14 +34,21 @@ int main(int argc, char* argv[]) {
         paths = LoadPersistedSettings(SettingsIniPath(programDir), programDir).portPaths;
     }
 
+    const auto exitWith = [](ExitCode code) { QCoreApplication::exit(static_cast<int>(code)); };
+    if (request.allPorts) {
+        PortSweep sweep(request, paths, out, err);
+        QObject::connect(&sweep, &PortSweep::Finished, &app, exitWith);
+        sweep.Start();
+        return QCoreApplication::exec();
+    }
+
     CliLink link(fixedPort, paths);
     if (!request.traceFile.isEmpty() && !link.Session().Trace().Open(request.traceFile)) {
         err << "Cannot write the trace file " << request.traceFile << Qt::endl;
         return static_cast<int>(ExitCode::FileRejected);
     }
     CommandRun run(request, link, out, err);
-    QObject::connect(&run, &CommandRun::Finished, &app,
-                     [](ExitCode code) { QCoreApplication::exit(static_cast<int>(code)); });
+    QObject::connect(&run, &CommandRun::Finished, &app, exitWith);
     link.Begin();
     return QCoreApplication::exec();
 }

@@ -19,6 +19,9 @@ private Q_SLOTS:
         QTest::newRow("dry run outside restore") << QStringList{"backup", "a", "--dry-run"};
         QTest::newRow("seconds outside monitor") << QStringList{"info", "--seconds", "5"};
         QTest::newRow("monitor for 0 seconds") << QStringList{"monitor", "--seconds", "0"};
+        QTest::newRow("all ports and one port")
+            << QStringList{"info", "--all-ports", "--port", "2"};
+        QTest::newRow("monitor on all ports") << QStringList{"monitor", "--all-ports"};
         QTest::newRow("firmware without a file") << QStringList{"firmware"};
         QTest::newRow("restore without a file") << QStringList{"restore", "--dry-run"};
         QTest::newRow("port and device") << QStringList{"info", "--port", "3", "--device", "/x"};

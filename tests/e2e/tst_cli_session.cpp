@@ -153,6 +153,23 @@ private Q_SLOTS:
         }
     }
 
+    void allPortsBacksUpEveryUnit() {
+        WindowSession session;
+        SimulatorProcess first(session.PortDir());
+        SimulatorProcess second(session.PortDir());
+        QVERIFY(first.Start(2));
+        QVERIFY(second.Start(5, {"--master"}));
+        const QString folder = session.ProgramDir();
+        const CliResult backup = RunCli({"backup", folder, "--all-ports"});
+        QCOMPARE(backup.exitCode, 0);
+        const QStringList files = QDir(folder).entryList({"*.vt12"}, QDir::Files, QDir::Name);
+        QCOMPARE(files.size(), 2);
+        QVERIFY(files[0].startsWith("COM2-"));
+        QVERIFY(files[1].startsWith("COM5-"));
+        for (const QString& file : files)
+            QCOMPARE(QFileInfo(QDir(folder).filePath(file)).size(), 2600);
+    }
+
     void noControllerEndsWithTwo() {
         WindowSession session;
         const CliResult result = RunCli({"detect", "--port", "7"});
