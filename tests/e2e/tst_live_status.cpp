@@ -60,6 +60,7 @@ private Q_SLOTS:
         QCOMPARE(Cell(window, 0, ColNumber), QStringLiteral("M1"));
         QCOMPARE(Cell(window, 12, ColNumber), QStringLiteral("S1"));
         QCOMPARE(FrameName(window, 12), QStringLiteral("CNC Router"));
+        QVERIFY(!window.ui.pOther24->isHidden());
         QVERIFY(window.ui.bPageDn->isEnabled());
         window.ui.bPageDn->click();
         QCOMPARE(window.ui.gData->currentIndex().row(), 23);
