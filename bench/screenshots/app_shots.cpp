@@ -1,11 +1,14 @@
 // Screenshots of the running program: the window is created as vt12set creates it, left to
 // talk to whatever simulator VT12_PORT_DIR points at, and each page is saved as a PNG.
 // Usage: vt12shots OUT-DIR WAIT-MS PREFIX [program arguments...]
+// With VT12_SHOTS_TEST_MODE set, test mode is switched on with every gate in use open and the
+// fan running before the pages are taken.
 
 #include "app/main_window.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QPushButton>
 #include <QScreen>
 #include <QTabWidget>
 #include <QTimer>
@@ -60,5 +63,12 @@ int main(int argc, char* argv[]) {
     });
     next.setSingleShot(true);
     next.start(waitMs);
+    if (qEnvironmentVariableIsSet("VT12_SHOTS_TEST_MODE")) {
+        QTimer::singleShot(waitMs / 2, &window, [&window] {
+            window.ui.bTestOn->click();
+            window.ui.bOpenAll->click();
+            window.ui.bFanRun->click();
+        });
+    }
     return QApplication::exec();
 }
