@@ -3,7 +3,6 @@
 #include "app/controller_session.h"
 #include "app/main_window_ui.h"
 #include "app/uncaught_error.h"
-#include "data/exact_rounding.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -30,6 +29,11 @@ SetupSettingsView::SetupSettingsView(MainWindowUi& ui, ControllerSession& sessio
                                      bool& controlsLocked, QObject* parent)
     : QObject(parent), ui_(ui), session_(session), controlsLocked_(controlsLocked) {
     BindChanges();
+    // The gate blocks come after the system block (reads, defaults, a file): the air volume of
+    // an enabled Smart Minimum Airflow follows their new total.
+    connect(&session_, &ControllerSession::GateFramesShown, this, [this] {
+        ShowMinAirflowPercent(MinAirflowPercentShown(session_.Images().SystemSettings.Edited));
+    });
 }
 
 void SetupSettingsView::BindChanges() {
@@ -114,8 +118,8 @@ void SetupSettingsView::ShowMinAirflowPercent(std::optional<int> percent) {
     if (!percent)
         return;
     ui_.lIniOpenArea->setText(QString::number(*percent));
-    ui_.lIniOpCfm->setText(QString::number(
-        RoundRatio(int64_t{*percent} * session_.GateTable().TotalAirVolume(), 100)));
+    ui_.lIniOpCfm->setText(
+        QString::number(MinAirVolume(*percent, session_.GateTable().TotalAirVolume())));
 }
 
 SystemControls SetupSettingsView::SystemFromControls() const {

@@ -174,8 +174,7 @@ SystemSettingsShown ShowSystemSettings(const SystemSettingsBlock& image,
     controls.cbSmartMinimumAiflowEnabled = smart;
     controls.eSmartMinAiflowPercent = Number(percent);
     shown.lSmartMinimumAirflowEnabledVisible = smart && percent != 0;
-    if (smart)
-        shown.minAirflowPercent = Bounded(SystemBound::SmartMinAirflowPercent, percent);
+    shown.minAirflowPercent = MinAirflowPercentShown(image);
 
     if (levels.Has(Feature::KeepLastUsedOpen))
         controls.cbKeepLastUsedOpen = image.KeepLastUsedOpen() == 1;
@@ -186,6 +185,12 @@ SystemSettingsShown ShowSystemSettings(const SystemSettingsBlock& image,
     if (levels.Has(Feature::PressureFromVFDWritten))
         controls.cbPressureFromVFD = image.PressureFromVFD() == 1;
     return shown;
+}
+
+std::optional<int> MinAirflowPercentShown(const SystemSettingsBlock& image) {
+    if (!image.SmartMinAirflowEnabled())
+        return std::nullopt;
+    return Bounded(SystemBound::SmartMinAirflowPercent, image.SmartMinAirflowPercent());
 }
 
 int MinAirVolume(int percent, int totalAirVolume) {

@@ -73,5 +73,8 @@ struct SystemSettingsShown {
 SystemSettingsShown ShowSystemSettings(const SystemSettingsBlock& image,
                                        const FeatureLevels& levels, SystemControls& controls);
 
+// While Smart Minimum Airflow is enabled in the image: its bounded percent.
+std::optional<int> MinAirflowPercentShown(const SystemSettingsBlock& image);
+
 // lIniOpCfm: Round(percent / 100 x the total air volume of the gates in use).
 int MinAirVolume(int percent, int totalAirVolume);

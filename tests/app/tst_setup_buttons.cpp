@@ -4,6 +4,8 @@
 #include "app/gate_grid.h"
 #include "app/main_window.h"
 #include "app/uncaught_error.h"
+#include "data/settings_file.h"
+#include "data/system_settings_controls.h"
 #include "tests/support/file_dialog_answer.h"
 #include "tests/support/window_test_main.h"
 
@@ -153,6 +155,25 @@ private Q_SLOTS:
         QCOMPARE(ui().gData->model()->rowCount(), 24);
         QCOMPARE(ui().gData->model()->index(12, 1).data().toString(), QStringLiteral("Shaper"));
         QVERIFY(ui().bSave->font().bold()); // differs from what was read
+    }
+
+    void minAirVolumeFollowsTheLoadedGates() {
+        ControllerImages file = session().Images();
+        QVERIFY(file.SystemSettings.Edited.SmartMinAirflowEnabled());
+        for (size_t gate = 1; gate < 12; ++gate)
+            file.GateSettings.Edited.Gates[gate].SetEnabled(0);
+        const QString path = files.filePath("one gate.vt12");
+        QFile out(path);
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write(SettingsFileBytes(file, {}));
+        out.close();
+        const int totalBefore = session().GateTable().TotalAirVolume();
+
+        AnswerFileDialog(ui().dOpen, path);
+        ui().bLoadFromFile->click();
+        const int total = session().GateTable().TotalAirVolume();
+        QVERIFY(total < totalBefore);
+        QCOMPARE(ui().lIniOpCfm->text(), QString::number(MinAirVolume(25, total)));
     }
 
     void defaultsShowThemUnsaved() {
