@@ -157,6 +157,9 @@ ModbusException ControllerModel::write(uint16_t start, QByteArrayView data) {
     }
     CounterSet& counters = slaveBlock && profile_.master ? slaveCounters_ : masterCounters_;
     ++counters[kWritesCounter];
+    if (keptWrite_) {
+        keptWrite_();
+    }
     return ModbusException::None;
 }
 

@@ -67,6 +67,10 @@ public:
     void setNoticeHandler(std::function<void(const QString&)> handler) {
         notice_ = std::move(handler);
     }
+    // Told after every write the unit keeps.
+    void setKeptWriteHandler(std::function<void()> handler) { keptWrite_ = std::move(handler); }
+    // A settings block as kept, even where a lost slave reads as zeros.
+    const QByteArray& keptBlock(BlockId id) const { return stored(id); }
 
 private:
     static constexpr std::size_t kBlocks = 15;
@@ -109,6 +113,7 @@ private:
     int counterClockMs_ = 0;
     int counterStep_ = 0;
     std::function<void(const QString&)> notice_;
+    std::function<void()> keptWrite_;
 };
 
 } // namespace vt12sim

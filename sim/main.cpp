@@ -7,6 +7,7 @@
 #include "sim/pty_port.h"
 #include "sim/signal_relay.h"
 #include "sim/sim_options.h"
+#include "sim/store_file.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -62,6 +63,16 @@ int main(int argc, char* argv[]) {
 
     ControllerModel model(options.unit);
     model.setNoticeHandler(say);
+    if (!options.storeFile.isEmpty()) {
+        const auto store = [&model, &options] {
+            QString storeError;
+            if (!writeStoreFile(options.storeFile, model, &storeError)) {
+                complain(storeError);
+            }
+        };
+        store();
+        model.setKeptWriteHandler(store);
+    }
     LinePacer pacer(options.paced, options.latencyMs);
     pacer.answerLate(options.lateAnswer, options.lateByMs);
     FaultInjector faults(options.faults, options.unit.seed);

@@ -169,11 +169,16 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments) {
     const QCommandLineOption faults(
         "faults", "Answers that go wrong, in percent per request: crc=5,late=2,... (see below).",
         "LIST");
+    const QCommandLineOption storeFile(
+        "store-file",
+        "Write the settings blocks as kept to FILE at start and after every kept write: one line "
+        "per block, its first register and its bytes in hex.",
+        "FILE");
     const QCommandLineOption securityAlarm("security-alarm",
                                            "Start with the security input out of order.");
     const QCommandLineOption bypass("bypass", "Start with the bypass input on.");
     parser.addOptions({help, portDir, com, pace, latency, lateAnswer, lateBy, silent, firmware,
-                       idStyle, hardware, master, storeDifferently, live, seed, faults,
+                       idStyle, hardware, master, storeDifferently, live, seed, faults, storeFile,
                        securityAlarm, bypass});
 
     if (!parser.parse(arguments)) {
@@ -250,6 +255,7 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments) {
     options.unit.storeDifferently = parser.isSet(storeDifferently);
     options.paced = parser.isSet(pace);
     options.silent = parser.isSet(silent);
+    options.storeFile = parser.value(storeFile);
     parsed.outcome = ParsedCommandLine::Outcome::Run;
     return parsed;
 }

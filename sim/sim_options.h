@@ -18,6 +18,8 @@ struct SimOptions {
     int lateAnswer = 0;
     int lateByMs = 510;
     bool silent = false;
+    // Rewritten with the kept settings blocks at start and after every kept write; empty: none.
+    QString storeFile;
     // Drawn per request from --seed; all zero without --faults.
     FaultRates faults;
     UnitProfile unit;

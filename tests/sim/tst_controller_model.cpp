@@ -161,11 +161,17 @@ void TstControllerModel::keepsWhatWasWritten() {
     QFETCH(int, count);
 
     ControllerModel model(masterProfile());
+    int told = 0;
+    model.setKeptWriteHandler([&told] { ++told; });
     const QByteArray data = pattern(2 * count);
     const QByteArray request = blockRequest(16, static_cast<uint16_t>(start), data);
     const QByteArray answer = ask(model, request);
     QCOMPARE(answer, withCrc(request.left(6)));
     QCOMPARE(readData(model, 3, static_cast<uint16_t>(start), static_cast<uint16_t>(count)), data);
+    QCOMPARE(told, 1);
+    const BlockSpan* span =
+        blockForWrite(static_cast<uint16_t>(start), static_cast<uint16_t>(count));
+    QVERIFY(model.keptBlock(span->id).contains(data));
 }
 
 void TstControllerModel::refusesWithExceptions_data() {
@@ -192,7 +198,10 @@ void TstControllerModel::refusesWithExceptions() {
     QFETCH(int, exceptionCode);
 
     ControllerModel model(masterProfile());
+    bool told = false;
+    model.setKeptWriteHandler([&told] { told = true; });
     const QByteArray answer = ask(model, request);
+    QVERIFY(!told);
     QCOMPARE(answer.size(), 5);
     QCOMPARE(static_cast<uint8_t>(answer[1]), static_cast<uint8_t>(request[1] | 0x80));
     QCOMPARE(static_cast<int>(answer[2]), exceptionCode);
