@@ -2,6 +2,8 @@
 
 #include "data/block_table.h"
 
+#include <algorithm>
+
 namespace {
 constexpr uint8_t kWriteMultiple = 16;
 constexpr uint8_t kCommand = 101;
@@ -10,8 +12,8 @@ constexpr uint8_t kFirmwareChunk = 110;
 // A command answer says its own length in byte 2; until then this much is expected.
 constexpr uint16_t kCommandAnswerLength = 31;
 constexpr uint16_t kWriteAnswerLength = 8;
-// Silence that ends an answer to another request: far longer than a gap inside a burst of
-// answers, far shorter than the response timeout.
+// Silence that ends an answer to another request, or that a held answer waits for: far longer
+// than a gap inside a burst of answers, far shorter than the response timeout.
 constexpr int kQuietMs = 50;
 constexpr uint32_t kLongestDrainMs = 2000;
 constexpr int kHeaderLength = 6;
@@ -121,8 +123,10 @@ void TModbusClient::Transmit(int lengthWithoutCrc) {
     extraTimeout_ = 0;
     if (OnSend)
         OnSend(transmit_.data(), lengthWithoutCrc + kCrcLength);
+    transmitLength_ = lengthWithoutCrc + kCrcLength;
     receive_.fill(0);
     receiveCount_ = 0;
+    requestInterval_ = interval;
     timer_.SetInterval(interval);
     timer_.SetEnabled(true);
     result_.Status = mrNone;
@@ -141,6 +145,8 @@ void TModbusClient::ReceiveBytes(const uint8_t* data, int count) {
         KeepDraining();
         return;
     }
+    if (hold_ != Hold::None)
+        DropHeldAnswer();
     if (receiveCount_ + count > kModbusBufferSize) {
         result_.Status = mrBadFrame;
         Finish();
@@ -148,7 +154,10 @@ void TModbusClient::ReceiveBytes(const uint8_t* data, int count) {
     }
     std::copy(data, data + count, receive_.begin() + receiveCount_);
     receiveCount_ += count;
+    Examine();
+}
 
+void TModbusClient::Examine() {
     if (!BelongsToRequest()) {
         // Out of step with the line: what follows (the rest of it, or a queue of answers to
         // earlier requests) belongs elsewhere too. The bad frame is reported once the line is
@@ -171,12 +180,60 @@ void TModbusClient::ReceiveBytes(const uint8_t* data, int count) {
         expectedLength_ = receive_[2] + 5;
     if (receiveCount_ < expectedLength_)
         return;
-    if (CrcMatches()) {
-        result_.Status = mrOK;
-        std::copy_n(receive_.begin(), expectedLength_, result_.Frame.begin());
-    } else {
+    if (!CrcMatches()) {
         result_.Status = mrBadFrame;
+        Finish();
+        return;
     }
+    hold_ = HoldNeeded();
+    if (hold_ == Hold::None) {
+        AcceptAnswer();
+        return;
+    }
+    if (receiveCount_ > expectedLength_) {
+        DropHeldAnswer();
+        Examine();
+        return;
+    }
+    if (hold_ == Hold::UntilQuiet)
+        timer_.SetInterval(kQuietMs);
+}
+
+// Answers come in the order of their requests. After a request that went without its answer,
+// this one may be an answer the unit still owed: it is taken once the line stays quiet behind
+// it. One that repeats the last answer byte for byte although the request differs is most
+// likely a copy of it: it gives way to what follows, and with nothing behind it the request
+// times out; the retry comes after a missed answer, so two blocks that hold the same cost one
+// timeout.
+TModbusClient::Hold TModbusClient::HoldNeeded() const {
+    if (answerMissed_)
+        return Hold::UntilQuiet;
+    const bool repeated =
+        expectedLength_ == lastAnswerLength_ &&
+        std::equal(receive_.begin(), receive_.begin() + expectedLength_, lastAnswer_.begin());
+    const bool sameRequest = transmitLength_ == answeredRequestLength_ &&
+                             std::equal(transmit_.begin(), transmit_.begin() + transmitLength_,
+                                        answeredRequest_.begin());
+    return repeated && !sameRequest ? Hold::UntilFollowed : Hold::None;
+}
+
+// Bytes behind a held answer: it was an earlier request's, and what follows starts afresh.
+void TModbusClient::DropHeldAnswer() {
+    const int rest = receiveCount_ - expectedLength_;
+    std::copy_n(receive_.begin() + expectedLength_, rest, receive_.begin());
+    std::fill(receive_.begin() + rest, receive_.end(), 0);
+    receiveCount_ = rest;
+    hold_ = Hold::None;
+    timer_.SetInterval(requestInterval_);
+}
+
+void TModbusClient::AcceptAnswer() {
+    result_.Status = mrOK;
+    std::copy_n(receive_.begin(), expectedLength_, result_.Frame.begin());
+    std::copy_n(receive_.begin(), expectedLength_, lastAnswer_.begin());
+    lastAnswerLength_ = expectedLength_;
+    std::copy_n(transmit_.begin(), transmitLength_, answeredRequest_.begin());
+    answeredRequestLength_ = transmitLength_;
     Finish();
 }
 
@@ -188,7 +245,15 @@ bool TModbusClient::BelongsToRequest() const {
     if ((function & 0x7F) != result_.FunctionCode)
         return false;
     const bool read = function == kReadHolding || function == kReadInput;
-    return !read || receiveCount_ < 3 || receive_[2] == result_.DataByteCount;
+    if (read)
+        return receiveCount_ < 3 || receive_[2] == result_.DataByteCount;
+    // A write's echo repeats its start and count.
+    if (function == kWriteMultiple || function == kFirmwareChunk) {
+        for (int i = 2; i < std::min(receiveCount_, kHeaderLength); ++i)
+            if (receive_[static_cast<size_t>(i)] != transmit_[static_cast<size_t>(i)])
+                return false;
+    }
+    return true;
 }
 
 // A line that never falls quiet still gets a result now and then.
@@ -209,6 +274,10 @@ bool TModbusClient::CrcMatches() const {
 }
 
 void TModbusClient::OnTimeout() {
+    if (hold_ == Hold::UntilQuiet) {
+        AcceptAnswer();
+        return;
+    }
     result_.Status = BelongsToRequest() ? mrTimeout : mrBadFrame;
     Finish();
 }
@@ -217,6 +286,8 @@ void TModbusClient::Finish() {
     if (result_.Status == mrNone)
         return;
     timer_.SetEnabled(false);
+    hold_ = Hold::None;
+    answerMissed_ = result_.Status == mrTimeout || result_.Status == mrBadFrame;
     ResultReset reset{result_, receiveCount_};
     if (OnResult)
         OnResult(result_);

@@ -41,7 +41,14 @@ private:
                    uint16_t count);
     void PutHeader(uint8_t slave, uint8_t function, uint16_t first, uint16_t second);
     void Transmit(int lengthWithoutCrc);
+    void Examine();
     bool BelongsToRequest() const;
+    // A complete answer that may belong to an earlier request waits: until the line stays
+    // quiet behind it, or until something follows it.
+    enum class Hold : uint8_t { None, UntilQuiet, UntilFollowed };
+    Hold HoldNeeded() const;
+    void DropHeldAnswer();
+    void AcceptAnswer();
     void KeepDraining();
     bool CrcMatches() const;
     void OnTimeout();
@@ -56,4 +63,14 @@ private:
     TModbusResult result_;
     uint16_t expectedLength_ = 0;
     std::array<uint8_t, kModbusBufferSize> receive_{};
+    int transmitLength_ = 0;
+    int requestInterval_ = 0;
+    // The last request ended without its answer (timeout or bad frame).
+    bool answerMissed_ = false;
+    Hold hold_ = Hold::None;
+    // The last answer taken, and the request it answered.
+    std::array<uint8_t, kModbusBufferSize> lastAnswer_{};
+    int lastAnswerLength_ = 0;
+    std::array<uint8_t, kModbusBufferSize> answeredRequest_{};
+    int answeredRequestLength_ = 0;
 };

@@ -64,15 +64,19 @@ class TestControllerSession : public QObject {
 
     QString lastRequest() const { return request(port.written.back()); }
 
-    // The answer to the read in flight, with data at its start, then the next turn.
+    // The answer to the read in flight, with data at its start, then the quiet line and the
+    // next turn. Its last byte tells the blocks apart, as their data does on a controller.
     void answer(const Bytes& data = {}, uint8_t address = 5) {
         const Bytes& sent = port.written.back();
         const int bytes = 2 * (sent[4] << 8 | sent[5]);
         Bytes frame{address, sent[1], uint8_t(bytes)};
         frame.resize(size_t(3 + bytes), 0);
+        if (data.size() < size_t(bytes))
+            frame.back() = uint8_t(sent[2] ^ sent[3]);
         std::copy_n(data.begin(), std::min<size_t>(data.size(), size_t(bytes)), frame.begin() + 3);
         const Bytes wire = withCrc(frame);
         session->ReceiveBytes(wire.data(), int(wire.size()));
+        time.Advance(50);
         runPosted();
     }
 

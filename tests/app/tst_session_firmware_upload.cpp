@@ -67,6 +67,8 @@ class TestSessionFirmwareUpload : public QObject {
         }
         const Bytes wire = withCrc(frame);
         session->ReceiveBytes(wire.data(), int(wire.size()));
+        // An answer after a failure is taken once the line stays quiet.
+        time.Advance(50);
         runPosted();
     }
 

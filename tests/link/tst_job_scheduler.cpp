@@ -62,13 +62,15 @@ class TestJobScheduler : public QObject {
         scheduler->NextJob();
     }
 
-    // A valid answer to the request last sent.
+    // A valid answer to the request last sent, after which the line stays quiet. Blocks hold
+    // different data, as a controller's do: the client takes an answer that repeats the last
+    // one for another request for a copy of it.
     void answer() {
         const Request r = last();
         std::vector<uint8_t> frame{5, uint8_t(r.function)};
         if (r.function == 3 || r.function == 4) {
             frame.push_back(uint8_t(2 * r.count));
-            frame.resize(frame.size() + size_t(2 * r.count), 0);
+            frame.resize(frame.size() + size_t(2 * r.count), uint8_t(r.start ^ r.start >> 8));
         } else if (r.function == 101) {
             frame.push_back(0);
         } else {
@@ -76,6 +78,7 @@ class TestJobScheduler : public QObject {
         }
         const auto bytes = withCrc(frame);
         client->ReceiveBytes(bytes.data(), int(bytes.size()));
+        time.Advance(50);
     }
     void timeout() { time.Advance(1000); }
     void badFrame() {

@@ -311,6 +311,8 @@ private Q_SLOTS:
         send(Read4, 1);
         const Bytes answer = withCrc(hex("05040277 88"));
         feed(answer);
+        // After a timeout an answer waits for a quiet line.
+        time.Advance(50);
         QCOMPARE(results.size(), size_t(2));
         QCOMPARE(results[1].status, uint8_t(mrOK));
         QVERIFY(std::equal(answer.begin(), answer.end(), results[1].frame.begin()));
@@ -331,6 +333,8 @@ private Q_SLOTS:
             << int(Read3) << 97 << withCrc(hex("058402"));
         QTest::newRow("write echo for a read") << int(Read4) << 16 << withCrc(hex("051009000002"));
         QTest::newRow("read for a command") << int(Command101) << 0 << readAnswer(4, 16);
+        QTest::newRow("write echo of another start")
+            << int(Write16) << 2 << withCrc(hex("051009100002"));
         QTest::newRow("chunk echo for a write")
             << int(Write16) << 2 << withCrc(hex("056E50000040"));
         QTest::newRow("slave indication, another count")
@@ -361,6 +365,7 @@ private Q_SLOTS:
                           : kind == Write16 ? withCrc(hex("051009000002"))
                                             : withCrc(hex("05650A00010203040506070809"));
         feed(own);
+        time.Advance(50);
         QCOMPARE(results.size(), size_t(2));
         QCOMPARE(results[1].status, uint8_t(mrOK));
     }
@@ -404,6 +409,88 @@ private Q_SLOTS:
         QCOMPARE(results[0].status, uint8_t(mrBadFrame));
         if (!quietAtTheEnd)
             QVERIFY(fed < answers);
+    }
+
+    // An answer the unit still owed to the request before, or a copy of the last one, arrives
+    // while the next request is out; answers come in order, so the request's own follows it.
+    void answerOwedToAnEarlierRequestIsNotTaken_data() {
+        QTest::addColumn<bool>("firstAnswered");
+        QTest::addColumn<int>("secondStart");
+        QTest::addColumn<bool>("owedArrives");
+        QTest::addColumn<bool>("ownFollows");
+        QTest::addColumn<bool>("oneChunk");
+        QTest::addColumn<bool>("ownTaken");
+        QTest::addColumn<int>("quietMs");
+        QTest::newRow("copy of the last answer, then the own")
+            << true << 0x0900 << true << true << false << true << 0;
+        QTest::newRow("both in one chunk") << true << 0x0900 << true << true << true << true << 0;
+        QTest::newRow("late answer after a timeout, then the own")
+            << false << 0x0800 << true << true << false << true << 50;
+        QTest::newRow("after a timeout the own answer waits for quiet")
+            << false << 0x0800 << false << true << false << true << 50;
+        QTest::newRow("the same answer to the same request at once")
+            << true << 0x0800 << true << false << false << false << 0;
+    }
+    void answerOwedToAnEarlierRequestIsNotTaken() {
+        QFETCH(bool, firstAnswered);
+        QFETCH(int, secondStart);
+        QFETCH(bool, owedArrives);
+        QFETCH(bool, ownFollows);
+        QFETCH(bool, oneChunk);
+        QFETCH(bool, ownTaken);
+        QFETCH(int, quietMs);
+        const Bytes owed = readAnswer(3, 4);
+        const Bytes own = withCrc(hex("050308 1112131415161718"));
+        client->ReadHoldingRegisters(5, 0x0800, 4);
+        if (firstAnswered)
+            feed(owed);
+        else
+            time.Advance(600);
+        results.clear();
+
+        client->ReadHoldingRegisters(5, uint16_t(secondStart), 4);
+        time.Advance(5);
+        std::vector<Bytes> chunks;
+        if (owedArrives)
+            chunks.push_back(owed);
+        if (ownFollows)
+            chunks.push_back(own);
+        if (oneChunk) {
+            Bytes joined = owed;
+            joined.insert(joined.end(), own.begin(), own.end());
+            chunks = {joined};
+        }
+        for (const Bytes& chunk : chunks) {
+            feed(chunk);
+            time.Advance(3);
+        }
+        if (quietMs > 0) {
+            QVERIFY(results.empty());
+            time.Advance(uint32_t(quietMs));
+        }
+        QCOMPARE(results.size(), size_t(1));
+        QCOMPARE(results[0].status, uint8_t(mrOK));
+        const Bytes& taken = ownTaken ? own : owed;
+        QVERIFY(std::equal(taken.begin(), taken.end(), results[0].frame.begin()));
+    }
+
+    // Taken for a copy first: the request times out, and its retry takes the answer.
+    void twoBlocksHoldingTheSameCostOneTimeout() {
+        const Bytes same = readAnswer(3, 4);
+        client->ReadHoldingRegisters(5, 0x0800, 4);
+        feed(same);
+        client->ReadHoldingRegisters(5, 0x0900, 4);
+        feed(same);
+        time.Advance(503);
+        QCOMPARE(results.size(), size_t(1));
+        time.Advance(1);
+        QCOMPARE(results.size(), size_t(2));
+        QCOMPARE(results[1].status, uint8_t(mrTimeout));
+        client->ReadHoldingRegisters(5, 0x0900, 4);
+        feed(same);
+        time.Advance(50);
+        QCOMPARE(results.size(), size_t(3));
+        QCOMPARE(results[2].status, uint8_t(mrOK));
     }
 
     void noOnSendStillTimesOut() {
