@@ -1,0 +1,255 @@
+#include "bench/soak/soak_line.h"
+
+#include "app/uncaught_error.h"
+#include "bench/soak/controller_store.h"
+#include "data/slave_link.h"
+
+#include <algorithm>
+
+namespace {
+constexpr int kReceiveChunk = 256;
+constexpr int kWatchMs = 500;
+// Far beyond the longest wait for a result (the 2 s drain of a line that never falls quiet).
+constexpr qint64 kLongestResultMs = 3000;
+constexpr qint64 kLongestIdleMs = 5000;
+constexpr int kMostIdlePolls = 6;
+
+constexpr BlockId kMasterSettings[] = {BlockId::GateSettings, BlockId::SystemSettings,
+                                       BlockId::GateNames, BlockId::VacuumSettings};
+
+uint32_t BitOf(BlockId block) {
+    return 1u << static_cast<unsigned>(block);
+}
+
+uint32_t SaveJobs() {
+    uint32_t jobs = 0;
+    for (const BlockSpec& block : kBlocks)
+        if (block.isSettings())
+            jobs |= block.readJob | block.writeJob;
+    return jobs;
+}
+
+QString NameOf(BlockId block) {
+    return QString::fromLatin1(SpecOf(block).name);
+}
+} // namespace
+
+SoakLine::SoakLine(int com, QString storePath, uint32_t seed)
+    : storePath_(std::move(storePath)), random_(seed),
+      session_(port_, time_, static_cast<CommunicationLog&>(*this),
+               static_cast<DelayTimer&>(*this)) {
+    port_.BaudRate = br19200;
+    port_.Stopbits = sbTwo;
+    session_.Detector().SetFixedPort(com);
+    port_.OnDataRecived = [this](TAfComPort*, int count) {
+        RunGuarded([&] {
+            uint8_t buffer[kReceiveChunk];
+            while (count > 0) {
+                const int piece = std::min(count, kReceiveChunk);
+                port_.ReadData(buffer, piece);
+                session_.ReceiveBytes(buffer, piece);
+                count -= piece;
+            }
+        });
+    };
+    port_.OnDeviceLost = [this, com] {
+        RunGuarded([this, com] { session_.Detector().DeviceLost(com); });
+    };
+    delay_.setSingleShot(false);
+    connect(&delay_, &QTimer::timeout, this,
+            [this] { RunGuarded([this] { session_.Detector().DelayExpired(); }); });
+
+    // The checks sit between the client and the session's own handling of each exchange.
+    TModbusClient& client = session_.Client();
+    client.OnSend = [this, send = client.OnSend](const uint8_t* data, int length) {
+        BeforeSend();
+        send(data, length);
+    };
+    client.OnResult = [this, take = client.OnResult](TModbusResult& result) {
+        BeforeResult(result);
+        take(result);
+        AfterResult();
+    };
+    connect(&session_, &ControllerSession::PortOpenedOn, this, [this] { ++figures_.detections; });
+    connect(&watchdog_, &QTimer::timeout, this, &SoakLine::Watch);
+}
+
+SoakLine::~SoakLine() = default;
+
+void SoakLine::Begin() {
+    sinceResult_.start();
+    watchdog_.start(kWatchMs);
+    session_.Detector().DelayExpired();
+}
+
+void SoakLine::BeforeSend() {
+    if (inFlight_)
+        Violation(QStringLiteral("a request while another is in flight"));
+    inFlight_ = true;
+    overdueTold_ = false;
+    sinceRequest_.start();
+}
+
+void SoakLine::BeforeResult(const TModbusResult& result) {
+    if (!inFlight_)
+        Violation(QStringLiteral("a result without a request"));
+    inFlight_ = false;
+    sinceResult_.start();
+    ++figures_.transactions;
+    const uint32_t job = session_.Scheduler().CurrentJob();
+    if (job == JOB_POLL_STATUS || job == JOB_POLL_SLAVE_STATUS || job == JOB_POLL_VFD_STATUS)
+        ++figures_.polls;
+    else if (result.FunctionCode == kReadHolding || result.FunctionCode == kReadInput)
+        ++figures_.reads;
+    else if (result.FunctionCode == 16)
+        ++figures_.writes;
+    else
+        ++figures_.commands;
+    if (result.Status != mrOK) {
+        ++figures_.failed;
+        return;
+    }
+    const BlockSpec* block = BlockForJob(job);
+    if (block != nullptr && block->isSettings() && block->readJob == job)
+        CheckReadAgainstStore(result, *block);
+}
+
+// A settings read shows what the controller holds: no answer to another request is taken.
+void SoakLine::CheckReadAgainstStore(const TModbusResult& result, const BlockSpec& block) {
+    const QByteArray data(reinterpret_cast<const char*>(result.Frame.data()) + 3,
+                          result.DataByteCount);
+    if (data != Stored(block.id))
+        Violation(QStringLiteral("a read of %1 answered with what the controller does not hold")
+                      .arg(NameOf(block.id)));
+}
+
+void SoakLine::AfterResult() {
+    CheckSaveOver();
+    if (saving_ || session_.Scheduler().JobMask() != 0)
+        return;
+    if (--idleLeft_ > 0)
+        return;
+    idleLeft_ = 1 + Below(kMostIdlePolls);
+    StartOperation();
+}
+
+void SoakLine::StartOperation() {
+    TJobScheduler& scheduler = session_.Scheduler();
+    const int roll = Below(100);
+    if (roll < 35) {
+        EditSettings();
+        changedBlocks_ = 0;
+        for (const BlockId block : kMasterSettings)
+            if (session_.Images().IsChanged(block))
+                changedBlocks_ |= BitOf(block);
+        verifiedBlocks_ = 0;
+        falseSeen_ = false;
+        saving_ = true;
+        ++figures_.saves;
+        scheduler.StartVerifiedSave(
+            SaveWriteJobs(session_.InstallationMode(), session_.SlaveConnected()));
+    } else if (roll < 55) {
+        scheduler.SetJob(JOB_READ_SYSTEM_SETTINGS | JOB_READ_GATE_SETTINGS | JOB_READ_GATE_NAMES |
+                         JOB_READ_VACUUM_SETTINGS);
+    } else if (roll < 75) {
+        scheduler.SetJob(JOB_READ_COUNTERS);
+    } else {
+        scheduler.SetJob(JOB_TEST_COMMAND);
+    }
+}
+
+// One to three changes a technician could make: a letter of a gate name, a gate's on delay,
+// the reverse delay.
+void SoakLine::EditSettings() {
+    ControllerImages& images = session_.Images();
+    const int edits = 1 + Below(3);
+    for (int i = 0; i < edits; ++i) {
+        switch (Below(3)) {
+        case 0: {
+            std::span<uint8_t> names = images.EditedImage(BlockId::GateNames);
+            names[static_cast<size_t>(Below(static_cast<int>(names.size())))] =
+                static_cast<uint8_t>('A' + Below(26));
+            break;
+        }
+        case 1:
+            images.GateSettings.Edited.Gates[static_cast<size_t>(Below(kGatesPerUnit))].SetOnDelay(
+                static_cast<uint16_t>(Below(1000)));
+            break;
+        default:
+            images.SystemSettings.Edited.SetReverseDelay(static_cast<uint8_t>(Below(256)));
+            break;
+        }
+    }
+}
+
+void SoakLine::KomStsLog(const QString& text, bool append, bool replace) {
+    if (!append && !replace) {
+        lastLine_ = text;
+        return;
+    }
+    const BlockSpec* block = BlockForJob(session_.Scheduler().CurrentJob());
+    if (lastLine_ == QLatin1String("Verifying...") && block != nullptr) {
+        const bool holdsEdited =
+            Stored(block->id) == QByteArrayView(session_.Images().EditedImage(block->id));
+        if (text == QLatin1String("OK")) {
+            ++figures_.verifiedBlocks;
+            verifiedBlocks_ |= BitOf(block->id);
+            if (!holdsEdited)
+                Violation(QStringLiteral("Verifying...OK for %1, which the controller holds "
+                                         "otherwise")
+                              .arg(NameOf(block->id)));
+        } else if (text == QLatin1String("FALSE!")) {
+            ++figures_.falseBlocks;
+            falseSeen_ = true;
+            if (holdsEdited)
+                Violation(QStringLiteral("Verifying...FALSE! for %1, which the controller holds "
+                                         "as edited")
+                              .arg(NameOf(block->id)));
+        }
+    }
+    lastLine_ = replace ? text : lastLine_ + text;
+}
+
+// After a save reported verified in every block it wrote, the controller holds the images.
+void SoakLine::CheckSaveOver() {
+    if (!saving_ || session_.Scheduler().HasJob(SaveJobs()))
+        return;
+    saving_ = false;
+    if (falseSeen_) {
+        ++figures_.savesWithFalse;
+        return;
+    }
+    if ((verifiedBlocks_ & changedBlocks_) != changedBlocks_)
+        return;
+    ++figures_.savesVerified;
+    const ControllerImages& images = session_.Images();
+    for (const BlockId block : kMasterSettings) {
+        const QByteArray stored = Stored(block);
+        if (stored != QByteArrayView(images.ReadImage(block)) ||
+            stored != QByteArrayView(images.EditedImage(block)))
+            Violation(QStringLiteral("after a verified save the controller holds %1 otherwise")
+                          .arg(NameOf(block)));
+    }
+}
+
+void SoakLine::Watch() {
+    if (inFlight_ && !overdueTold_ && sinceRequest_.elapsed() > kLongestResultMs) {
+        overdueTold_ = true;
+        Violation(QStringLiteral("no result %1 ms after a request").arg(kLongestResultMs));
+    }
+    if (!inFlight_ && sinceResult_.elapsed() > kLongestIdleMs) {
+        sinceResult_.start();
+        Violation(QStringLiteral("no request for %1 ms").arg(kLongestIdleMs));
+    }
+}
+
+void SoakLine::Violation(const QString& text) {
+    figures_.violations << QStringLiteral("COM%1 after %2 transactions: %3")
+                               .arg(session_.Detector().FixedPort())
+                               .arg(figures_.transactions)
+                               .arg(text);
+}
+
+QByteArray SoakLine::Stored(BlockId block) const {
+    return ReadControllerStore(storePath_).value(SpecOf(block).start);
+}

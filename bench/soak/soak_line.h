@@ -1,0 +1,80 @@
+#pragma once
+// One line of the soak: a controller session on its own pseudo-terminal, used like a
+// technician who edits and saves, reloads, reads counters and runs test commands, and checked
+// after every result.
+
+#include "app/controller_session.h"
+#include "app/guarded_time_base.h"
+#include "link/af_com_port.h"
+
+#include <QElapsedTimer>
+#include <QStringList>
+#include <QTimer>
+#include <random>
+
+struct SoakFigures {
+    uint64_t transactions = 0;
+    uint64_t polls = 0;
+    uint64_t reads = 0;
+    uint64_t writes = 0;
+    uint64_t commands = 0;
+    uint64_t failed = 0;
+    int detections = 0;
+    int saves = 0;
+    int savesVerified = 0;
+    int savesWithFalse = 0;
+    int verifiedBlocks = 0;
+    int falseBlocks = 0;
+    QStringList violations;
+};
+
+class SoakLine : public QObject, private CommunicationLog, private DelayTimer {
+public:
+    SoakLine(int com, QString storePath, uint32_t seed);
+    ~SoakLine() override;
+
+    // Detection starts on the line's port, as after the program's start-up delay.
+    void Begin();
+    void End() { session_.Close(); }
+    const SoakFigures& Figures() const { return figures_; }
+
+private:
+    // CommunicationLog
+    void KomStsLog(const QString& text, bool append, bool replace) override;
+    void AdvanceProgress(int) override {}
+    // DelayTimer
+    void Start(int intervalMs) override { delay_.start(intervalMs); }
+    void Stop() override { delay_.stop(); }
+
+    void BeforeSend();
+    void BeforeResult(const TModbusResult& result);
+    void AfterResult();
+    void CheckReadAgainstStore(const TModbusResult& result, const BlockSpec& block);
+    void CheckSaveOver();
+    void StartOperation();
+    void EditSettings();
+    void Watch();
+    void Violation(const QString& text);
+    QByteArray Stored(BlockId block) const;
+    int Below(int bound) { return static_cast<int>(random_() % static_cast<uint32_t>(bound)); }
+
+    QString storePath_;
+    std::mt19937 random_;
+    GuardedTimeBase time_;
+    TAfComPort port_;
+    QTimer delay_;
+    QTimer watchdog_;
+    ControllerSession session_;
+    SoakFigures figures_;
+
+    bool inFlight_ = false;
+    bool overdueTold_ = false;
+    QElapsedTimer sinceRequest_;
+    QElapsedTimer sinceResult_;
+    QString lastLine_;
+    int idleLeft_ = 0;
+    bool saving_ = false;
+    uint32_t changedBlocks_ = 0;
+    uint32_t verifiedBlocks_ = 0;
+    bool falseSeen_ = false;
+};
