@@ -35,16 +35,18 @@ void IniFile::Load(const QString& path) {
         lines_.removeLast();
 }
 
-bool IniFile::Save(const QString& path) const {
+FileWritten IniFile::Save(const QString& path) const {
     // Written aside and renamed, so a full disk or a crash never leaves half a file.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return false;
+        return {false, file.errorString()};
     for (const QByteArray& line : lines_) {
         file.write(line);
         file.write("\n", 1);
     }
-    return file.commit();
+    if (!file.commit())
+        return {false, file.errorString()};
+    return {true, {}};
 }
 
 QString IniFile::Text(int line) const {

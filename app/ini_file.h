@@ -10,11 +10,19 @@
 #include <utility>
 #include <vector>
 
+// Whether a file was written, and the platform's message when it was not.
+struct FileWritten {
+    bool written = false;
+    QString failure;
+    explicit operator bool() const { return written; }
+};
+
 class IniFile {
 public:
     // A missing or unreadable file gives an empty document.
     void Load(const QString& path);
-    bool Save(const QString& path) const;
+    // A file that cannot be written stays as it was.
+    FileWritten Save(const QString& path) const;
 
     std::optional<QString> Value(const QString& section, const QString& key) const;
     // A key that already reads as value keeps its line as it is.

@@ -82,7 +82,8 @@ void TfVT12SetAppMain::FormCreate(const QStringList& arguments) {
     FixedPort = line.fixedPort;
     session_->Detector().SetFixedPort(FixedPort);
     if (!line.traceFile.isEmpty() && !session_->Trace().Open(line.traceFile))
-        qWarning().noquote() << "Cannot write the trace file" << line.traceFile;
+        qWarning().noquote() << "Cannot write the trace file" << line.traceFile + ":"
+                             << session_->Trace().ErrorString();
     if (FixedPort > 0) {
         setWindowTitle(windowTitle() + QStringLiteral(" [COM%1]").arg(FixedPort));
         SetApplicationTitle(windowTitle());
@@ -130,8 +131,8 @@ void TfVT12SetAppMain::SaveSettings() {
     // Before the first detection step the number is still the stored one less one; writing it
     // would move the stored port down by one on every such close.
     const int port = portTried_ ? ComPort.ComNumber() : ComPort.ComNumber() + 1;
-    if (!SavePersistedSettings(SettingsIni, port, savedDir_))
-        qWarning().noquote() << "Cannot write" << SettingsIni;
+    if (const FileWritten saved = SavePersistedSettings(SettingsIni, port, savedDir_); !saved)
+        qWarning().noquote() << "Cannot write" << SettingsIni + ":" << saved.failure;
 }
 
 void TfVT12SetAppMain::SetExpertMode(bool on) {

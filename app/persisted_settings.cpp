@@ -52,7 +52,7 @@ PersistedSettings LoadPersistedSettings(const QString& iniPath, const QString& p
     return settings;
 }
 
-bool SavePersistedSettings(const QString& iniPath, int port, const QString& dir) {
+FileWritten SavePersistedSettings(const QString& iniPath, int port, const QString& dir) {
     IniFile ini;
     ini.Load(iniPath);
     ini.SetValue(kLast, kPort, QString::number(port));

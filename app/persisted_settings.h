@@ -1,6 +1,8 @@
 #pragma once
 // Settings.ini: the last port and the last directory, plus optional device paths per port.
 
+#include "app/ini_file.h"
+
 #include <QMap>
 #include <QString>
 
@@ -24,4 +26,4 @@ QString SettingsIniPath(const QString& programDir);
 PersistedSettings LoadPersistedSettings(const QString& iniPath, const QString& programDir);
 
 // Writes "Port" and "Dir" of section "Last"; the rest of the file stays as it is.
-bool SavePersistedSettings(const QString& iniPath, int port, const QString& dir);
+FileWritten SavePersistedSettings(const QString& iniPath, int port, const QString& dir);

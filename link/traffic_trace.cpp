@@ -1,14 +1,17 @@
 #include "link/traffic_trace.h"
 
+#include <QDebug>
 #include <cstdio>
 
 namespace {
 // Room one line needs at most: a 256-byte frame as hex plus the time and the tag.
 constexpr int kLongestLine = 3 * 256 + 64;
+constexpr qint64 kFlushMs = 1000;
 } // namespace
 
 TrafficTrace::TrafficTrace() {
     clock_.start();
+    sinceFlush_.start();
 }
 
 TrafficTrace::~TrafficTrace() {
@@ -18,7 +21,8 @@ TrafficTrace::~TrafficTrace() {
 bool TrafficTrace::Open(const QString& path) {
     Close();
     file_.setFileName(path);
-    return file_.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    // Unbuffered: the buffer here is the only one, and a failed write shows at once.
+    return file_.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered);
 }
 
 void TrafficTrace::Close() {
@@ -89,7 +93,7 @@ void TrafficTrace::PortClose(int number) {
 }
 
 void TrafficTrace::BeginLine(const char* what) {
-    if (used_ + kLongestLine > static_cast<int>(buffer_.size()))
+    if (used_ + kLongestLine > static_cast<int>(buffer_.size()) || sinceFlush_.hasExpired(kFlushMs))
         Flush();
     char text[48];
     const double ms = static_cast<double>(clock_.nsecsElapsed()) / 1e6;
@@ -117,7 +121,12 @@ void TrafficTrace::EndLine() {
 }
 
 void TrafficTrace::Flush() {
-    if (used_ > 0 && file_.isOpen())
-        file_.write(buffer_.data(), used_);
+    sinceFlush_.start();
+    const int length = used_;
     used_ = 0;
+    if (length == 0 || !file_.isOpen() || file_.write(buffer_.data(), length) == length)
+        return;
+    qWarning().noquote() << "The trace file" << file_.fileName()
+                         << "is no longer written:" << file_.errorString();
+    file_.close();
 }

@@ -74,6 +74,16 @@ private Q_SLOTS:
         QCOMPARE(settings.dir, QStringLiteral("/prog/"));
     }
 
+    // A Settings.ini that cannot be replaced (here a folder of that name) says why.
+    void unwritableFileSaysWhyAndStays() {
+        QVERIFY(QDir().mkpath(ini()));
+        const FileWritten saved = SavePersistedSettings(ini(), 3, "/prog/");
+        QVERIFY(!saved);
+        QVERIFY(!saved.failure.isEmpty());
+        QVERIFY(QFileInfo(ini()).isDir());
+        QDir(ini()).removeRecursively();
+    }
+
     void saveKeepsWhatItDoesNotOwn() {
         write(ini(), "; kept\n[Ports]\nCOM3=/dev/ttyACM0\n\n[Last]\nPort=2\nDir=/x\nExtra=1\n");
         QVERIFY(SavePersistedSettings(ini(), 5, "/x"));
