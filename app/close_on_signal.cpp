@@ -33,6 +33,7 @@ void CloseOnTerminationSignals(QWidget* window) {
     action.sa_flags = SA_RESTART;
     sigaction(SIGTERM, &action, nullptr);
     sigaction(SIGINT, &action, nullptr);
+    sigaction(SIGHUP, &action, nullptr);
 }
 #else
 void CloseOnTerminationSignals(QWidget*) {}
