@@ -1,9 +1,11 @@
 // The program's window against real simulators on pseudo-terminals: finding the controller,
 // the full read set, supervision of the link, and the pulled cable and adapter.
 
+#include "app/uncaught_error.h"
 #include "tests/e2e/window_session.h"
 #include "tests/support/window_test_main.h"
 
+#include <QElapsedTimer>
 #include <QTimer>
 #include <csignal>
 
@@ -25,6 +27,15 @@ public:
 
 private:
     QTimer timer_;
+};
+
+// Errors that would have been shown to the user.
+struct ErrorCount {
+    int count = 0;
+    ErrorCount() {
+        SetUncaughtErrorHandler([this](const QString&) { ++count; });
+    }
+    ~ErrorCount() { SetUncaughtErrorHandler(nullptr); }
 };
 } // namespace
 
@@ -78,41 +89,73 @@ private Q_SLOTS:
                  failures.size());
     }
 
+    // The figures of the README's link recovery: a pulled cable (the controller falls silent)
+    // and an unplugged adapter, replugged under its old name, reached through the port folder
+    // or through the [Ports] mapping of Settings.ini. No error reaches the user on the way.
     void silentControllerIsFoundAgain() {
         WindowSession session;
+        ErrorCount errors;
         SimulatorProcess sim(session.PortDir());
         QVERIFY(sim.Start(3));
         session.StorePort(3);
         TfVT12SetAppMain& window = session.Open();
         QTRY_COMPARE_WITH_TIMEOUT(session.Caption(), QStringLiteral("Detected on COM3"),
                                   kDetectTimeoutMs);
+        QElapsedTimer clock;
+        clock.start();
         sim.Signal(SIGUSR2);
         QTRY_COMPARE_WITH_TIMEOUT(session.Caption(), QStringLiteral("... trying detect on COM4"),
                                   kDetectTimeoutMs);
+        const qint64 lost = clock.restart();
         QVERIFY(!window.Session().LinkUp());
         sim.Signal(SIGUSR2);
         QTRY_COMPARE_WITH_TIMEOUT(session.Caption(), QStringLiteral("Detected on COM3"),
                                   kDetectTimeoutMs);
+        qInfo("silent: link shown lost after %lld ms; answering again: detected after %lld ms",
+              lost, clock.elapsed());
         const QStringList results = session.CloseAndReadTrace().Events("RESULT");
         QVERIFY(results.count("TIMEOUT") >= 10);
+        QCOMPARE(errors.count, 0);
     }
 
+    void pulledAdapterClosesThePortAtOnce_data() {
+        QTest::addColumn<bool>("mapped");
+        QTest::newRow("port folder") << false;
+        QTest::newRow("[Ports] mapping") << true;
+    }
     void pulledAdapterClosesThePortAtOnce() {
+        QFETCH(bool, mapped);
         WindowSession session;
-        auto sim = std::make_unique<SimulatorProcess>(session.PortDir());
-        QVERIFY(sim->Start(3));
-        session.StorePort(3);
+        ErrorCount errors;
+        QTemporaryDir adapterDir;
+        const QString simDir = mapped ? adapterDir.path() : session.PortDir();
+        const int simCom = mapped ? 7 : 3;
+        auto sim = std::make_unique<SimulatorProcess>(simDir);
+        QVERIFY(sim->Start(simCom));
+        if (mapped) {
+            qunsetenv("VT12_PORT_DIR");
+            session.StorePort(3, QStringLiteral("COM3=%1/COM7").arg(simDir));
+        } else {
+            session.StorePort(3);
+        }
         TfVT12SetAppMain& window = session.Open();
         QTRY_COMPARE_WITH_TIMEOUT(session.Caption(), QStringLiteral("Detected on COM3"),
                                   kDetectTimeoutMs);
+        QElapsedTimer clock;
+        clock.start();
         sim.reset();
         // Ten timeouts of the status poll would take at least 5 s.
         QTRY_VERIFY_WITH_TIMEOUT(session.Caption().startsWith("... trying detect on COM"), 4000);
+        const qint64 lost = clock.elapsed();
         QVERIFY(!window.ComPort.Active() || window.ComPort.ComNumber() != 3);
-        sim = std::make_unique<SimulatorProcess>(session.PortDir());
-        QVERIFY(sim->Start(3));
+        sim = std::make_unique<SimulatorProcess>(simDir);
+        QVERIFY(sim->Start(simCom));
+        clock.start();
         QTRY_COMPARE_WITH_TIMEOUT(session.Caption(), QStringLiteral("Detected on COM3"),
                                   kDetectTimeoutMs);
+        qInfo("unplugged: link shown lost after %lld ms; replugged: detected after %lld ms", lost,
+              clock.elapsed());
+        QCOMPARE(errors.count, 0);
     }
 };
 

@@ -21,10 +21,14 @@ public:
     QString ProgramDir() const { return programDir_.path(); }
     QString TracePath() const { return programDir_.filePath("trace.log"); }
 
-    void StorePort(int port) {
+    // With a [Ports] line such as "COM3=/dev/ttyACM0" when given.
+    void StorePort(int port, const QString& portsLine = QString()) {
         QFile ini(programDir_.filePath("Settings.ini"));
+        QString text = QStringLiteral("[Last]\nPort=%1\n").arg(port);
+        if (!portsLine.isEmpty())
+            text += QStringLiteral("[Ports]\n%1\n").arg(portsLine);
         if (ini.open(QIODevice::WriteOnly))
-            ini.write(QStringLiteral("[Last]\nPort=%1\n").arg(port).toUtf8());
+            ini.write(text.toUtf8());
     }
 
     TfVT12SetAppMain& Open(QStringList arguments = {}) {
