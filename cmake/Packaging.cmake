@@ -7,8 +7,8 @@ set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
 
 set(VT12_APP_ID com.durvik.vt12set)
 set(VT12_RELEASE_DATE 2026-12-09)
-# Where the page pictures taken by bench/screenshots/app_shots.sh are published; AppStream
-# wants them by URL. The host is a placeholder until the pictures have a public home.
+# Where the pictures of resources/screenshots are published; AppStream wants them by URL. The
+# host is a placeholder until the pictures have a public home.
 set(VT12_SCREENSHOT_URL "https://durvik.invalid/vt12set/screenshots"
     CACHE STRING "Published location of the screenshots named in the AppStream metainfo")
 set(VT12_PACKAGING_DIR ${PROJECT_SOURCE_DIR}/packaging)
