@@ -16,6 +16,7 @@ constexpr uint16_t kGateBits = 0x0FFF;
 constexpr int kSystemReverseDelay = 15;
 constexpr int kSystemInstallationMode = 20;
 constexpr uint8_t kTorvexInstallation = 3;
+const QString kBootloaderCode = QStringLiteral("B03C");
 
 bool isSlaveSettings(BlockId id) {
     return id == BlockId::SlaveGateSettings || id == BlockId::SlaveGateNames;
@@ -190,6 +191,12 @@ ModbusException ControllerModel::writeFirmwareChunk(uint16_t start, QByteArrayVi
     if (!firmware_.fits(start, data.size())) {
         return ModbusException::IllegalDataAddress;
     }
+    if (start == FirmwareStore::kStartChunk && !isBootloaderCode(code_)) {
+        // The old firmware is being overwritten: a link lost from here on leaves the bootloader.
+        replacedCode_ = code_;
+        code_ = kBootloaderCode;
+        tell(QStringLiteral("firmware upload begun, bootloader %1 takes over").arg(code_));
+    }
     if (const std::optional<UploadVerdict> verdict = firmware_.write(start, data)) {
         installFirmware(*verdict);
     }
@@ -199,16 +206,12 @@ ModbusException ControllerModel::writeFirmwareChunk(uint16_t start, QByteArrayVi
 void ControllerModel::installFirmware(const UploadVerdict& verdict) {
     if (verdict.problem.isEmpty()) {
         // A version text of another form leaves the unit with the code it had.
-        if (!verdict.code.isEmpty()) {
-            code_ = verdict.code;
-        } else if (isBootloaderCode(code_)) {
-            code_ = QStringLiteral("F05A");
-        }
+        code_ = verdict.code.isEmpty() ? replacedCode_ : verdict.code;
         updateTime_ = verdict.updateTime;
         oldIdentification_ = false;
         tell(QStringLiteral("firmware upload intact, restarting as %1").arg(code_));
     } else {
-        code_ = QStringLiteral("B03C");
+        code_ = kBootloaderCode;
         tell(QStringLiteral("firmware upload damaged (%1), restarting as bootloader %2")
                  .arg(verdict.problem, code_));
     }

@@ -96,6 +96,8 @@ private:
 
     UnitProfile profile_;
     QString code_;
+    // The running firmware's code before an upload replaced it; a bootloader's is F05A.
+    QString replacedCode_ = QStringLiteral("F05A");
     bool oldIdentification_;
     QByteArray updateTime_;
     std::array<QByteArray, kBlocks> stored_;

@@ -4,7 +4,6 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
-#include <bitset>
 #include <cstdint>
 #include <optional>
 
@@ -33,16 +32,17 @@ public:
 
 private:
     static constexpr int kMemoryBytes = 0x10000;
-    static constexpr int kWindowStart = 0x5000;
-    static constexpr int kWindowEnd = 0xF000;
     static constexpr int kChunkBytes = 128;
-    static constexpr int kDataChunks = (kWindowEnd - kWindowStart) / kChunkBytes;
 
+    // The first break of the upload's rules the chunk shows, empty for none.
+    QString breach(uint16_t address, QByteArrayView bytes) const;
     UploadVerdict verdict() const;
     uint8_t byteAt(int address) const { return static_cast<uint8_t>(memory_[address]); }
 
     QByteArray memory_;
-    std::bitset<kDataChunks> received_;
+    // The chunk before: the next one repeats it (its answer was lost) or follows it.
+    uint16_t last_ = 0;
+    QString problem_;
     bool uploading_ = false;
 };
 

@@ -56,6 +56,9 @@ void LineSession::answer(const QList<QByteArray>& requests) {
         if (FaultInjector::unitActsOn(fault)) {
             reply = responder_.answer(faults_.asTaken(fault, request));
         }
+        if (reply && drop_.drops(request)) {
+            reply.reset();
+        }
         bool first = true;
         for (const AnswerPiece& piece : faults_.shape(fault, request, reply)) {
             if (first) {

@@ -1,6 +1,7 @@
 #pragma once
 // Carries requests from the port through the line's timing to the unit and its answers back.
 
+#include "sim/chunk_answer_drop.h"
 #include "sim/modbus_responder.h"
 #include "sim/rtu_framer.h"
 
@@ -27,6 +28,7 @@ public:
     // Silent, the unit hears nothing and answers nothing: a pulled cable.
     void setSilent(bool silent);
     bool isSilent() const { return silent_; }
+    void dropChunkAnswers(const ChunkAnswerDrop& drop) { drop_ = drop; }
 
 private:
     void receive(const QByteArray& bytes);
@@ -40,6 +42,7 @@ private:
     FaultInjector& faults_;
     RtuFramer framer_{kSlaveAddress};
     ModbusResponder responder_;
+    ChunkAnswerDrop drop_;
     bool silent_;
 };
 

@@ -77,6 +77,7 @@ int main(int argc, char* argv[]) {
     pacer.answerLate(options.lateAnswer, options.lateByMs);
     FaultInjector faults(options.faults, options.unit.seed);
     LineSession session(port, pacer, model, faults, options.silent);
+    session.dropChunkAnswers(ChunkAnswerDrop(options.dropChunkAt, options.dropChunkTimes));
 
     QElapsedTimer clock;
     clock.start();

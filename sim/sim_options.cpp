@@ -31,9 +31,14 @@ Content:
   --firmware B03C (or any code from B03B to below F03A): a bootloader that answers only the
   identification reads and function 110
   firmware upload (110, start chunk 0x4F80 .. end chunk 0xF000): answered with the 8-byte echo;
-  after the end chunk the unit restarts (3 s silent) as the firmware whose version text at
-  0x5000 is "VT12xxxx" (code xxxx), or as bootloader B03C when chunks are missing, the mark at
-  0xC000 is not AB CD or the checksum at 0xEFFE is wrong
+  from the start chunk on the unit is bootloader B03C (an upload cut short leaves it so);
+  after the end chunk it restarts (3 s silent) as the firmware whose version text at 0x5000
+  is "VT12xxxx" (code xxxx; the code it had for another text), or as bootloader B03C when
+  the upload broke a rule: chunks of 128 bytes, each the one before again or the next,
+  start and end chunks all 0xFF, the mark AB CD at 0xC000, the trailer 00 00 00 00 11 11
+  at 0xEFF8 and the checksum at 0xEFFE over 0x5000..0xEFFB
+  --drop-chunk 0x6000,10: the answers to the chunk at 0x6000 lost 10 times (the unit keeps
+  the chunk); the tool's timeouts and repeats, or with 10 its lost link, can be tried
   bootloader block "Vantor 12 Bootloader 1.3", updated %1 (or at the last upload)
   gates 1-12: Saw 1, Planer, Jointer, Saw 2, Sander, Router, Bandsaw, Drill Press, Lathe,
   Moulder, Edgebander, Spare (gate 12 not in use); gate block register 96 = 0x5A0C,
@@ -116,6 +121,23 @@ bool readNumber(const QString& text, int lowest, int highest, int* value) {
     return true;
 }
 
+// "0x6000" or "0x6000,10".
+bool readDropChunk(const QString& text, SimOptions* options) {
+    const QStringList parts = text.split(u',');
+    bool ok = false;
+    const int address = parts[0].trimmed().toInt(&ok, 0);
+    if (!ok || address < 0 || address > 0xFFFF || parts.size() > 2) {
+        return false;
+    }
+    int times = 1;
+    if (parts.size() == 2 && !readNumber(parts[1].trimmed(), 1, 1000, &times)) {
+        return false;
+    }
+    options->dropChunkAt = static_cast<uint16_t>(address);
+    options->dropChunkTimes = times;
+    return true;
+}
+
 ParsedCommandLine failure(const QString& text) {
     ParsedCommandLine parsed;
     parsed.text = text;
@@ -148,6 +170,11 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments) {
         "Reaction time of the late answer (default 510, past the tool's 500 ms timeout).", "MS",
         "510");
     const QCommandLineOption silent("silent", "Start silent: hear nothing, answer nothing.");
+    const QCommandLineOption dropChunk(
+        "drop-chunk",
+        "Lose the answer to the firmware chunk at ADDRESS (0x6000 or 24576), TIMES times "
+        "(default once, at most 1000).",
+        "ADDRESS[,TIMES]");
     const QCommandLineOption firmware(
         "firmware", "Firmware code: F05A (default), F04A, F03K, B03C (damaged firmware), ...",
         "CODE", "F05A");
@@ -177,9 +204,10 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments) {
     const QCommandLineOption securityAlarm("security-alarm",
                                            "Start with the security input out of order.");
     const QCommandLineOption bypass("bypass", "Start with the bypass input on.");
-    parser.addOptions({help, portDir, com, pace, latency, lateAnswer, lateBy, silent, firmware,
-                       idStyle, hardware, master, storeDifferently, live, seed, faults, storeFile,
-                       securityAlarm, bypass});
+    parser.addOptions(
+        {help,   portDir,   com,      pace,      latency,       lateAnswer, lateBy,
+         silent, dropChunk, firmware, idStyle,   hardware,      master,     storeDifferently,
+         live,   seed,      faults,   storeFile, securityAlarm, bypass});
 
     if (!parser.parse(arguments)) {
         return failure(parser.errorText() + QStringLiteral("\nTry --help."));
@@ -217,6 +245,11 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments) {
     if (!readNumber(parser.value(lateBy), 0, 60000, &options.lateByMs)) {
         return failure(QStringLiteral("--late-by wants milliseconds from 0 to 60000, not '%1'.")
                            .arg(parser.value(lateBy)));
+    }
+    if (parser.isSet(dropChunk) && !readDropChunk(parser.value(dropChunk), &options)) {
+        return failure(QStringLiteral("--drop-chunk wants an address from 0 to 0xFFFF and "
+                                      "optionally ,TIMES from 1 to 1000, not '%1'.")
+                           .arg(parser.value(dropChunk)));
     }
     int hardwareVersion = 0;
     if (!readNumber(parser.value(hardware), 0, 255, &hardwareVersion)) {

@@ -20,6 +20,9 @@ struct SimOptions {
     bool silent = false;
     // Rewritten with the kept settings blocks at start and after every kept write; empty: none.
     QString storeFile;
+    // The answers to the firmware chunk at dropChunkAt lost this many times; 0: none.
+    uint16_t dropChunkAt = 0;
+    int dropChunkTimes = 0;
     // Drawn per request from --seed; all zero without --faults.
     FaultRates faults;
     UnitProfile unit;

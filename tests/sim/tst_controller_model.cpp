@@ -33,6 +33,7 @@ private slots:
     void slaveCanBeLostAndRegained();
     void bootloaderTakesAnUpload_data();
     void bootloaderTakesAnUpload();
+    void uploadCutShortLeavesTheBootloader();
     void countersAdvanceWithTime();
     void liveUnitIsSeeded_data();
     void liveUnitIsSeeded();
@@ -359,40 +360,78 @@ void TstControllerModel::slaveCanBeLostAndRegained() {
     QCOMPARE(readData(model, 3, 512, 97), slaveGates);
 }
 
+namespace {
+
+// The chunk addresses of a whole upload, start chunk to end chunk.
+QList<int> uploadOrder() {
+    QList<int> order;
+    for (int address = 0x4F80; address <= 0xF000; address += 128) {
+        order << address;
+    }
+    return order;
+}
+
+QList<int> withoutChunk(int address) {
+    QList<int> order = uploadOrder();
+    order.removeOne(address);
+    return order;
+}
+
+QList<int> chunkSentTwice(int address) {
+    QList<int> order = uploadOrder();
+    order.insert(order.indexOf(address), address);
+    return order;
+}
+
+QList<int> chunkSentAfterTheNext(int address) {
+    QList<int> order = uploadOrder();
+    order.swapItemsAt(order.indexOf(address), order.indexOf(address) + 1);
+    return order;
+}
+
+} // namespace
+
 void TstControllerModel::bootloaderTakesAnUpload_data() {
+    QTest::addColumn<QString>("codeBefore");
     QTest::addColumn<QByteArray>("version");
-    QTest::addColumn<int>("skippedChunk");
-    QTest::addColumn<int>("corruptedByte");
+    QTest::addColumn<QList<int>>("order");
+    QTest::addColumn<int>("changedByte");
     QTest::addColumn<QString>("codeAfter");
 
-    QTest::newRow("intact upload") << QByteArray("VT12F05B") << -1 << -1 << "F05B";
-    QTest::newRow("a chunk missing") << QByteArray("VT12F05B") << 0x6000 << -1 << "B03C";
-    QTest::newRow("checksum wrong") << QByteArray("VT12F05B") << -1 << 0x6001 << "B03C";
-    QTest::newRow("validity mark missing") << QByteArray("VT12F05B") << -1 << 0xC000 << "B03C";
-    QTest::newRow("version text of another form") << QByteArray("XY99F05B") << -1 << -1 << "F05A";
+    const QByteArray v = "VT12F05B";
+    QTest::newRow("intact upload") << "B03C" << v << uploadOrder() << -1 << "F05B";
+    QTest::newRow("running firmware replaced") << "F04A" << v << uploadOrder() << -1 << "F05B";
+    QTest::newRow("a chunk sent again after its lost answer")
+        << "B03C" << v << chunkSentTwice(0x6000) << -1 << "F05B";
+    QTest::newRow("a chunk missing") << "B03C" << v << withoutChunk(0x6000) << -1 << "B03C";
+    QTest::newRow("chunks out of order")
+        << "B03C" << v << chunkSentAfterTheNext(0x6000) << -1 << "B03C";
+    QTest::newRow("start chunk not erased") << "B03C" << v << uploadOrder() << 0x4FC0 << "B03C";
+    QTest::newRow("end chunk not erased") << "B03C" << v << uploadOrder() << 0xF07F << "B03C";
+    QTest::newRow("checksum wrong") << "B03C" << v << uploadOrder() << 0x6001 << "B03C";
+    QTest::newRow("validity mark missing") << "B03C" << v << uploadOrder() << 0xC000 << "B03C";
+    // Outside the checksum: only the trailer rule sees an unstamped signature.
+    QTest::newRow("upload signature missing") << "B03C" << v << uploadOrder() << 0xEFFD << "B03C";
+    QTest::newRow("version text of another form")
+        << "F04A" << QByteArray("XY99F05B") << uploadOrder() << -1 << "F04A";
 }
 
 void TstControllerModel::bootloaderTakesAnUpload() {
+    QFETCH(QString, codeBefore);
     QFETCH(QByteArray, version);
-    QFETCH(int, skippedChunk);
-    QFETCH(int, corruptedByte);
+    QFETCH(QList<int>, order);
+    QFETCH(int, changedByte);
     QFETCH(QString, codeAfter);
 
     UnitProfile profile;
-    profile.firmwareCode = QStringLiteral("B03C");
+    profile.firmwareCode = codeBefore;
     ControllerModel model(profile);
-    QVERIFY(readData(model, 3, 2048, 124).startsWith("VT12B03C"));
-    QVERIFY(ask(model, wordsRequest(4, 0, 16)).isEmpty());
-    QVERIFY(ask(model, wordsRequest(3, 128, 14)).isEmpty());
 
     QByteArray image = firmwareImage(version);
-    if (corruptedByte >= 0) {
-        image[corruptedByte] = static_cast<char>(image[corruptedByte] ^ 0x01);
+    if (changedByte >= 0) {
+        image[changedByte] = static_cast<char>(image[changedByte] ^ 0x01);
     }
-    for (int address = 0x4F80; address <= 0xF000; address += 128) {
-        if (address == skippedChunk) {
-            continue;
-        }
+    for (const int address : order) {
         const QByteArray request =
             blockRequest(110, static_cast<uint16_t>(address), image.mid(address, 128));
         QCOMPARE(ask(model, request), withCrc(request.left(6)));
@@ -404,7 +443,28 @@ void TstControllerModel::bootloaderTakesAnUpload() {
     if (codeAfter != QLatin1String("B03C")) {
         QCOMPARE(status(model).size(), 32);
         QCOMPARE(readData(model, 3, 24320, 124).mid(64, 8), encodeDayTime(45000.25));
+    } else {
+        QVERIFY(ask(model, wordsRequest(4, 0, 16)).isEmpty());
     }
+}
+
+void TstControllerModel::uploadCutShortLeavesTheBootloader() {
+    ControllerModel model(UnitProfile{});
+    const QByteArray image = firmwareImage("VT12F06A");
+    const QList<int> order = uploadOrder();
+    for (const int address : order.mid(0, 20)) {
+        ask(model, blockRequest(110, static_cast<uint16_t>(address), image.mid(address, 128)));
+    }
+    // The link is lost; detection finds a unit that knows only its identity and the upload.
+    QVERIFY(model.isAnswering());
+    QVERIFY(readData(model, 3, 2048, 124).startsWith("VT12B03C"));
+    QVERIFY(ask(model, wordsRequest(4, 0, 16)).isEmpty());
+
+    for (const int address : order) {
+        ask(model, blockRequest(110, static_cast<uint16_t>(address), image.mid(address, 128)));
+    }
+    model.advance(ControllerModel::kRestartMs);
+    QCOMPARE(model.firmwareCode(), QStringLiteral("F06A"));
 }
 
 void TstControllerModel::countersAdvanceWithTime() {

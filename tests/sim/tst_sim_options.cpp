@@ -45,6 +45,12 @@ void TstSimOptions::refusesBadInput_data() {
     QTest::newRow("negative seed") << QStringList{"--port-dir", "/tmp", "--seed", "-1"};
     QTest::newRow("stray argument") << QStringList{"--port-dir", "/tmp", "COM3"};
     QTest::newRow("option without its value") << QStringList{"--port-dir"};
+    QTest::newRow("drop past the memory")
+        << QStringList{"--port-dir", "/tmp", "--drop-chunk", "0x10000"};
+    QTest::newRow("drop no times") << QStringList{"--port-dir", "/tmp", "--drop-chunk", "0x6000,0"};
+    QTest::newRow("drop not a number") << QStringList{"--port-dir", "/tmp", "--drop-chunk", "x"};
+    QTest::newRow("drop with a third part")
+        << QStringList{"--port-dir", "/tmp", "--drop-chunk", "0x6000,2,3"};
 }
 
 void TstSimOptions::refusesBadInput() {
@@ -68,6 +74,8 @@ void TstSimOptions::readsEveryOption() {
                                                        "--late-by",
                                                        "700",
                                                        "--silent",
+                                                       "--drop-chunk",
+                                                       "0x6000,10",
                                                        "--firmware",
                                                        "B03C",
                                                        "--id-style",
@@ -90,6 +98,8 @@ void TstSimOptions::readsEveryOption() {
     QCOMPARE(options.lateAnswer, 30);
     QCOMPARE(options.lateByMs, 700);
     QVERIFY(options.silent);
+    QCOMPARE(options.dropChunkAt, uint16_t{0x6000});
+    QCOMPARE(options.dropChunkTimes, 10);
     QCOMPARE(options.unit.firmwareCode, QStringLiteral("B03C"));
     QVERIFY(options.unit.oldIdentification);
     QCOMPARE(options.unit.hardwareVersion, uint8_t{2});
@@ -114,6 +124,7 @@ void TstSimOptions::defaults() {
     QCOMPARE(options.lateAnswer, 0);
     QVERIFY(options.lateByMs > 500);
     QVERIFY(!options.silent);
+    QCOMPARE(options.dropChunkTimes, 0);
     QCOMPARE(options.unit.firmwareCode, QStringLiteral("F05A"));
     QVERIFY(!options.unit.oldIdentification);
     QCOMPARE(options.unit.hardwareVersion, uint8_t{4});
@@ -129,11 +140,11 @@ void TstSimOptions::helpNamesSignalsAndContent() {
     const ParsedCommandLine parsed = parseCommandLine({"vt12sim", "--help"});
     QCOMPARE(parsed.outcome, Outcome::Help);
     for (const char* word :
-         {"--port-dir",    "--com",      "--pace",    "--latency", "--silent",
-          "--firmware",    "--id-style", "--hw",      "--master",  "--store-differently",
-          "--late-answer", "--late-by",  "SIGTERM",   "SIGUSR1",   "SIGUSR2",
-          "Saw 1",         "VT12F05A",   "--live",    "--seed",    "--security-alarm",
-          "--bypass",      "SIGRTMIN+1", "SIGRTMIN+2"}) {
+         {"--port-dir",    "--com",      "--pace",     "--latency",   "--silent",
+          "--firmware",    "--id-style", "--hw",       "--master",    "--store-differently",
+          "--late-answer", "--late-by",  "SIGTERM",    "SIGUSR1",     "SIGUSR2",
+          "Saw 1",         "VT12F05A",   "--live",     "--seed",      "--security-alarm",
+          "--bypass",      "SIGRTMIN+1", "SIGRTMIN+2", "--drop-chunk"}) {
         QVERIFY2(parsed.text.contains(QLatin1String(word)), word);
     }
 }
