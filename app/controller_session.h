@@ -105,6 +105,7 @@ public:
     void ValidateFirmwareFile(const QString& pathText);
     // bUploadFirmware enabled.
     bool FirmwareUploadAllowed() const;
+    bool FirmwareUploadRunning() const { return firmwareUpload_.Running(scheduler_.JobMask()); }
     // bUploadFirmwareClick; nothing when the upload is not allowed.
     std::optional<UploadStart> StartFirmwareUpload(const QDateTime& localTime);
     void OnFirmwareChunkWritten();

@@ -24,7 +24,15 @@ void TfVT12SetAppMain::BindFirmwareUpdate() {
             [this] { RunGuarded([this] { bUploadFirmwareClick(); }); });
 }
 
+void TfVT12SetAppMain::ShowFirmwarePathLock() {
+    // The file is not to be changed under a running upload.
+    const bool running = session_->FirmwareUploadRunning();
+    ui.eFirmwareFile->setReadOnly(running);
+    ui.bFirmwareFileOpen->setEnabled(!running);
+}
+
 void TfVT12SetAppMain::ShowFirmwareFileCheck(const FirmwareFileCheck& check) {
+    ShowFirmwarePathLock();
     // A file that cannot be read changes nothing on the panel.
     if (!check.readError.isEmpty()) {
         ReportUncaughtError(check.readError);
@@ -56,4 +64,5 @@ void TfVT12SetAppMain::bUploadFirmwareClick() {
     ui.pbKomSts->setValue(0);
     ui.pbKomSts->show();
     ui.bUploadFirmware->setEnabled(false);
+    ShowFirmwarePathLock();
 }

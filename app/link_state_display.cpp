@@ -50,6 +50,8 @@ void TfVT12SetAppMain::ShowLinkState(bool up) {
         SetTextColor(ui.pAdvPanel2, kPanelTextDown);
         ui.lBootloaderCommunication->hide();
         ui.bUploadFirmware->setEnabled(false);
+        // Detection ends an upload.
+        ShowFirmwarePathLock();
     } else {
         ui.pVTDetected->setText(QStringLiteral("Detected on COM%1").arg(ComPort.ComNumber()));
         SetBackground(ui.pVTDetected, ui.lAppVer->palette().color(QPalette::WindowText));

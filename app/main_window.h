@@ -90,6 +90,7 @@ private:
     // The firmware update panel on the SERVICE page.
     void BindFirmwareUpdate();
     void ShowFirmwareFileCheck(const FirmwareFileCheck& check);
+    void ShowFirmwarePathLock();
     void bFirmwareFileOpenClick();
     void bUploadFirmwareClick();
 

@@ -10,7 +10,7 @@ void ControllerSession::ValidateFirmwareFile(const QString& pathText) {
 
 bool ControllerSession::FirmwareUploadAllowed() const {
     return UploadButtonEnabled(firmwareFile_.IsAccepted(), LinkUp_, Bootloader_.IsOn(),
-                               firmwareUpload_.Running(scheduler_.JobMask()));
+                               FirmwareUploadRunning());
 }
 
 std::optional<UploadStart> ControllerSession::StartFirmwareUpload(const QDateTime& localTime) {

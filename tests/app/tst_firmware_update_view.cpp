@@ -98,6 +98,14 @@ private Q_SLOTS:
         ui().eFirmwareFile->setText(ui().eFirmwareFile->text().trimmed());
         QCOMPARE(ui().lFirmwareFileError->text(), QStringLiteral("Firmware version: VT12F05A"));
         QVERIFY(!ui().bUploadFirmware->isEnabled());
+        QVERIFY(ui().eFirmwareFile->isReadOnly());
+        QVERIFY(!ui().bFirmwareFileOpen->isEnabled());
+
+        // Detection replaces the jobs and shows the link down: the upload is over.
+        window->Session().Scheduler().ReplaceJobs(JOB_READ_FIRMWARE_INFO);
+        window->Session().SetLinkState(false);
+        QVERIFY(!ui().eFirmwareFile->isReadOnly());
+        QVERIFY(ui().bFirmwareFileOpen->isEnabled());
     }
 
     void bootloaderModeAllowsTheUpload() {
