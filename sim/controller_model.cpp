@@ -15,8 +15,12 @@ constexpr uint16_t kTestCommandMark = 0xE000;
 constexpr uint16_t kGateBits = 0x0FFF;
 constexpr int kSystemReverseDelay = 15;
 constexpr int kSystemInstallationMode = 20;
-constexpr uint8_t kTorvexInstallation = 3;
 const QString kBootloaderCode = QStringLiteral("B03C");
+constexpr int kSystemPressureFromDrive = 26;
+// The sensor input's counts: bottom and span of its range; the drive's pressures run to 1000.
+constexpr int kInputBottom = 181;
+constexpr int kInputSpan = 728;
+constexpr int kDrivePressureFull = 1000;
 
 bool isSlaveSettings(BlockId id) {
     return id == BlockId::SlaveGateSettings || id == BlockId::SlaveGateNames;
@@ -37,9 +41,12 @@ ControllerModel::ControllerModel(const UnitProfile& profile)
       updateTime_(encodeDayTime(kFactoryUpdateTime)), masterWork_(profile.seed, 0),
       slaveWork_(profile.seed, 1), securityAlarm_(profile.securityAlarm), bypass_(profile.bypass),
       masterCounters_(initialCounters(Unit::Master)), slaveCounters_(initialCounters(Unit::Slave)) {
+    drive_.setTripped(profile.driveTripped);
+    drive_.setLinkLost(profile.driveLinkLost);
     const QString units = unitCode();
     stored(BlockId::GateSettings) = initialGateSettings(Unit::Master, units);
-    stored(BlockId::SystemSettings) = initialSystemSettings(units, profile.master);
+    stored(BlockId::SystemSettings) =
+        initialSystemSettings(units, initialInstallationMode(profile));
     stored(BlockId::GateNames) = initialGateNames(Unit::Master);
     stored(BlockId::VacuumSettings) = initialVacuumSettings(units);
     // A single unit has nothing behind its slave blocks but empty memory.
@@ -84,10 +91,7 @@ QByteArray ControllerModel::blockBytes(BlockId id) const {
     case BlockId::SlaveCounters:
         return slaveReachable() ? countersBytes(slaveCounters_) : QByteArray(bytes, '\0');
     case BlockId::DriveStatus:
-        return systemByte(kSystemInstallationMode) == kTorvexInstallation &&
-                       codeFrom(unitCode(), "F05A")
-                   ? encodeDriveStatus(driveRunningAt(plant_.fanOutput()))
-                   : encodeDriveStatus(DriveStatus{});
+        return encodeDriveStatus(hasDrive() ? drive_.status() : DriveStatus{});
     default:
         return stored(id);
     }
@@ -95,6 +99,15 @@ QByteArray ControllerModel::blockBytes(BlockId id) const {
 
 uint8_t ControllerModel::systemByte(int offset) const {
     return static_cast<uint8_t>(stored(BlockId::SystemSettings)[offset]);
+}
+
+bool ControllerModel::hasDrive() const {
+    return systemByte(kSystemInstallationMode) == kDriveInstallation &&
+           codeFrom(unitCode(), "F05A");
+}
+
+bool ControllerModel::pressureFromDrive() const {
+    return hasDrive() && systemByte(kSystemPressureFromDrive) == 1;
 }
 
 uint16_t ControllerModel::enabledGates(Unit unit) const {
@@ -114,6 +127,10 @@ UnitStatus ControllerModel::unitStatus(Unit unit) const {
     status.hardwareVersion = profile_.hardwareVersion;
     if (unit == Unit::Master) {
         status.slaveLink = slaveReachable() ? kSlaveLinked : 0;
+        if (pressureFromDrive()) {
+            status.inputValue = static_cast<uint16_t>(
+                kInputBottom + drive_.status().fanPressure * kInputSpan / kDrivePressureFull);
+        }
     }
     return status;
 }
@@ -268,6 +285,7 @@ void ControllerModel::step(int ms) {
         slaveWork_.advance(ms);
     }
     countArrivals(plant_.advance(ms, plantInputs(), plantSetup()));
+    drive_.advance(ms, hasDrive() ? plant_.fanOutput() : 0, pressureFromDrive());
 }
 
 void ControllerModel::countArrivals(const GateArrivals& arrivals) {

@@ -6,6 +6,7 @@
 #include "sim/register_content.h"
 #include "sim/register_map.h"
 #include "sim/status_image.h"
+#include "sim/torvex_drive.h"
 #include "sim/unit_profile.h"
 #include "sim/work_schedule.h"
 
@@ -63,6 +64,13 @@ public:
     bool isBypassOn() const { return bypass_; }
     void setBypass(bool on) { bypass_ = on; }
 
+    // The drive of installation mode 3 tripped, its line to the unit lost: forced from outside.
+    bool isDriveTripped() const { return drive_.isTripped(); }
+    void setDriveTripped(bool tripped) { drive_.setTripped(tripped); }
+    bool isDriveLinkLost() const { return drive_.isLinkLost(); }
+    void setDriveLinkLost(bool lost) { drive_.setLinkLost(lost); }
+    bool answersWithAddressBit7() const { return profile_.addressBit7; }
+
     // Told what a watching person should know: restarts, the outcome of an upload.
     void setNoticeHandler(std::function<void(const QString&)> handler) {
         notice_ = std::move(handler);
@@ -82,6 +90,9 @@ private:
     QByteArray& stored(BlockId id) { return stored_[static_cast<std::size_t>(id)]; }
     const QByteArray& stored(BlockId id) const { return stored_[static_cast<std::size_t>(id)]; }
     uint8_t systemByte(int offset) const;
+    // Installation mode 3 stored, on firmware that knows it.
+    bool hasDrive() const;
+    bool pressureFromDrive() const;
     uint16_t enabledGates(Unit unit) const;
     UnitStatus unitStatus(Unit unit) const;
     PlantSetup plantSetup() const;
@@ -102,6 +113,7 @@ private:
     QByteArray updateTime_;
     std::array<QByteArray, kBlocks> stored_;
     LivePlant plant_;
+    TorvexDrive drive_;
     WorkSchedule masterWork_;
     WorkSchedule slaveWork_;
     bool securityAlarm_;

@@ -116,9 +116,22 @@ int main(int argc, char* argv[]) {
         say(model.isBypassOn() ? QStringLiteral("bypass on") : QStringLiteral("bypass off"));
     });
 
+    QObject::connect(&relay, &SignalRelay::driveTripToggleRequested, [&] {
+        model.setDriveTripped(!model.isDriveTripped());
+        say(model.isDriveTripped() ? QStringLiteral("drive tripped")
+                                   : QStringLiteral("drive reset"));
+    });
+    QObject::connect(&relay, &SignalRelay::driveLineToggleRequested, [&] {
+        model.setDriveLinkLost(!model.isDriveLinkLost());
+        say(model.isDriveLinkLost() ? QStringLiteral("line to the drive lost")
+                                    : QStringLiteral("line to the drive back"));
+    });
+
     say(QStringLiteral("%1 -> %2, firmware %3%4%5%6%7%8")
             .arg(port.linkPath(), port.devicePath(), options.unit.firmwareCode,
-                 options.unit.master ? QStringLiteral(", master with slave") : QString(),
+                 options.unit.master  ? QStringLiteral(", master with slave")
+                 : options.unit.drive ? QStringLiteral(", with a Torvex drive")
+                                      : QString(),
                  options.paced ? QStringLiteral(", paced") : QString(),
                  options.silent ? QStringLiteral(", silent") : QString(),
                  options.unit.live ? QStringLiteral(", live (seed %1)").arg(options.unit.seed)

@@ -35,6 +35,16 @@ bool wellFormedBlock(QByteArrayView request, uint16_t mostWords) {
 } // namespace
 
 std::optional<QByteArray> ModbusResponder::answer(QByteArrayView request) {
+    std::optional<QByteArray> frame = unmarkedAnswer(request);
+    if (frame && model_.answersWithAddressBit7()) {
+        frame->chop(2);
+        (*frame)[0] = static_cast<char>(static_cast<uint8_t>((*frame)[0]) | 0x80);
+        frame = withCrc(*frame);
+    }
+    return frame;
+}
+
+std::optional<QByteArray> ModbusResponder::unmarkedAnswer(QByteArrayView request) {
     if (request.size() < 4) {
         return std::nullopt;
     }

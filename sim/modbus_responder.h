@@ -17,6 +17,7 @@ public:
     std::optional<QByteArray> answer(QByteArrayView request);
 
 private:
+    std::optional<QByteArray> unmarkedAnswer(QByteArrayView request);
     QByteArray read(QByteArrayView request);
     QByteArray write(QByteArrayView request);
     QByteArray command(QByteArrayView request);

@@ -133,7 +133,7 @@ QStringList gateNames(Unit unit) {
     return list;
 }
 
-QByteArray initialSystemSettings(const QString& unitCode, bool master) {
+QByteArray initialSystemSettings(const QString& unitCode, uint8_t installationMode) {
     const bool seconds = codeFrom(unitCode, "F04A");
     const bool cleaningInMinutes = codeFrom(unitCode, "F03G");
     QByteArray block(28, '\0');
@@ -152,11 +152,13 @@ QByteArray initialSystemSettings(const QString& unitCode, bool master) {
     block[17] = 3;                                              // both cleanings
     block[18] = 3;                                              // cleaning 3 min
     block[19] = static_cast<char>(cleaningInMinutes ? 60 : 12); // every 60 min
-    block[20] = static_cast<char>(master ? 2 : 0);
+    block[20] = static_cast<char>(installationMode);
     block[21] = 3;                       // inactive 3 s after power up
     block[22] = 10;                      // no cleaning at stop under 10 min
     block[23] = 1;                       // cleaning at stop 1 min
     block[24] = static_cast<char>(0x99); // smart minimum airflow 25 %
+    // A drive installation takes its pressures from the sensors inside the drive.
+    block[26] = installationMode == kDriveInstallation ? 1 : 0;
     block[27] = kSystemReservedByte;
     return block;
 }

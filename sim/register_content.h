@@ -14,7 +14,8 @@ enum class Unit { Master, Slave };
 // The slave's firmware is F05A, so its off delays are always in tenths of a second.
 QByteArray initialGateSettings(Unit unit, const QString& unitCode);
 QByteArray initialGateNames(Unit unit);
-QByteArray initialSystemSettings(const QString& unitCode, bool master);
+// installationMode: 0 single unit, 2 MASTER, 3 unit with a Torvex drive (system byte 20).
+QByteArray initialSystemSettings(const QString& unitCode, uint8_t installationMode);
 QByteArray initialVacuumSettings(const QString& unitCode);
 
 // Gates 1 to 12, then "Starts:", "Errors:", "Bypass:", "Writes:".

@@ -22,9 +22,18 @@ int bypassSignal() {
     return SIGRTMIN + 2;
 }
 
+int driveTripSignal() {
+    return SIGRTMIN + 3;
+}
+
+int driveLineSignal() {
+    return SIGRTMIN + 4;
+}
+
 // The real-time signal numbers are only known at run time.
-std::array<int, 7> handledSignals() {
-    return {SIGINT, SIGTERM, SIGHUP, SIGUSR1, SIGUSR2, securitySignal(), bypassSignal()};
+std::array<int, 9> handledSignals() {
+    return {SIGINT,         SIGTERM,           SIGHUP,           SIGUSR1, SIGUSR2, securitySignal(),
+            bypassSignal(), driveTripSignal(), driveLineSignal()};
 }
 
 void onSignal(int number) {
@@ -75,6 +84,10 @@ void SignalRelay::relay() {
             emit securityToggleRequested();
         } else if (number == bypassSignal()) {
             emit bypassToggleRequested();
+        } else if (number == driveTripSignal()) {
+            emit driveTripToggleRequested();
+        } else if (number == driveLineSignal()) {
+            emit driveLineToggleRequested();
         } else {
             emit stopRequested();
         }

@@ -14,7 +14,8 @@ class SignalRelay : public QObject {
 
 public:
     // Handles SIGINT, SIGTERM and SIGHUP (stop), SIGUSR1 (slave), SIGUSR2 (silence),
-    // SIGRTMIN+1 (security input) and SIGRTMIN+2 (bypass). One instance per process.
+    // SIGRTMIN+1 (security input), SIGRTMIN+2 (bypass), SIGRTMIN+3 (drive trip) and
+    // SIGRTMIN+4 (drive line). One instance per process.
     explicit SignalRelay(QObject* parent = nullptr);
     ~SignalRelay() override;
 
@@ -26,6 +27,8 @@ signals:
     void silenceToggleRequested();
     void securityToggleRequested();
     void bypassToggleRequested();
+    void driveTripToggleRequested();
+    void driveLineToggleRequested();
 
 private:
     void relay();

@@ -23,6 +23,8 @@ Signals:
   SIGUSR2                  fall silent / answer again (a pulled cable)
   SIGRTMIN+1               security input out of order / in order again
   SIGRTMIN+2               bypass on / off
+  SIGRTMIN+3               the drive trips / is reset
+  SIGRTMIN+4               the line to the drive is lost / back
 
 Content:
   identification "VT12F05A Vantor 12 Duct Gate Controller ..." (code from --firmware);
@@ -43,9 +45,8 @@ Content:
   gates 1-12: Saw 1, Planer, Jointer, Saw 2, Sander, Router, Bandsaw, Drill Press, Lathe,
   Moulder, Edgebander, Spare (gate 12 not in use); gate block register 96 = 0x5A0C,
   system settings byte 27 (reserved) = 0x3C
-  status: hardware version from --hw (default 4), SlaveLink 0; drive status live only with
-  installation mode 3 stored; without --live no machine runs: gates closed and fan off
-  unless the inputs below open or run them
+  status: hardware version from --hw (default 4), SlaveLink 0; without --live no machine
+  runs: gates closed and fan off unless the inputs below open or run them
   --live: each workstation's machine runs 8-45 s and pauses 15-90 s, and the workshop breaks
   for 45-150 s after every 90-240 s, all drawn from --seed (the same seed, the same day);
   a sensor makes its workstation active after the gate's Delay ON and inactive after its
@@ -79,6 +80,19 @@ Content:
   test command (101: gate word, fan word, slave gate word): gates in use travel 1.5 s, the fan
   output follows the fan word, above whatever the workstations want; test mode ends 5 s after
   the last test command
+  drive status (input 96): zeros unless installation mode 3 is stored (--drive, or written)
+  on firmware from F05A; then a Torvex drive of 50.0 Hz follows the fan output (the test
+  command's too) with 10 s ramps: DriveFlags link, running, error, run problem (tripped while
+  the fan is wanted: 0x000D); control word 0x047E, 0x047F to run, RESET (0x04FE) while
+  tripped; status word 0x1231 ready, 0x1233 asked to run, 0x1237 turning, 0x1337 at the
+  setpoint, 0x1737 above 25 Hz, 0x1278 tripped; inputs automatic, immediate-stop circuit
+  and enable, airlock and transport fan while turning; power, current and voltage by the fan
+  laws (11.0 kW, 18.7 A, 400 V at full speed); with Pressure from VFD (stored with --drive)
+  fan pressure 900 and filter pressure 150-400 of 1000 by speed, and the unit's vacuum input
+  taken from the fan pressure. --drive-fault: tripped (coasts to a stop); --drive-offline:
+  DriveFlags 0 and the other registers as last heard
+  --address-bit7: every answer's address byte is 0x85, as from a unit with a slave on its
+  RS-232 port
   --store-differently: every write of system settings byte 15 reads back one higher
 
 Faults (--faults KIND=PERCENT,..., up to two decimals, "all=P" for every kind, later entries
@@ -185,6 +199,14 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments) {
     const QCommandLineOption hardware("hw", "Hardware version byte, 0 to 255 (default 4).", "N",
                                       "4");
     const QCommandLineOption master("master", "A MASTER unit with a linked SLAVE unit.");
+    const QCommandLineOption drive(
+        "drive", "A unit with a Torvex drive: installation mode 3 stored, the drive live.");
+    const QCommandLineOption driveFault("drive-fault", "Start with the drive tripped.");
+    const QCommandLineOption driveOffline("drive-offline",
+                                          "Start with the unit's line to the drive lost.");
+    const QCommandLineOption addressBit7(
+        "address-bit7",
+        "Answer with address bit 7 set, as a unit with a slave on its RS-232 port.");
     const QCommandLineOption storeDifferently(
         "store-differently",
         "Keep the reverse delay (system settings byte 15) 10 ms longer than written.");
@@ -205,9 +227,10 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments) {
                                            "Start with the security input out of order.");
     const QCommandLineOption bypass("bypass", "Start with the bypass input on.");
     parser.addOptions(
-        {help,   portDir,   com,      pace,      latency,       lateAnswer, lateBy,
-         silent, dropChunk, firmware, idStyle,   hardware,      master,     storeDifferently,
-         live,   seed,      faults,   storeFile, securityAlarm, bypass});
+        {help,          portDir,          com,       pace,       latency,      lateAnswer,
+         lateBy,        silent,           dropChunk, firmware,   idStyle,      hardware,
+         master,        storeDifferently, live,      seed,       faults,       storeFile,
+         securityAlarm, bypass,           drive,     driveFault, driveOffline, addressBit7});
 
     if (!parser.parse(arguments)) {
         return failure(parser.errorText() + QStringLiteral("\nTry --help."));
@@ -285,6 +308,14 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments) {
     options.unit.securityAlarm = parser.isSet(securityAlarm);
     options.unit.bypass = parser.isSet(bypass);
     options.unit.master = parser.isSet(master);
+    options.unit.drive = parser.isSet(drive);
+    if (options.unit.master && options.unit.drive) {
+        return failure(QStringLiteral("--master and --drive exclude each other: a unit has either "
+                                      "a slave or a drive on its RS-485 port."));
+    }
+    options.unit.driveTripped = parser.isSet(driveFault);
+    options.unit.driveLinkLost = parser.isSet(driveOffline);
+    options.unit.addressBit7 = parser.isSet(addressBit7);
     options.unit.storeDifferently = parser.isSet(storeDifferently);
     options.paced = parser.isSet(pace);
     options.silent = parser.isSet(silent);

@@ -4,16 +4,6 @@
 
 namespace vt12sim {
 
-namespace {
-
-constexpr uint16_t kFullScale = 20000;
-
-uint16_t scaled(uint8_t fanOutput, int top) {
-    return static_cast<uint16_t>(fanOutput * top / 255);
-}
-
-} // namespace
-
 QByteArray encodeUnitStatus(const UnitStatus& status) {
     QByteArray bytes;
     bytes.reserve(32);
@@ -58,24 +48,6 @@ QByteArray encodeDriveStatus(const DriveStatus& status) {
     appendWord(bytes, status.filterPressure);
     appendWord(bytes, status.fanPressure);
     return bytes;
-}
-
-DriveStatus driveRunningAt(uint8_t fanOutput) {
-    const bool running = fanOutput > 0;
-    DriveStatus drive;
-    drive.flags = running ? 0x0003 : 0x0001;
-    drive.maxFrequency = 500;
-    drive.controlWord = running ? 0x047F : 0x047E;
-    drive.frequencyReference = scaled(fanOutput, kFullScale);
-    drive.inputs = 0x0032; // automatic mode, immediate-stop circuit and enable in order
-    drive.statusWord = running ? 0x0337 : 0x0231;
-    drive.outputFrequency = drive.frequencyReference;
-    drive.outputCurrent = scaled(fanOutput, 180);
-    drive.outputPower = scaled(fanOutput, 110);
-    drive.outputVoltage = scaled(fanOutput, 400);
-    drive.filterPressure = static_cast<uint16_t>(120 + scaled(fanOutput, 300));
-    drive.fanPressure = scaled(fanOutput, 800);
-    return drive;
 }
 
 } // namespace vt12sim

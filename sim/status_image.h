@@ -34,7 +34,7 @@ constexpr uint16_t kSecurityInputInOrder = 0x2000;
 constexpr uint16_t kBypassBlinking = 0x4000;
 
 struct DriveStatus {
-    // Bit 0 link to the drive, bit 1 running.
+    // Bit 0 link to the drive, bit 1 running, bit 2 drive error, bit 3 run problem.
     uint16_t flags = 0;
     uint16_t maxFrequency = 0;
     uint16_t controlWord = 0;
@@ -52,8 +52,5 @@ struct DriveStatus {
 // 32 bytes each.
 QByteArray encodeUnitStatus(const UnitStatus& status);
 QByteArray encodeDriveStatus(const DriveStatus& status);
-
-// What the drive reports while it runs the fan at fanOutput (0..255).
-DriveStatus driveRunningAt(uint8_t fanOutput);
 
 } // namespace vt12sim

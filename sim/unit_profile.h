@@ -13,6 +13,12 @@ struct UnitProfile {
     uint8_t hardwareVersion = 4;
     // A MASTER unit with a SLAVE linked over RS-485.
     bool master = false;
+    // A unit with a Torvex drive on its RS-485 port (installation mode 3 stored).
+    bool drive = false;
+    bool driveTripped = false;
+    bool driveLinkLost = false;
+    // Answers carry address bit 7, as from a unit with a slave on its RS-232 port.
+    bool addressBit7 = false;
     // One system setting is kept other than written, so read-back verification fails.
     bool storeDifferently = false;
     // Workstations switch on and off on a schedule drawn from the seed.
@@ -21,6 +27,13 @@ struct UnitProfile {
     bool securityAlarm = false;
     bool bypass = false;
 };
+
+inline constexpr uint8_t kMasterInstallation = 2;
+inline constexpr uint8_t kDriveInstallation = 3;
+
+inline uint8_t initialInstallationMode(const UnitProfile& profile) {
+    return profile.master ? kMasterInstallation : profile.drive ? kDriveInstallation : 0;
+}
 
 // Firmware codes compare as text, character by character.
 inline bool codeFrom(const QString& code, const char* level) {

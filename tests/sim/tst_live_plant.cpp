@@ -49,7 +49,7 @@ uint16_t bit(int gate) {
 class Rig {
 public:
     explicit Rig(const QString& unitCode = QStringLiteral("F05A"))
-        : code(unitCode), system(initialSystemSettings(unitCode, true)),
+        : code(unitCode), system(initialSystemSettings(unitCode, kMasterInstallation)),
           gates(initialGateSettings(Unit::Master, unitCode)),
           slaveGates(initialGateSettings(Unit::Slave, unitCode)) {}
 

@@ -51,6 +51,7 @@ void TstSimOptions::refusesBadInput_data() {
     QTest::newRow("drop not a number") << QStringList{"--port-dir", "/tmp", "--drop-chunk", "x"};
     QTest::newRow("drop with a third part")
         << QStringList{"--port-dir", "/tmp", "--drop-chunk", "0x6000,2,3"};
+    QTest::newRow("slave and drive") << QStringList{"--port-dir", "/tmp", "--master", "--drive"};
 }
 
 void TstSimOptions::refusesBadInput() {
@@ -88,7 +89,10 @@ void TstSimOptions::readsEveryOption() {
                                                        "--seed",
                                                        "2147483647",
                                                        "--security-alarm",
-                                                       "--bypass"});
+                                                       "--bypass",
+                                                       "--drive-fault",
+                                                       "--drive-offline",
+                                                       "--address-bit7"});
     QCOMPARE(parsed.outcome, Outcome::Run);
     const SimOptions& options = parsed.options;
     QCOMPARE(options.portDir, QStringLiteral("/tmp/ports"));
@@ -109,6 +113,10 @@ void TstSimOptions::readsEveryOption() {
     QCOMPARE(options.unit.seed, uint32_t{2147483647});
     QVERIFY(options.unit.securityAlarm);
     QVERIFY(options.unit.bypass);
+    QVERIFY(options.unit.driveTripped);
+    QVERIFY(options.unit.driveLinkLost);
+    QVERIFY(options.unit.addressBit7);
+    QVERIFY(parseCommandLine({"vt12sim", "--port-dir", "/tmp", "--drive"}).options.unit.drive);
 }
 
 void TstSimOptions::defaults() {
@@ -134,17 +142,30 @@ void TstSimOptions::defaults() {
     QCOMPARE(options.unit.seed, uint32_t{1});
     QVERIFY(!options.unit.securityAlarm);
     QVERIFY(!options.unit.bypass);
+    QVERIFY(!options.unit.drive);
+    QVERIFY(!options.unit.driveTripped);
+    QVERIFY(!options.unit.driveLinkLost);
+    QVERIFY(!options.unit.addressBit7);
 }
 
 void TstSimOptions::helpNamesSignalsAndContent() {
     const ParsedCommandLine parsed = parseCommandLine({"vt12sim", "--help"});
     QCOMPARE(parsed.outcome, Outcome::Help);
-    for (const char* word :
-         {"--port-dir",    "--com",      "--pace",     "--latency",   "--silent",
-          "--firmware",    "--id-style", "--hw",       "--master",    "--store-differently",
-          "--late-answer", "--late-by",  "SIGTERM",    "SIGUSR1",     "SIGUSR2",
-          "Saw 1",         "VT12F05A",   "--live",     "--seed",      "--security-alarm",
-          "--bypass",      "SIGRTMIN+1", "SIGRTMIN+2", "--drop-chunk"}) {
+    for (const char* word : {"--port-dir",      "--com",
+                             "--pace",          "--latency",
+                             "--silent",        "--firmware",
+                             "--id-style",      "--hw",
+                             "--master",        "--store-differently",
+                             "--late-answer",   "--late-by",
+                             "SIGTERM",         "SIGUSR1",
+                             "SIGUSR2",         "Saw 1",
+                             "VT12F05A",        "--live",
+                             "--seed",          "--security-alarm",
+                             "--bypass",        "SIGRTMIN+1",
+                             "SIGRTMIN+2",      "--drop-chunk",
+                             "--drive",         "--drive-fault",
+                             "--drive-offline", "--address-bit7",
+                             "SIGRTMIN+3",      "SIGRTMIN+4"}) {
         QVERIFY2(parsed.text.contains(QLatin1String(word)), word);
     }
 }
