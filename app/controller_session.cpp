@@ -259,6 +259,11 @@ void ControllerSession::OnSlaveStatusPoll(const RegisterData& reply) {
     ShowSlaveStatus();
 }
 
+void ControllerSession::OnDriveStatusPoll(const RegisterData& reply) {
+    Images_.StoreReply(BlockId::DriveStatus, reply.data, reply.length);
+    Q_EMIT DriveStatusShown(ShowDriveStatus(Images_.DriveStatus));
+}
+
 void ControllerSession::ShowSlaveStatus() {
     Q_EMIT SlaveStatusShown(
         status_.ShowSlaveStatus(SlaveGateMasks_, gateTable_.ManualMinAirflowMask(Unit::Slave)));

@@ -14,6 +14,7 @@
 #include "link/job_scheduler.h"
 #include "link/port_detector.h"
 #include "link/traffic_trace.h"
+#include "monitor/drive_status_display.h"
 #include "monitor/gate_table_model.h"
 #include "monitor/status_model.h"
 #include "monitor/test_mode.h"
@@ -93,6 +94,7 @@ public:
     void OnSettingsWritten(uint32_t readJob);
     void OnStatusPoll(const RegisterData& reply);
     void OnSlaveStatusPoll(const RegisterData& reply);
+    void OnDriveStatusPoll(const RegisterData& reply);
     void SetSlaveConnected(bool connected);
     // The mode the screens show: read from the controller, loaded from a file or chosen.
     void SetInstallationMode(int mode);
@@ -129,6 +131,7 @@ Q_SIGNALS:
     void FirmwareFileChecked(const FirmwareFileCheck& check);
     void StatusShown(const StatusDisplay& shown);
     void SlaveStatusShown(const UnitStatus& shown);
+    void DriveStatusShown(const DriveStatusDisplay& shown);
     void GateFramesShown(Unit unit, const GateSettingsShown& shown);
     void GateNamesShown(Unit unit, const std::array<QString, kGatesPerUnit>& names);
     void InstallationModeShown(int mode);

@@ -15,6 +15,7 @@
 #include <array>
 #include <memory>
 
+class DriveVacuumView;
 class KomStatusPanel;
 class GateTableView;
 class InstallationView;
@@ -61,6 +62,7 @@ private:
     void SaveSettings();
     void BindLink();
     void BindViews();
+    void BindDriveVacuumView();
     void ComPortDataReceived(TAfComPort* sender, int count);
     void tDelayTimer();
     void PermissionHint(int port);
@@ -105,6 +107,7 @@ private:
     std::unique_ptr<ControllerSession> session_;
     std::unique_ptr<WindowResizer> resizer_;
     std::unique_ptr<StatusView> statusView_;
+    std::unique_ptr<DriveVacuumView> driveVacuum_;
     std::unique_ptr<SetupSettingsView> setup_;
     std::unique_ptr<KomStatusPanel> komPanel_;
     std::unique_ptr<GateTableView> gateTable_;

@@ -63,6 +63,7 @@ void TfVT12SetAppMain::BindViews() {
         if (!up)
             status->ShowLinkDown();
     });
+    BindDriveVacuumView();
     setup_ = std::make_unique<SetupSettingsView>(ui, *s, ControlsLocked);
     komPanel_ = std::make_unique<KomStatusPanel>(ui);
     gateTable_ = std::make_unique<GateTableView>(

@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSlider>
+#include <QStyle>
 #include <array>
 #include <utility>
 
@@ -220,6 +221,21 @@ QLabel* MakeVfdLetter(QWidget* parent, const char* name, const char* letter, con
     return label;
 }
 
+// One row of the drive bubble: its caption and its figure.
+QLabel* MakeBubbleRow(QWidget* bubble, const char* name, const char* caption, int row) {
+    constexpr int kTop = 7;
+    constexpr int kPitch = 19;
+    const int top = kTop + row * kPitch;
+    Make<QLabel>(bubble, (QByteArray(name) + "Caption").constData(), QRect(6, top, 112, 17),
+                 QString::fromLatin1(caption));
+    auto* figure = Make<QLabel>(bubble, name, QRect(120, top, 70, 17));
+    SetBackground(figure, kFigureGrey);
+    SetTextColor(figure, kFigureYellow);
+    SetBold(figure);
+    figure->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return figure;
+}
+
 void SetupDrivePanels(StatusTestPageUi& ui) {
     ui.pCurrentInputValue =
         MakePressurePanel(ui.pTest, "pCurrentInputValue", 232, ui.lCurrInpLabel,
@@ -227,6 +243,8 @@ void SetupDrivePanels(StatusTestPageUi& ui) {
                           ui.lCurrentInputValue, ui.lCurrentInputUnits, "", QString());
     ui.imPressureError =
         Make<QLabel>(ui.pCurrentInputValue, "imPressureError", QRect(122, 22, 24, 24));
+    ui.imPressureError->setPixmap(
+        ui.imPressureError->style()->standardIcon(QStyle::SP_MessageBoxCritical).pixmap(24, 24));
     ui.imPressureError->hide();
     ui.pCurrentInputValueS = MakePressurePanel(
         ui.pTest, "pCurrentInputValueS", 292, ui.lCurrInpLabelS, "lCurrInpLabelSlave",
@@ -268,6 +286,15 @@ void SetupDrivePanels(StatusTestPageUi& ui) {
     ui.pMoreAboutVfd = Make<QFrame>(ui.tsManual, "pMoreAboutVfd", QRect(469, 240, 215, 125));
     ui.ibAboutVfd = CreateIbAboutVfd(ui.pMoreAboutVfd);
     SetAlign(ui.ibAboutVfd, Align::Left);
+    QWidget* bubble = ui.ibAboutVfd;
+    ui.lVfdFrequencyRef = MakeBubbleRow(bubble, "lVfdFrequencyRef", "Frequency Reference", 0);
+    ui.lVfdOutputCurrent = MakeBubbleRow(bubble, "lVfdOutputCurrent", "Output Current", 1);
+    ui.lVfdOutputVoltage = MakeBubbleRow(bubble, "lVfdOutputVoltage", "Output Voltage", 2);
+    ui.lVfdFanPressureRaw =
+        MakeBubbleRow(bubble, "lVfdFanPressureRaw", "Fan Pressure [0..1000]", 3);
+    ui.lVfdFilterPressureRaw =
+        MakeBubbleRow(bubble, "lVfdFilterPressureRaw", "Filter Pressure [0..1000]", 4);
+    ui.lVfdMaxFrequency = MakeBubbleRow(bubble, "lVfdMaxFrequency", "Maximum Frequency", 5);
     ui.pMoreAboutVfd->hide();
 
     ui.pRawVfdData = MakePanel(ui.pTest, "pRawVfdData", QRect(4, 298, 460, 241));

@@ -106,6 +106,12 @@ struct StatusTestPageUi {
     QLabel* lMoreAboutVFD = nullptr;
     QFrame* pMoreAboutVfd = nullptr;
     TInfoBubble* ibAboutVfd = nullptr;
+    QLabel* lVfdFrequencyRef = nullptr;
+    QLabel* lVfdOutputCurrent = nullptr;
+    QLabel* lVfdOutputVoltage = nullptr;
+    QLabel* lVfdFanPressureRaw = nullptr;
+    QLabel* lVfdFilterPressureRaw = nullptr;
+    QLabel* lVfdMaxFrequency = nullptr;
     QFrame* pRawVfdData = nullptr;
     QLabel* lRawVfdData = nullptr;
     QLabel* lControlWordCaption = nullptr;

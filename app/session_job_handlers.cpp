@@ -35,6 +35,8 @@ void ControllerSession::RegisterJobHandlers() {
                  [this](const TModbusResult& r) { OnStatusPoll(registerData(r)); });
     s.SetHandler(JOB_POLL_SLAVE_STATUS,
                  [this](const TModbusResult& r) { OnSlaveStatusPoll(registerData(r)); });
+    s.SetHandler(JOB_POLL_VFD_STATUS,
+                 [this](const TModbusResult& r) { OnDriveStatusPoll(registerData(r)); });
     s.SetHandler(JOB_READ_COUNTERS, [this](const TModbusResult& r) {
         OnCounters(CounterMemo::Master, registerData(r));
     });

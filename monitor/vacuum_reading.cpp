@@ -49,7 +49,7 @@ VacuumReading ShowVacuumReading(const VacuumReadingInputs& inputs) {
     VacuumReading reading;
     reading.master =
         Figure(inputs.masterValue, inputs.linkUp, inputs.masterRange, inputs.masterWarning, false);
-    reading.errorIconVisible = inputs.errorLevel < inputs.masterValue;
+    reading.errorIconVisible = inputs.errorLevelKnown && inputs.errorLevel < inputs.masterValue;
     if (inputs.installationMode == kInstallationMasterSlave)
         reading.slave =
             Figure(inputs.slaveValue, inputs.linkUp, inputs.slaveRange, inputs.slaveWarning, true);

@@ -24,8 +24,9 @@ struct VacuumReadingInputs {
     QString masterWarning;
     QString slaveRange;
     QString slaveWarning;
-    // Of the edited vacuum settings, in counts.
+    // Of the edited vacuum settings, in counts; known only to firmware that has it.
     uint16_t errorLevel = 0;
+    bool errorLevelKnown = true;
 };
 
 struct VacuumReading {
@@ -36,4 +37,5 @@ struct VacuumReading {
 };
 
 // A range entry of 0 or below gives no scale: the figure shows "--" as without a reading.
+// Firmware without an error level (stored as 0) shows no error icon, not one for every reading.
 VacuumReading ShowVacuumReading(const VacuumReadingInputs& inputs);

@@ -229,21 +229,25 @@ void TestVacuumReading::slaveShowsNegative() {
 void TestVacuumReading::errorIcon_data() {
     QTest::addColumn<int>("errorLevel");
     QTest::addColumn<int>("value");
+    QTest::addColumn<bool>("known");
     QTest::addColumn<bool>("shown");
 
-    QTest::newRow("546 over 545") << 545 << 546 << true;
-    QTest::newRow("545 at 545") << 545 << 545 << false;
-    QTest::newRow("over range") << 909 << 920 << true;
-    QTest::newRow("level 0, no input") << 0 << 0 << false;
+    QTest::newRow("546 over 545") << 545 << 546 << true << true;
+    QTest::newRow("545 at 545") << 545 << 545 << true << false;
+    QTest::newRow("over range") << 909 << 920 << true << true;
+    QTest::newRow("level 0, no input") << 0 << 0 << true << false;
+    QTest::newRow("firmware without an error level") << 0 << 545 << false << false;
 }
 
 void TestVacuumReading::errorIcon() {
     QFETCH(int, errorLevel);
     QFETCH(int, value);
+    QFETCH(bool, known);
     QFETCH(bool, shown);
 
     VacuumReadingInputs inputs = Inputs(value, "3000", "2000");
     inputs.errorLevel = static_cast<uint16_t>(errorLevel);
+    inputs.errorLevelKnown = known;
     inputs.slaveValue = 0;
     QCOMPARE(ShowVacuumReading(inputs).errorIconVisible, shown);
 }
