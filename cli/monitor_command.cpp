@@ -18,7 +18,8 @@ void CommandRun::PrintMonitorLine(const StatusDisplay& shown) {
         {session_.LinkUp(), session_.InstallationMode(), images.Status.InputValue(),
          images.SlaveStatus.InputValue(), vacuumControls_.eCurrInpRng,
          vacuumControls_.eCurrInpWarning, vacuumControls_.eCurrInpRngS,
-         vacuumControls_.eCurrInpWarningS, images.VacuumSettings.Edited.ErrorLevel()});
+         vacuumControls_.eCurrInpWarningS, images.VacuumSettings.Edited.ErrorLevel(),
+         session_.Features().Has(Feature::VacuumErrorSettings)});
     const QTime now = QTime::currentTime();
     if (request_.json)
         out_ << QString::fromUtf8(MonitorJson(now, shown, vacuum)) << Qt::endl;
