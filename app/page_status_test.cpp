@@ -226,9 +226,9 @@ QLabel* MakeBubbleRow(QWidget* bubble, const char* name, const char* caption, in
     constexpr int kTop = 7;
     constexpr int kPitch = 19;
     const int top = kTop + row * kPitch;
-    Make<QLabel>(bubble, (QByteArray(name) + "Caption").constData(), QRect(6, top, 112, 17),
+    Make<QLabel>(bubble, (QByteArray(name) + "Caption").constData(), QRect(6, top, 122, 17),
                  QString::fromLatin1(caption));
-    auto* figure = Make<QLabel>(bubble, name, QRect(120, top, 70, 17));
+    auto* figure = Make<QLabel>(bubble, name, QRect(128, top, 62, 17));
     SetBackground(figure, kFigureGrey);
     SetTextColor(figure, kFigureYellow);
     SetBold(figure);
