@@ -8,16 +8,20 @@
 
 ControllerSession::ControllerSession(SerialChannel& port, TimeBase& time, CommunicationLog& log,
                                      DelayTimer& delay, QObject* parent)
-    : QObject(parent), port_(port), log_(log), testMode_(*this), client_(time),
+    : QObject(parent), port_(port), time_(time), log_(log), testMode_(*this), client_(time),
       scheduler_(client_, Images_, Features_,
                  SchedulerRoles{port, *this, log, *this, delay, *this, testMode_, firmwareUpload_}),
       detector_(port, scheduler_, DetectorRoles{*this, delay, *this, *this}) {
     client_.OnSend = [this](const uint8_t* data, int length) {
         trace_.Tx(data, length);
+        if (trafficRing_)
+            trafficRing_->Sent(time_.TickMs(), data, length);
         port_.WriteData(data, length);
     };
     client_.OnResult = [this](TModbusResult& result) {
         trace_.Result(result);
+        if (trafficRing_)
+            trafficRing_->Answered(time_.TickMs(), result);
         scheduler_.OnModbusResult(result);
     };
     RegisterJobHandlers();

@@ -13,6 +13,7 @@
 #include "firmware/firmware_upload.h"
 #include "link/job_scheduler.h"
 #include "link/port_detector.h"
+#include "link/traffic_ring.h"
 #include "link/traffic_trace.h"
 #include "monitor/drive_status_display.h"
 #include "monitor/gate_table_model.h"
@@ -50,6 +51,8 @@ public:
     const TJobScheduler& Scheduler() const { return scheduler_; }
     TPortDetector& Detector() { return detector_; }
     TrafficTrace& Trace() { return trace_; }
+    // The traffic monitor's ring while it is open; nullptr stops the recording.
+    void SetTrafficMonitor(TrafficRing* ring) { trafficRing_ = ring; }
     ControllerImages& Images() { return Images_; }
     const ControllerImages& Images() const { return Images_; }
     const FeatureLevels& Features() const { return Features_; }
@@ -161,6 +164,8 @@ private:
     void PortClosed(int port) override;
 
     SerialChannel& port_;
+    TimeBase& time_;
+    TrafficRing* trafficRing_ = nullptr;
     CommunicationLog& log_;
     ControllerImages Images_;
     FirmwareFile firmwareFile_;

@@ -20,6 +20,7 @@ class KomStatusPanel;
 class GateTableView;
 class InstallationView;
 class TestModeView;
+class TrafficWindow;
 class StatusView;
 
 class TfVT12SetAppMain : public QWidget, private CommunicationLog, private DelayTimer {
@@ -63,6 +64,7 @@ private:
     void BindLink();
     void BindViews();
     void BindDriveVacuumView();
+    void ShowTrafficMonitor();
     void ComPortDataReceived(TAfComPort* sender, int count);
     void tDelayTimer();
     void PermissionHint(int port);
@@ -113,6 +115,8 @@ private:
     std::unique_ptr<GateTableView> gateTable_;
     std::unique_ptr<TestModeView> testMode_;
     std::unique_ptr<InstallationView> installation_;
+    // Opened on request; closed before the session it watches.
+    std::unique_ptr<TrafficWindow> traffic_;
     QString savedDir_;
     bool portTried_ = false;
     bool shown_ = false;

@@ -5,6 +5,7 @@
 #include "app/installation_view.h"
 #include "app/kom_status_panel.h"
 #include "app/main_window.h"
+#include "app/traffic_window.h"
 #include "app/uncaught_error.h"
 #include "monitor/view/status_view.h"
 #include "monitor/view/test_mode_view.h"
@@ -12,6 +13,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -77,11 +79,21 @@ void TfVT12SetAppMain::BindViews() {
     connect(s, &S::TestModeShown, testMode_.get(), &TestModeView::ShowTestMode);
     installation_ =
         std::make_unique<InstallationView>(ui, *s, Gates, [this] { setup_->SettingsChanged(); });
+    connect(ui.bTrafficMonitor, &QPushButton::clicked, this,
+            [this] { RunGuarded([this] { ShowTrafficMonitor(); }); });
     resizer_->reapplyInstallationMode = [this] {
         installation_->ShowInstallationMode(session_->InstallationMode());
     };
     connect(s, &S::SettingsShown, this, &TfVT12SetAppMain::ShowSettings);
     BindSetupButtons();
+}
+
+void TfVT12SetAppMain::ShowTrafficMonitor() {
+    if (!traffic_)
+        traffic_ = std::make_unique<TrafficWindow>(*session_, this);
+    traffic_->show();
+    traffic_->raise();
+    traffic_->activateWindow();
 }
 
 void TfVT12SetAppMain::ComPortDataReceived(TAfComPort*, int count) {

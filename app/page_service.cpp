@@ -98,6 +98,9 @@ void SetupFirmwareUpdate(ServicePageUi& ui) {
     ui.bUploadFirmware->setToolTip(QStringLiteral("Transfers Firmware to Vantor"));
     SetBold(ui.bUploadFirmware);
     ui.bUploadFirmware->setEnabled(false);
+    // The service tools take the panel's free corner.
+    ui.bTrafficMonitor = Make<QPushButton>(p, "bTrafficMonitor", QRect(770, 172, 200, 28),
+                                           QStringLiteral("Traffic Monitor"));
     ui.lFirmwareHint1 = MakeHint(
         p, "shFirmwareHintBullet1", ui.shFirmwareHintBullet1, "lFirmwareHint1",
         QStringLiteral("Browse for the *.VTFW file (for example VT12F05A_20161129) by using "

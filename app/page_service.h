@@ -37,6 +37,7 @@ struct ServicePageUi {
     QPushButton* bFirmwareFileOpen = nullptr;
     QLabel* lFirmwareFileError = nullptr;
     QPushButton* bUploadFirmware = nullptr;
+    QPushButton* bTrafficMonitor = nullptr;
     TShape* shFirmwareHintBullet1 = nullptr;
     TShape* shFirmwareHintBullet2 = nullptr;
     TShape* shFirmwareHintBullet3 = nullptr;

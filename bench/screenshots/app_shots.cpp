@@ -2,7 +2,8 @@
 // talk to whatever simulator VT12_PORT_DIR points at, and each page is saved as a PNG.
 // Usage: vt12shots OUT-DIR WAIT-MS PREFIX [program arguments...]
 // With VT12_SHOTS_TEST_MODE set, test mode is switched on with every gate in use open and the
-// fan running before the pages are taken.
+// fan running before the pages are taken; with VT12_SHOTS_TRAFFIC set, the traffic monitor is
+// opened at once and taken last.
 
 #include "app/main_window.h"
 
@@ -47,6 +48,8 @@ int main(int argc, char* argv[]) {
         while (page < pages->count() && !pages->isTabVisible(page));
         if (page >= pages->count()) {
             if (++pass == passes.size()) {
+                if (auto* traffic = window.findChild<QWidget*>(QStringLiteral("fTraffic")))
+                    traffic->grab().save(out.filePath(prefix + "_fTraffic.png"));
                 window.close();
                 return;
             }
@@ -63,6 +66,8 @@ int main(int argc, char* argv[]) {
     });
     next.setSingleShot(true);
     next.start(waitMs);
+    if (qEnvironmentVariableIsSet("VT12_SHOTS_TRAFFIC"))
+        window.ui.bTrafficMonitor->click();
     if (qEnvironmentVariableIsSet("VT12_SHOTS_TEST_MODE")) {
         QTimer::singleShot(waitMs / 2, &window, [&window] {
             window.ui.bTestOn->click();

@@ -1,0 +1,128 @@
+#include "app/traffic_window.h"
+
+#include "app/controller_session.h"
+#include "app/traffic_item_model.h"
+#include "app/uncaught_error.h"
+
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace {
+// Often enough to look live, seldom enough to cost nothing next to the link.
+constexpr int kRefreshMs = 250;
+} // namespace
+
+TrafficWindow::TrafficWindow(ControllerSession& session, QWidget* parent)
+    : QWidget(parent, Qt::Window), session_(session) {
+    setObjectName(QStringLiteral("fTraffic"));
+    setWindowTitle(QStringLiteral("Traffic Monitor"));
+    resize(900, 480);
+    rows_ = new TrafficItemModel(ring_, this);
+    gTraffic = new QTableView(this);
+    gTraffic->setObjectName(QStringLiteral("gTraffic"));
+    gTraffic->setModel(rows_);
+    gTraffic->verticalHeader()->hide();
+    gTraffic->verticalHeader()->setDefaultSectionSize(18);
+    gTraffic->horizontalHeader()->setStretchLastSection(true);
+    gTraffic->setSelectionBehavior(QAbstractItemView::SelectRows);
+    gTraffic->setWordWrap(false);
+    for (const auto& [column, width] :
+         {std::pair{0, 80}, {1, 34}, {2, 160}, {3, 150}, {4, 50}, {5, 46}, {6, 90}, {7, 60}})
+        gTraffic->setColumnWidth(column, width);
+    lTrafficStats = new QLabel(this);
+    lTrafficStats->setObjectName(QStringLiteral("lTrafficStats"));
+    bTrafficPause = new QPushButton(QStringLiteral("Pause"), this);
+    bTrafficPause->setObjectName(QStringLiteral("bTrafficPause"));
+    bTrafficPause->setCheckable(true);
+    auto* clear = new QPushButton(QStringLiteral("Clear"), this);
+    clear->setObjectName(QStringLiteral("bTrafficClear"));
+    auto* save = new QPushButton(QStringLiteral("Save…"), this);
+    save->setObjectName(QStringLiteral("bTrafficSave"));
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(lTrafficStats, 1);
+    buttons->addWidget(bTrafficPause);
+    buttons->addWidget(clear);
+    buttons->addWidget(save);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(gTraffic, 1);
+    layout->addLayout(buttons);
+
+    connect(bTrafficPause, &QPushButton::toggled, this,
+            [this](bool paused) { RunGuarded([&] { SetPaused(paused); }); });
+    connect(clear, &QPushButton::clicked, this, [this] { RunGuarded([this] { Clear(); }); });
+    connect(save, &QPushButton::clicked, this, [this] { RunGuarded([this] { Save(); }); });
+    connect(&refresh_, &QTimer::timeout, this, [this] { RunGuarded([this] { Refresh(); }); });
+    refresh_.setInterval(kRefreshMs);
+    Refresh();
+}
+
+TrafficWindow::~TrafficWindow() {
+    session_.SetTrafficMonitor(nullptr);
+}
+
+void TrafficWindow::showEvent(QShowEvent* event) {
+    SetPaused(bTrafficPause->isChecked());
+    QWidget::showEvent(event);
+}
+
+void TrafficWindow::hideEvent(QHideEvent* event) {
+    session_.SetTrafficMonitor(nullptr);
+    refresh_.stop();
+    QWidget::hideEvent(event);
+}
+
+void TrafficWindow::SetPaused(bool paused) {
+    // A paused monitor keeps its rows as they stand.
+    session_.SetTrafficMonitor(paused ? nullptr : &ring_);
+    if (paused) {
+        refresh_.stop();
+        Refresh();
+    } else {
+        refresh_.start();
+    }
+}
+
+void TrafficWindow::Refresh() {
+    const TrafficStats& stats = ring_.Stats();
+    lTrafficStats->setText(
+        QStringLiteral("Requests %1   OK %2   Timeouts %3   Bad frames %4   Exceptions %5   "
+                       "Round trip min/mean/max %6 / %7 / %8 ms")
+            .arg(stats.requests)
+            .arg(stats.ok)
+            .arg(stats.timeouts)
+            .arg(stats.badFrames)
+            .arg(stats.exceptions)
+            .arg(stats.minMs)
+            .arg(stats.meanMs, 0, 'f', 1)
+            .arg(stats.maxMs));
+    if (ring_.Recorded() == shown_)
+        return;
+    shown_ = ring_.Recorded();
+    rows_->Refresh();
+    gTraffic->scrollToBottom();
+}
+
+void TrafficWindow::Clear() {
+    ring_.Clear();
+    shown_ = 0;
+    rows_->Refresh();
+    Refresh();
+}
+
+void TrafficWindow::Save() {
+    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save Traffic"),
+                                                      QString(), QStringLiteral("Trace (*.log)"));
+    if (path.isEmpty())
+        return;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(TraceText(ring_)) < 0 || !file.commit())
+        QMessageBox::warning(this, windowTitle(), file.errorString());
+}
