@@ -88,6 +88,7 @@ void GateTableView::ShowTotals(const GateTableTotals& totals) {
     if (totals.tooBigText)
         ui_.lTooBig->setText(*totals.tooBigText);
     ui_.lTooBig->setVisible(totals.tooBigVisible);
+    Q_EMIT TotalsShown();
 }
 
 void GateTableView::Commit(int row, int column, const QString& text) {

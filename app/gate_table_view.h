@@ -22,6 +22,10 @@ public:
     // The rows follow the images and the installation again.
     void Refresh();
 
+Q_SIGNALS:
+    // An edit changed the total air volume.
+    void TotalsShown();
+
 private:
     void Bind();
     void ShowTotals(const GateTableTotals& totals);

@@ -75,6 +75,8 @@ void TfVT12SetAppMain::BindViews() {
             [gates](Unit, const GateSettingsShown& shown) { gates->ShowGateSettings(shown); });
     connect(s, &S::GateNamesShown, gates, &GateTableView::Refresh);
     connect(s, &S::SettingsShown, gates, &GateTableView::Refresh);
+    connect(gates, &GateTableView::TotalsShown, setup_.get(),
+            &SetupSettingsView::ShowSmartMinAirVolume);
     testMode_ = std::make_unique<TestModeView>(ui, *s, Gates);
     connect(s, &S::TestModeShown, testMode_.get(), &TestModeView::ShowTestMode);
     installation_ =

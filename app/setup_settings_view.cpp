@@ -31,9 +31,12 @@ SetupSettingsView::SetupSettingsView(MainWindowUi& ui, ControllerSession& sessio
     BindChanges();
     // The gate blocks come after the system block (reads, defaults, a file): the air volume of
     // an enabled Smart Minimum Airflow follows their new total.
-    connect(&session_, &ControllerSession::GateFramesShown, this, [this] {
-        ShowMinAirflowPercent(MinAirflowPercentShown(session_.Images().SystemSettings.Edited));
-    });
+    connect(&session_, &ControllerSession::GateFramesShown, this,
+            &SetupSettingsView::ShowSmartMinAirVolume);
+}
+
+void SetupSettingsView::ShowSmartMinAirVolume() {
+    ShowMinAirflowPercent(MinAirflowPercentShown(session_.Images().SystemSettings.Edited));
 }
 
 void SetupSettingsView::BindChanges() {

@@ -23,6 +23,8 @@ public:
     void SettingsChanged();
     // The system image as the controls hold it, whatever the lock.
     void BuildSystemImage();
+    // With Smart Minimum Airflow on: its air volume from the gate table's present total.
+    void ShowSmartMinAirVolume();
 
 private:
     void BindChanges();

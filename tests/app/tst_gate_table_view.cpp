@@ -113,6 +113,11 @@ private Q_SLOTS:
         QVERIFY(!ui().gData->model()->flags(cell(1, ColMinAirflow)).testFlag(Qt::ItemIsEnabled));
         QVERIFY(!ui().pManualMinAirflow->isVisible());
         QVERIFY(offline.Session().Images().SystemSettings.Edited.SmartMinAirflow() & 0x80);
+        // Its air volume follows the gate table's total at once.
+        ui().eSmartMinAiflowPercent->setText(QStringLiteral("50"));
+        type(0, ColGate1, QStringLiteral("12"));
+        QCOMPARE(ui().lIniOpCfm->text(),
+                 QString::number(offline.Session().GateTable().TotalAirVolume() / 2));
     }
 
     void airVelocityRecomputesTheVolumes() {
