@@ -5,6 +5,7 @@
 #include "app/page_controls.h"
 #include "widgets/program_bitmaps.h"
 
+#include <QApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
@@ -23,6 +24,11 @@ QRadioButton* MakeModeButton(QWidget* parent, const char* name, const QString& c
     if (emphasised) {
         SetBold(button);
         SetTextColor(button, kModeBlue);
+        // The MASTER choice is disabled while a slave answers on the RS-232 port: it must look so.
+        QPalette palette = button->palette();
+        palette.setColor(QPalette::Disabled, QPalette::WindowText,
+                         QApplication::palette().color(QPalette::Disabled, QPalette::WindowText));
+        button->setPalette(palette);
     }
     return button;
 }

@@ -4,6 +4,7 @@
 #include "tests/support/offline_window.h"
 #include "tests/support/window_test_main.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -47,7 +48,10 @@ private Q_SLOTS:
     }
 
     void slaveOnTheSerialPortTakesRowsButNoColumn() {
-        ui().rbSlaveOnPort1->setVisible(true);
+        Q_EMIT offline.Session().SlaveOnPortShown(true);
+        QVERIFY(!ui().rbSlaveOnPort2->isEnabled());
+        QCOMPARE(ui().rbSlaveOnPort2->palette().color(QPalette::Disabled, QPalette::WindowText),
+                 QApplication::palette().color(QPalette::Disabled, QPalette::WindowText));
         ui().rbSlaveOnPort1->click();
         QCOMPARE(rows(), 24);
         QVERIFY(ui().pOther24->isHidden());
