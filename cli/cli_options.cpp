@@ -4,13 +4,13 @@
 #include <QFileInfo>
 
 namespace {
-struct CommandSpec {
+struct CommandWord {
     const char* name;
     CliCommand command;
     bool takesFile;
 };
 
-constexpr CommandSpec kCommands[] = {
+constexpr CommandWord kCommands[] = {
     {"detect", CliCommand::Detect, false},     {"info", CliCommand::Info, false},
     {"backup", CliCommand::Backup, true},      {"restore", CliCommand::Restore, true},
     {"firmware", CliCommand::Firmware, true},  {"monitor", CliCommand::Monitor, false},
@@ -119,21 +119,21 @@ CliParsed ParseCliArguments(const QStringList& arguments, const QString& version
     const QStringList words = parser.positionalArguments();
     if (words.isEmpty())
         return usageError(QStringLiteral("No command given."));
-    const CommandSpec* spec = nullptr;
-    for (const CommandSpec& candidate : kCommands) {
+    const CommandWord* chosen = nullptr;
+    for (const CommandWord& candidate : kCommands) {
         if (words.first() == QLatin1String(candidate.name))
-            spec = &candidate;
+            chosen = &candidate;
     }
-    if (spec == nullptr)
+    if (chosen == nullptr)
         return usageError(QStringLiteral("Unknown command: %1").arg(words.first()));
-    if (words.size() != (spec->takesFile ? 2 : 1))
-        return usageError(spec->takesFile
+    if (words.size() != (chosen->takesFile ? 2 : 1))
+        return usageError(chosen->takesFile
                               ? QStringLiteral("%1 takes one FILE.").arg(words.first())
                               : QStringLiteral("%1 takes no argument.").arg(words.first()));
 
     CliRequest request;
-    request.command = spec->command;
-    if (spec->takesFile)
+    request.command = chosen->command;
+    if (chosen->takesFile)
         request.file = words.at(1);
     request.json = parser.isSet(json);
     request.csv = parser.isSet(csv);
