@@ -3,6 +3,7 @@
 
 #include "app/main_window.h"
 #include "tests/firmware/srecord_text.h"
+#include "tests/support/register_replies.h"
 #include "tests/support/window_test_main.h"
 
 #include <QLabel>
@@ -11,20 +12,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTemporaryDir>
-
-namespace {
-using Bytes = std::vector<uint8_t>;
-
-RegisterData replyOf(const Bytes& bytes) {
-    return {bytes.data(), int(bytes.size())};
-}
-
-Bytes textReply(const QByteArray& text) {
-    Bytes bytes(248, 0);
-    std::copy(text.begin(), text.end(), bytes.begin());
-    return bytes;
-}
-} // namespace
 
 class TestFirmwareUpdateView : public QObject {
     Q_OBJECT

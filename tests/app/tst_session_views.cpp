@@ -1,6 +1,7 @@
 // The window's views of the session: what the handlers' decisions look like on the controls.
 
 #include "app/main_window.h"
+#include "tests/support/register_replies.h"
 #include "tests/support/window_test_main.h"
 
 #include <QApplication>
@@ -13,18 +14,6 @@
 #include <QTemporaryDir>
 
 namespace {
-using Bytes = std::vector<uint8_t>;
-
-Bytes textReply(const QByteArray& text, int size = 248) {
-    Bytes bytes(size_t(size), 0);
-    std::copy(text.begin(), text.end(), bytes.begin());
-    return bytes;
-}
-
-RegisterData replyOf(const Bytes& bytes) {
-    return {bytes.data(), int(bytes.size())};
-}
-
 bool shown(const QWidget* widget) {
     return !widget->isHidden();
 }

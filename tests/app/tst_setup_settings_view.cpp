@@ -2,6 +2,7 @@
 
 #include "app/main_window.h"
 #include "data/factory_defaults.h"
+#include "tests/support/register_replies.h"
 #include "tests/support/window_test_main.h"
 
 #include <QCheckBox>
@@ -11,23 +12,12 @@
 #include <QTemporaryDir>
 
 namespace {
-using Bytes = std::vector<uint8_t>;
-
 // As a click would, also while the link is down and the page's controls are disabled.
 void toggle(QCheckBox* box) {
     box->setChecked(!box->isChecked());
     Q_EMIT box->clicked(box->isChecked());
 }
 
-RegisterData replyOf(const Bytes& bytes) {
-    return {bytes.data(), int(bytes.size())};
-}
-
-Bytes textReply(const QByteArray& text) {
-    Bytes bytes(248, 0);
-    std::copy(text.begin(), text.end(), bytes.begin());
-    return bytes;
-}
 } // namespace
 
 class TestSetupSettingsView : public QObject {

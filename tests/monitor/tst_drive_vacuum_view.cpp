@@ -2,6 +2,7 @@
 
 #include "app/main_window.h"
 #include "status_bytes.h"
+#include "tests/support/register_replies.h"
 #include "tests/support/window_test_main.h"
 #include "widgets/led_bits.h"
 #include "widgets/shape.h"
@@ -12,18 +13,6 @@
 #include <QTemporaryDir>
 
 namespace {
-using Bytes = std::vector<uint8_t>;
-
-RegisterData replyOf(const Bytes& bytes) {
-    return {bytes.data(), int(bytes.size())};
-}
-
-Bytes textReply(const QByteArray& text) {
-    Bytes bytes(248, 0);
-    std::copy(text.begin(), text.end(), bytes.begin());
-    return bytes;
-}
-
 // Registers high byte first; 16 of them for the drive, 16 for a status block.
 Bytes Registers(std::initializer_list<std::pair<int, uint16_t>> registers) {
     Bytes bytes(32, 0);
