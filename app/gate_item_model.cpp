@@ -4,12 +4,6 @@
 
 #include <array>
 
-namespace {
-constexpr std::array<const char*, GateColumnCount> kColumnCaptions{
-    "#.",     "Name",   "Enable", "Min. Airflow", "Delay ON",  "Delay OFF",
-    "Gate 1", "Gate 2", "Gate 3", "Compens. [%]", "Air Volume"};
-} // namespace
-
 void GateItemModel::Bind(const ControllerSession& session) {
     session_ = &session;
     Refresh();
@@ -66,5 +60,5 @@ QVariant GateItemModel::headerData(int section, Qt::Orientation orientation, int
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
         section >= GateColumnCount)
         return QAbstractTableModel::headerData(section, orientation, role);
-    return QString::fromLatin1(kColumnCaptions[static_cast<size_t>(section)]);
+    return QString::fromLatin1(kGateColumnCaptions[static_cast<size_t>(section)]);
 }

@@ -3,6 +3,7 @@
 #include "app/page_align.h"
 #include "app/page_builders.h"
 #include "app/page_controls.h"
+#include "data/settings_captions.h"
 #include "widgets/program_bitmaps.h"
 
 #include <QApplication>
@@ -44,7 +45,8 @@ QLabel* MakeExplanation(QWidget* parent, const char* name, const QString& text, 
 } // namespace
 
 void SetupMasterSlavePage(QTabWidget* pages, MasterSlavePageUi& ui) {
-    ui.tsMasterSlave = AddPage(pages, "tsMasterSlave", QStringLiteral("RS485, MASTER/SLAVE MODE"));
+    ui.tsMasterSlave =
+        AddPage(pages, "tsMasterSlave", QString::fromLatin1(Caption::MasterSlavePage));
     ui.pMSMode = MakePanel(ui.tsMasterSlave, "pMSMode", QRect(8, 8, 978, kModeFrameHeight));
     ui.shMSModeFrame = Make<TShape>(ui.pMSMode, "shMSModeFrame", QRect(0, 0, 978, kModeFrameHeight),
                                     TShape::TShapeKind::Rectangle);
@@ -53,9 +55,8 @@ void SetupMasterSlavePage(QTabWidget* pages, MasterSlavePageUi& ui) {
     SetAlign(ui.shMSModeFrame, Align::Client);
     QWidget* p = ui.pMSMode;
 
-    ui.rbSlaveOnPort0 =
-        MakeModeButton(p, "rbSlaveOnPort0",
-                       QStringLiteral("SLAVE Vantor in MASTER/SLAVE Installation"), 0, 14, true);
+    ui.rbSlaveOnPort0 = MakeModeButton(
+        p, "rbSlaveOnPort0", QString::fromLatin1(Caption::InstallationModes[0]), 0, 14, true);
     ui.rbSlaveOnPort0->setChecked(true);
     ui.lSingleLabel = MakeExplanation(
         p, "lSingleLabel",
@@ -65,11 +66,10 @@ void SetupMasterSlavePage(QTabWidget* pages, MasterSlavePageUi& ui) {
                        "mode."),
         36, 44);
     ui.rbSlaveOnPort1 = MakeModeButton(
-        p, "rbSlaveOnPort1", QStringLiteral("Slave Connected to RS-232 Port"), 1, 84, false);
+        p, "rbSlaveOnPort1", QString::fromLatin1(Caption::InstallationModes[1]), 1, 84, false);
     ui.rbSlaveOnPort1->hide();
     ui.rbSlaveOnPort2 = MakeModeButton(
-        p, "rbSlaveOnPort2", QStringLiteral("MASTER Vantor in the MASTER/SLAVE Installation"), 2,
-        110, true);
+        p, "rbSlaveOnPort2", QString::fromLatin1(Caption::InstallationModes[2]), 2, 110, true);
     ui.Label42 = MakeExplanation(
         p, "Label42",
         QStringLiteral("Set this option only for the MASTER unit (see schematic) which is "
@@ -77,9 +77,8 @@ void SetupMasterSlavePage(QTabWidget* pages, MasterSlavePageUi& ui) {
                        "to the MASTER unit; you don\u2019t need to change the SLAVE unit mode - "
                        "leave the default settings."),
         132, 44);
-    ui.rbVFD_OnPort2 =
-        MakeModeButton(p, "rbVFD_OnPort2",
-                       QStringLiteral("Vantor 12 connected to Torvex via Modbus"), 3, 186, true);
+    ui.rbVFD_OnPort2 = MakeModeButton(
+        p, "rbVFD_OnPort2", QString::fromLatin1(Caption::InstallationModes[3]), 3, 186, true);
     ui.rbVFD_OnPort2->hide();
     ui.lSingleWithVFDonRS485 = MakeExplanation(
         p, "lSingleWithVFDonRS485",

@@ -6,6 +6,7 @@
 #include "app/page_builders.h"
 #include "app/page_controls.h"
 #include "app/window_resize.h"
+#include "data/settings_captions.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -140,18 +141,18 @@ void SetupSmartMinAirflow(SetupPageUi& ui) {
     ui.pSmartMinAirflow = MakeGroupPanel(ui.pOvladani, "pSmartMinAirflow", QRect(4, 8, 226, 190));
     QWidget* p = ui.pSmartMinAirflow;
     ui.lSmartMinAirflowCaption =
-        MakeCaption(p, "lSmartMinAirflowCaption", QStringLiteral(" SMART MINIMAL AIRFLOW "),
+        MakeCaption(p, "lSmartMinAirflowCaption", QString::fromLatin1(Caption::SmartMinAirflow),
                     QRect(0, 4, 226, 14));
     ui.lSmartMinAirflowCaption->setAlignment(Qt::AlignCenter);
     ui.cbSmartMinimumAiflowEnabled =
         Make<QCheckBox>(p, "cbSmartMinimumAiflowEnabled", QRect(8, 24, 210, 18),
-                        QStringLiteral("Smart Minimum Airflow Enabled"));
+                        QString::fromLatin1(Caption::SmartMinimumAiflowEnabled));
     ui.lSmartMinimumAirflowEnabled =
         Make<QLabel>(p, "lSmartMinimumAirflowEnabled", QRect(8, 47, 14, 16));
     SetBackground(ui.lSmartMinimumAirflowEnabled, QColor(128, 176, 255));
     ui.lSmartMinimumAirflowEnabled->hide();
     ui.lSmartMinAiflowPercent = Make<QLabel>(p, "lSmartMinAiflowPercent", QRect(26, 46, 130, 20),
-                                             QStringLiteral("Minimum Airflow [%]"));
+                                             QString::fromLatin1(Caption::SmartMinAiflowPercent));
     ui.eSmartMinAiflowPercent = MakeEntry(p, "eSmartMinAiflowPercent", QRect(168, 46, 50, 20));
     ui.lTotalAreaCaption = Make<QLabel>(p, "lTotalAreaCaption", QRect(8, 74, 160, 14),
                                         QStringLiteral("Total Air Volume (CFM) ="));
@@ -179,10 +180,10 @@ void SetupFanAndRange(SetupPageUi& ui) {
         MakeCaption(fan, "lFanDelaysCaption", QStringLiteral("FAN"), QRect(0, 4, 226, 14));
     ui.lFanDelaysCaption->setAlignment(Qt::AlignCenter);
     ui.lOnDelayCaption = Make<QLabel>(fan, "lOnDelayCaption", QRect(8, 24, 140, 20),
-                                      QStringLiteral("Fan On Delay [sec.]"));
+                                      QString::fromLatin1(Caption::OnDelay));
     ui.eOnDelay = MakeEntry(fan, "eOnDelay", QRect(152, 24, 50, 20));
     ui.lOffDelayCaption = Make<QLabel>(fan, "lOffDelayCaption", QRect(8, 48, 140, 20),
-                                       QStringLiteral("Fan Off Delay [min.]"));
+                                       QString::fromLatin1(Caption::OffDelay));
     ui.eOffDelay = MakeEntry(fan, "eOffDelay", QRect(152, 48, 50, 20));
     ui.udDelay = MakeUpDown(fan, "udDelay", ui.eOffDelay, 0, 480, 0);
     // The panel's full inner width and a smaller font: at the page's font the warning is wider
@@ -197,15 +198,15 @@ void SetupFanAndRange(SetupPageUi& ui) {
 
     ui.pOpRange = MakeGroupPanel(ui.pOvladani, "pOpRange", QRect(4, 304, 226, 56));
     QWidget* range = ui.pOpRange;
-    ui.lOpRangeCaption = MakeCaption(range, "lOpRangeCaption", QStringLiteral("Operating Range"),
-                                     QRect(0, 4, 226, 14));
+    ui.lOpRangeCaption = MakeCaption(range, "lOpRangeCaption",
+                                     QString::fromLatin1(Caption::OpRange), QRect(0, 4, 226, 14));
     ui.lOpRangeCaption->setAlignment(Qt::AlignCenter);
-    ui.lOpRangeMinCaption =
-        Make<QLabel>(range, "lOpRangeMinCaption", QRect(8, 26, 40, 20), QStringLiteral("Min. %"));
+    ui.lOpRangeMinCaption = Make<QLabel>(range, "lOpRangeMinCaption", QRect(8, 26, 40, 20),
+                                         QString::fromLatin1(Caption::OpRangeMin));
     ui.eOpRangeMin = MakeEntry(range, "eOpRangeMin", QRect(48, 26, 40, 20));
     ui.udOpRangeMin = MakeUpDown(range, "udOpRangeMin", ui.eOpRangeMin, 25, 99, 50);
-    ui.lOpRangeMaxCaption =
-        Make<QLabel>(range, "lOpRangeMaxCaption", QRect(118, 26, 40, 20), QStringLiteral("Max. %"));
+    ui.lOpRangeMaxCaption = Make<QLabel>(range, "lOpRangeMaxCaption", QRect(118, 26, 40, 20),
+                                         QString::fromLatin1(Caption::OpRangeMax));
     ui.eOpRangeMax = MakeEntry(range, "eOpRangeMax", QRect(158, 26, 40, 20));
     ui.udOpRangeMax = MakeUpDown(range, "udOpRangeMax", ui.eOpRangeMax, 51, 100, 100);
     for (QWidget* linked :

@@ -2,6 +2,7 @@
 
 #include "app/page_builders.h"
 #include "app/page_setup_sheet_parts.h"
+#include "data/settings_captions.h"
 #include "widgets/callout_instances.h"
 
 #include <QCheckBox>
@@ -16,28 +17,28 @@ void SetupAdvancedSheet(QTabWidget* sheets, SetupAdvancedSheetUi& ui) {
     ui.pAdvPanel2 = MakeSheetPanel(ui.TabSheet2, "pAdvPanel2");
     QWidget* p = ui.pAdvPanel2;
     ui.pButtonFunction = MakeSheetGroup(p, "pButtonFunction", "lButtonFunctionCaption",
-                                        ui.lButtonFunctionCaption, "BUTTON FUNCTION", 4, 280);
+                                        ui.lButtonFunctionCaption, Caption::ButtonFunction, 4, 280);
     QWidget* button = ui.pButtonFunction;
     ui.rbOpenRequest =
         Make<QRadioButton>(button, "rbOpenRequest", QRect(8, SheetRow(0) - 2, 264, 18),
-                           QStringLiteral("Open / Close Gate Mode"));
+                           QString::fromLatin1(Caption::OpenRequest));
     ui.rbSignalSimul =
         Make<QRadioButton>(button, "rbSignalSimul", QRect(8, SheetRow(1) - 2, 264, 18),
-                           QStringLiteral("Simulate Sensor"));
+                           QString::fromLatin1(Caption::SignalSimul));
     ui.rbOpenRequest->setChecked(true);
     ui.eButtonCancel = MakeLabelledEntry(button, "lButtonCancelCaption", ui.lButtonCancelCaption,
-                                         "Cancel After [30..6000 sec.]", "eButtonCancel", 2, 208);
+                                         Caption::ButtonCancel, "eButtonCancel", 2, 208);
 
     ui.pGateFunction = MakeSheetGroup(p, "pGateFunction", "lGateFunctionCaption",
-                                      ui.lGateFunctionCaption, "GATE FUNCTION", 288, 400);
+                                      ui.lGateFunctionCaption, Caption::GateFunction, 288, 400);
     QWidget* gate = ui.pGateFunction;
     ui.eMinCurrent = MakeLabelledEntry(gate, "lMinCurrentCaption", ui.lMinCurrentCaption,
-                                       "Min. Current [50..500 mA]", "eMinCurrent", 0, 200);
+                                       Caption::MinCurrent, "eMinCurrent", 0, 200);
     ui.eMaxCurrent = MakeLabelledEntry(gate, "lMaxCurrentCaption", ui.lMaxCurrentCaption,
-                                       "Max. Current [200..2100 mA]", "eMaxCurrent", 1, 200);
+                                       Caption::MaxCurrent, "eMaxCurrent", 1, 200);
     ui.eReverseDelay = MakeLabelledEntry(gate, "lReverseDelayCaption", ui.lReverseDelayCaption,
-                                         "Reverse Delay [100..2000 ms]", "eReverseDelay", 2, 200);
-    ui.cbStopOnCurrDecay = MakeOption(gate, "cbStopOnCurrDecay", "Stop At Current Decay", 3, 260);
+                                         Caption::ReverseDelay, "eReverseDelay", 2, 200);
+    ui.cbStopOnCurrDecay = MakeOption(gate, "cbStopOnCurrDecay", Caption::StopOnCurrDecay, 3, 260);
     ui.pMaxCurrentInfo =
         Make<QFrame>(gate, "pMaxCurrentInfo", QRect(264, SheetRow(1) - 5, 125, 30));
     ui.InfoShape1 = CreateInfoShape(TInfoShapeInstance::InfoShape1, ui.pMaxCurrentInfo);
@@ -53,11 +54,11 @@ void SetupAdvancedSheet(QTabWidget* sheets, SetupAdvancedSheetUi& ui) {
     ui.pActiveAfterStart = Make<QFrame>(other, "pActiveAfterStart", QRect(0, SheetRow(0), 284, 44));
     ui.lActiveAfterStartCaption =
         Make<QLabel>(ui.pActiveAfterStart, "lActiveAfterStartCaption", QRect(8, 0, 268, 16),
-                     QStringLiteral("Inactivity After Power Up"));
+                     QString::fromLatin1(Caption::ActiveAfterStart));
     SetBold(ui.lActiveAfterStartCaption);
     ui.lInactiveAfterStartCaption = Make<QLabel>(ui.pActiveAfterStart, "lInactiveAfterStartCaption",
                                                  QRect(8, 18, 196, kSheetRowHeight),
-                                                 QStringLiteral("Vantor is inactive for [sec.]"));
+                                                 QString::fromLatin1(Caption::InactiveAfterStart));
     ui.eInactiveAfterStart = Make<QLineEdit>(ui.pActiveAfterStart, "eInactiveAfterStart",
                                              QRect(208, 18, 60, kSheetRowHeight));
     ui.eInactiveAfterStart->setAlignment(Qt::AlignRight);

@@ -2,6 +2,7 @@
 
 #include "app/page_builders.h"
 #include "app/page_setup_sheet_parts.h"
+#include "data/settings_captions.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -27,20 +28,21 @@ void SetupPressureSheet(QTabWidget* sheets, SetupPressureSheetUi& ui) {
         const char* text;
         int left;
         int width;
-    } columns[] = {
-        {"lCurrInpCaptionColumn", &SetupPressureSheetUi::lCurrInpCaptionColumn, "Caption", 96, 150},
-        {"lCurrInpRngColumn", &SetupPressureSheetUi::lCurrInpRngColumn, "Sensor Range", 252, 90},
-        {"lCurrInpWarningColumn", &SetupPressureSheetUi::lCurrInpWarningColumn, "Warning at", 348,
-         90},
-        {"lCurrInpUnitsColumn", &SetupPressureSheetUi::lCurrInpUnitsColumn, "Sensor Units", 444,
-         80}};
+    } columns[] = {{"lCurrInpCaptionColumn", &SetupPressureSheetUi::lCurrInpCaptionColumn,
+                    Caption::SensorCaption, 96, 150},
+                   {"lCurrInpRngColumn", &SetupPressureSheetUi::lCurrInpRngColumn,
+                    Caption::SensorRange, 252, 90},
+                   {"lCurrInpWarningColumn", &SetupPressureSheetUi::lCurrInpWarningColumn,
+                    Caption::SensorWarning, 348, 90},
+                   {"lCurrInpUnitsColumn", &SetupPressureSheetUi::lCurrInpUnitsColumn,
+                    Caption::SensorUnits, 444, 80}};
     for (const auto& column : columns) {
         ui.*column.label = MakeCaption(p, column.name, QString::fromLatin1(column.text),
                                        QRect(column.left, 8, column.width, 14));
     }
     ui.imCurrentInputSettingsLabel_MASTER =
         Make<QLabel>(p, "imCurrentInputSettingsLabel_MASTER", QRect(8, 28, 80, kSheetRowHeight),
-                     QStringLiteral("Master"));
+                     QString::fromLatin1(Caption::MasterSensor));
     SetBold(ui.imCurrentInputSettingsLabel_MASTER);
     ui.imCurrentInputSettingsLabel_MASTER->hide();
     ui.eCurrInpCaption = MakePressureEntry(p, "eCurrInpCaption", 96, 150, 28);
@@ -53,7 +55,7 @@ void SetupPressureSheet(QTabWidget* sheets, SetupPressureSheetUi& ui) {
     QWidget* slave = ui.pCurrentInputSettingsSlave;
     ui.lCurrentInputSettingsSlave =
         Make<QLabel>(slave, "lCurrentInputSettingsSlave", QRect(8, 2, 80, kSheetRowHeight),
-                     QStringLiteral("Slave"));
+                     QString::fromLatin1(Caption::SlaveSensor));
     SetBold(ui.lCurrentInputSettingsSlave);
     ui.eCurrInpCaptionS = MakePressureEntry(slave, "eCurrInpCaptionS", 96, 150, 2);
     ui.eCurrInpRngS = MakePressureEntry(slave, "eCurrInpRngS", 252, 90, 2);
@@ -64,14 +66,14 @@ void SetupPressureSheet(QTabWidget* sheets, SetupPressureSheetUi& ui) {
     ui.pVacuumError = MakeGroupPanel(p, "pVacuumError", QRect(548, 4, 200, 74));
     ui.lCurrInpErrorCaption =
         Make<QLabel>(ui.pVacuumError, "lCurrInpErrorCaption", QRect(8, 12, 70, kSheetRowHeight),
-                     QStringLiteral("Error at"));
+                     QString::fromLatin1(Caption::SensorError));
     ui.eCurrInpError = MakePressureEntry(ui.pVacuumError, "eCurrInpError", 84, 90, 12);
     ui.eCurrInpStopAtError =
         Make<QCheckBox>(ui.pVacuumError, "eCurrInpStopAtError", QRect(8, 42, 180, 18),
-                        QStringLiteral("Stop at Error"));
+                        QString::fromLatin1(Caption::StopAtError));
 
     ui.cbPressureFromVFD = Make<QCheckBox>(p, "cbPressureFromVFD", QRect(768, 14, 200, 18),
-                                           QStringLiteral("Pressure from VFD"));
+                                           QString::fromLatin1(Caption::PressureFromVFD));
     ui.cbPressureFromVFD->setEnabled(false);
     ui.cbPressureFromVFD->hide();
 }

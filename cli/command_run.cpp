@@ -238,8 +238,13 @@ void CommandRun::Restore() {
     }
     if (prepared.changedBlocks.isEmpty())
         out_ << "Nothing differs from the controller's settings." << Qt::endl;
-    for (const QString& block : prepared.changedBlocks)
+    for (const QString& block : prepared.changedBlocks) {
         out_ << "Changed: " << block << Qt::endl;
+        for (const SettingChange& change : prepared.changes) {
+            if (change.block == block)
+                out_ << "  " << ChangeLine(change) << Qt::endl;
+        }
+    }
     if (request_.dryRun) {
         Finish(ExitCode::Done);
         return;

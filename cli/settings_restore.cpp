@@ -5,16 +5,6 @@
 
 #include <QFileInfo>
 
-namespace {
-// "Writing gate settings..." names the block as "gate settings".
-QString BlockWords(const WriteJobLog& log) {
-    QString words = QString::fromLatin1(log.writing);
-    words.remove(QStringLiteral("Writing "));
-    words.remove(QStringLiteral("..."));
-    return words;
-}
-} // namespace
-
 RestorePrepared PrepareRestore(const QString& path, ControllerSession& session,
                                SystemControls& controls) {
     RestorePrepared prepared;
@@ -41,7 +31,12 @@ RestorePrepared PrepareRestore(const QString& path, ControllerSession& session,
     for (const WriteJobLog& log : kWriteJobLogs) {
         const BlockSpec* block = BlockForJob(log.job);
         if ((prepared.writeJobs & log.job) != 0 && images.IsChanged(block->id))
-            prepared.changedBlocks << BlockWords(log);
+            prepared.changedBlocks << BlockInWords(block->id);
+    }
+    for (const SettingChange& change :
+         PendingChanges(images, session.Features(), session.InstallationMode())) {
+        if (prepared.changedBlocks.contains(change.block))
+            prepared.changes << change;
     }
     return prepared;
 }

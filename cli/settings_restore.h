@@ -4,6 +4,7 @@
 
 #include "app/controller_session.h"
 #include "data/system_settings_controls.h"
+#include "monitor/pending_changes.h"
 
 #include <QStringList>
 
@@ -12,6 +13,8 @@ struct RestorePrepared {
     QString error;
     // In the order of the writes: "gate settings", "system settings", ...
     QStringList changedBlocks;
+    // Setting by setting, of the blocks the save writes.
+    QList<SettingChange> changes;
     uint32_t writeJobs = 0;
 };
 

@@ -24,6 +24,11 @@ enum GateColumn : int {
     GateColumnCount,
 };
 
+// The column captions, also the words that name a gate's settings.
+inline constexpr std::array<const char*, GateColumnCount> kGateColumnCaptions{
+    "#.",     "Name",   "Enable", "Min. Airflow", "Delay ON",  "Delay OFF",
+    "Gate 1", "Gate 2", "Gate 3", "Compens. [%]", "Air Volume"};
+
 enum class CellBackground : uint8_t {
     Table,      // the table's own background
     NotUsed,    // silver (192,192,192)
