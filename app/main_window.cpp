@@ -1,4 +1,5 @@
 #include "app/main_window.h"
+#include "app/changes_window.h"
 #include "app/gate_table_view.h"
 #include "app/installation_view.h"
 #include "app/kom_status_panel.h"

@@ -21,6 +21,7 @@ class GateTableView;
 class InstallationView;
 class TestModeView;
 class TrafficWindow;
+class ChangesWindow;
 class StatusView;
 
 class TfVT12SetAppMain : public QWidget, private CommunicationLog, private DelayTimer {
@@ -65,6 +66,8 @@ private:
     void BindViews();
     void BindDriveVacuumView();
     void ShowTrafficMonitor();
+    // bShowChanges and its window fChanges.
+    void BindPendingChanges();
     void ComPortDataReceived(TAfComPort* sender, int count);
     void tDelayTimer();
     void PermissionHint(int port);
@@ -117,6 +120,7 @@ private:
     std::unique_ptr<InstallationView> installation_;
     // Opened on request; closed before the session it watches.
     std::unique_ptr<TrafficWindow> traffic_;
+    std::unique_ptr<ChangesWindow> changes_;
     QString savedDir_;
     bool portTried_ = false;
     bool shown_ = false;

@@ -88,6 +88,7 @@ void TfVT12SetAppMain::BindViews() {
     };
     connect(s, &S::SettingsShown, this, &TfVT12SetAppMain::ShowSettings);
     BindSetupButtons();
+    BindPendingChanges();
 }
 
 void TfVT12SetAppMain::ShowTrafficMonitor() {

@@ -135,6 +135,9 @@ void SetupCentre(SetupPageUi& ui) {
     ui.lTooBig->setWordWrap(true);
     ui.lTooBig->setIndent(4);
     ui.lTooBig->hide();
+    // Below the notes, clear of lTooBig: the pending changes, open also without a link.
+    ui.bShowChanges = Make<QPushButton>(ui.pVariable, "bShowChanges", QRect(8, 342, 149, 28),
+                                        QStringLiteral("Changes\u2026"));
 }
 
 void SetupSmartMinAirflow(SetupPageUi& ui) {

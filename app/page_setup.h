@@ -34,6 +34,7 @@ struct SetupPageUi : SetupMainSheetUi, SetupAdvancedSheetUi, SetupPressureSheetU
     QLabel* lGateTableNote = nullptr;
     QLabel* lGateNameNote = nullptr;
     QLabel* lTooBig = nullptr;
+    QPushButton* bShowChanges = nullptr;
     QFrame* pOvladani = nullptr;
     QFrame* pSmartMinAirflow = nullptr;
     QLabel* lSmartMinAirflowCaption = nullptr;
