@@ -23,7 +23,8 @@ Commands:
   info [--json]   Identification, bootloader data, hardware version, installation mode, slave.
   backup FILE     Reads all settings and writes the settings file as "Save to File" does.
   restore FILE [--dry-run]  Loads the file as "Load from File" does, lists the blocks that
-                  differ and, without --dry-run, saves them as "Save to Vantor" does, with its
+                  differ with each changed setting (controller -> file, as the screens show
+                  it) and, without --dry-run, saves them as "Save to Vantor" does, with its
                   log; done only when every written block verified "OK".
   firmware FILE   Checks the firmware file as the window does, then uploads it, with a
                   progress bar on a terminal; done when the controller answers again.

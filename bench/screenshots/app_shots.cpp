@@ -3,12 +3,17 @@
 // Usage: vt12shots OUT-DIR WAIT-MS PREFIX [program arguments...]
 // With VT12_SHOTS_TEST_MODE set, test mode is switched on with every gate in use open and the
 // fan running before the pages are taken; with VT12_SHOTS_TRAFFIC set, the traffic monitor is
-// opened at once and taken last.
+// opened at once and taken last; with VT12_SHOTS_CHANGES set, a fan delay, a gate's delay and a
+// name are edited once the settings are read, and the pending changes are opened and taken last.
 
+#include "app/gate_grid.h"
 #include "app/main_window.h"
+#include "monitor/gate_table_display.h"
 
+#include <QAbstractItemModel>
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QTabWidget>
@@ -50,6 +55,8 @@ int main(int argc, char* argv[]) {
             if (++pass == passes.size()) {
                 if (auto* traffic = window.findChild<QWidget*>(QStringLiteral("fTraffic")))
                     traffic->grab().save(out.filePath(prefix + "_fTraffic.png"));
+                if (auto* changes = window.findChild<QWidget*>(QStringLiteral("fChanges")))
+                    changes->grab().save(out.filePath(prefix + "_fChanges.png"));
                 window.close();
                 return;
             }
@@ -73,6 +80,17 @@ int main(int argc, char* argv[]) {
             window.ui.bTestOn->click();
             window.ui.bOpenAll->click();
             window.ui.bFanRun->click();
+        });
+    }
+    if (qEnvironmentVariableIsSet("VT12_SHOTS_CHANGES")) {
+        QTimer::singleShot(waitMs / 2, &window, [&window] {
+            QLineEdit* onDelay = window.ui.eOnDelay;
+            onDelay->setText(QString::number(onDelay->text().toInt() + 1));
+            QAbstractItemModel* gates = window.ui.gData->model();
+            gates->setData(gates->index(2, ColDelayOff), QStringLiteral("8.5"), Qt::EditRole);
+            const QModelIndex name = gates->index(1, ColName);
+            gates->setData(name, name.data().toString() + QStringLiteral(" 2"), Qt::EditRole);
+            window.ui.bShowChanges->click();
         });
     }
     return QApplication::exec();
