@@ -4,6 +4,7 @@
 
 #include <QHash>
 #include <algorithm>
+#include <iterator>
 
 namespace {
 
@@ -14,6 +15,12 @@ QString Key(const SettingInWords& setting) {
 constexpr BlockId kSettingsBlocks[] = {BlockId::GateSettings,   BlockId::SlaveGateSettings,
                                        BlockId::GateNames,      BlockId::SlaveGateNames,
                                        BlockId::SystemSettings, BlockId::VacuumSettings};
+
+qsizetype BlockOrder(const QString& words) {
+    const auto block = std::ranges::find_if(kSettingsBlocks,
+                                            [&](BlockId id) { return BlockInWords(id) == words; });
+    return block - std::begin(kSettingsBlocks);
+}
 
 bool SlaveBlock(BlockId block) {
     return block == BlockId::SlaveGateSettings || block == BlockId::SlaveGateNames;
@@ -47,9 +54,14 @@ QList<SettingChange> PendingChanges(const ControllerImages& images, const Featur
         const QString words = BlockInWords(block);
         const bool listed = std::ranges::any_of(
             changes, [&](const SettingChange& change) { return change.block == words; });
-        if (!listed)
-            changes.append({words, QStringLiteral("Values not shown on the screens"),
-                            QStringLiteral("as read"), QStringLiteral("changed")});
+        if (listed)
+            continue;
+        // After the block's place in the list: the blocks come in the order of kSettingsBlocks.
+        const auto next = std::ranges::find_if(changes, [&](const SettingChange& change) {
+            return BlockOrder(change.block) > BlockOrder(words);
+        });
+        changes.insert(next, {words, QStringLiteral("Values not shown on the screens"),
+                              QStringLiteral("as read"), QStringLiteral("changed")});
     }
     return changes;
 }

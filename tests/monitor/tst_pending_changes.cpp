@@ -73,10 +73,14 @@ private slots:
                    i.VacuumSettings.Edited.SetSensorWarning(SensorSide::Master, 15500);
                })
             << QStringList{"Vacuum settings | Master Warning at: 20 \u2192 15.5"};
-        QTest::newRow("a byte no control shows")
-            << "F05A" << 0 << Edit([](ControllerImages& i) { i.SystemSettings.Edited.SetMBA(7); })
+        QTest::newRow("a byte no control shows, in its block's place")
+            << "F05A" << 0 << Edit([](ControllerImages& i) {
+                   i.SystemSettings.Edited.SetMBA(7);
+                   i.VacuumSettings.Edited.SetSensorWarning(SensorSide::Master, 15500);
+               })
             << QStringList{
-                   "system settings | Values not shown on the screens: as read \u2192 changed"};
+                   "system settings | Values not shown on the screens: as read \u2192 changed",
+                   "Vacuum settings | Master Warning at: 20 \u2192 15.5"};
     }
     void listsChangesInTheScreensWords() {
         QFETCH(QString, firmware);
