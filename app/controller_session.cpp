@@ -79,6 +79,8 @@ void ControllerSession::PortTried(int port) {
 }
 
 void ControllerSession::PortOpened(int port) {
+    // Another unit may answer on it.
+    settingsReadJobs_ = 0;
     trace_.PortOpen(port);
     Q_EMIT PortOpenedOn(port);
 }
@@ -143,8 +145,10 @@ void ControllerSession::SetBootloaderMode(bool on) {
     }
     Q_EMIT BootloaderModeShown(change);
     // The link shown down disabled the upload, which is what a damaged firmware needs.
-    if (change.entered)
+    if (change.entered) {
+        settingsReadJobs_ = 0;
         ValidateFirmwareFile(firmwarePath_);
+    }
 }
 
 void ControllerSession::ApplyHardwareVersion() {
@@ -177,6 +181,7 @@ void ControllerSession::OnSettingsRead(BlockId block, const RegisterData& reply)
         log_.AdvanceProgress(1);
         log_.KomStsLog(QStringLiteral("OK"), true, false);
     }
+    settingsReadJobs_ |= SpecOf(block).readJob;
     // The stored mode applies before the slave reads that depend on it.
     if (block == BlockId::SystemSettings)
         SetInstallationMode(Images_.SystemSettings.Read.InstallationMode());

@@ -3,11 +3,13 @@
 // detection, trace), the images, the feature levels, bootloader mode, the installation and
 // the slave unit. Handlers decide here; the window binds its views to the signals.
 
+#include "app/settings_backup.h"
 #include "data/bootloader_mode.h"
 #include "data/controller_images.h"
 #include "data/counter_lines.h"
 #include "data/feature_levels.h"
 #include "data/register_data.h"
+#include "data/settings_file.h"
 #include "data/slave_link.h"
 #include "firmware/firmware_file.h"
 #include "firmware/firmware_upload.h"
@@ -111,8 +113,11 @@ public:
     // bUploadFirmware enabled.
     bool FirmwareUploadAllowed() const;
     bool FirmwareUploadRunning() const { return firmwareUpload_.Running(scheduler_.JobMask()); }
-    // bUploadFirmwareClick; nothing when the upload is not allowed.
-    std::optional<UploadStart> StartFirmwareUpload(const QDateTime& localTime);
+    // bUploadFirmwareClick; nothing when the upload is not allowed. The settings as read from a
+    // unit running its firmware are kept in a file first, with memos as "Save to File" takes
+    // them; when that file cannot be written the upload does not start.
+    std::optional<UploadStart> StartFirmwareUpload(const QDateTime& localTime,
+                                                   const SettingsFileTexts& memos);
     void OnFirmwareChunkWritten();
 
 Q_SIGNALS:
@@ -132,6 +137,7 @@ Q_SIGNALS:
     void SettingsShown(BlockId block);
     void CountersRead(CounterMemo memo);
     void FirmwareFileChecked(const FirmwareFileCheck& check);
+    void SettingsBackupShown(const SettingsBackupOutcome& outcome);
     void StatusShown(const StatusDisplay& shown);
     void SlaveStatusShown(const UnitStatus& shown);
     void DriveStatusShown(const DriveStatusDisplay& shown);
@@ -150,6 +156,8 @@ private:
     void ShowSettingsBlock(BlockId block);
     void ShowSlaveStatus();
     TestModeContext TestContext() const;
+    SettingsBackupOutcome BackUpSettings(const QDateTime& localTime,
+                                         const SettingsFileTexts& memos);
 
     // TurnPoster
     void PostNextJob() override;
@@ -184,6 +192,8 @@ private:
     int InstallationMode_ = 0;
     bool SlaveConnected_ = false;
     bool slaveShownLost_ = false;
+    // The settings reads answered since the port was opened; what a backup may hold.
+    uint32_t settingsReadJobs_ = 0;
     GateMasks MasterGateMasks_;
     GateMasks SlaveGateMasks_;
     GateTableModel gateTable_{Images_, Features_};

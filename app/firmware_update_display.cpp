@@ -22,6 +22,7 @@ void TfVT12SetAppMain::BindFirmwareUpdate() {
             [this] { RunGuarded([this] { bFirmwareFileOpenClick(); }); });
     connect(ui.bUploadFirmware, &QPushButton::clicked, this,
             [this] { RunGuarded([this] { bUploadFirmwareClick(); }); });
+    BindSettingsBackup();
 }
 
 void TfVT12SetAppMain::ShowFirmwarePathLock() {
@@ -56,7 +57,7 @@ void TfVT12SetAppMain::bFirmwareFileOpenClick() {
 
 void TfVT12SetAppMain::bUploadFirmwareClick() {
     const std::optional<UploadStart> start =
-        session_->StartFirmwareUpload(QDateTime::currentDateTime());
+        session_->StartFirmwareUpload(QDateTime::currentDateTime(), MemoTexts());
     if (!start)
         return;
     ui.mKomSts->clear();

@@ -92,7 +92,10 @@ private:
     void BindSettingsFile();
     void bSaveToFileClick();
     void bLoadFromFileClick();
+    // Load from File's steps for a chosen file; false when it could not be read.
+    bool LoadSettingsFrom(const QString& path);
     void ShowLoadedSettings();
+    SettingsFileTexts MemoTexts() const;
 
     // The firmware update panel on the SERVICE page.
     void BindFirmwareUpdate();
@@ -100,6 +103,11 @@ private:
     void ShowFirmwarePathLock();
     void bFirmwareFileOpenClick();
     void bUploadFirmwareClick();
+    // The settings kept before an update, and their way back into the edited images.
+    void BindSettingsBackup();
+    void ShowSettingsBackup(const SettingsBackupOutcome& outcome);
+    void ShowLatestSettingsBackup(const QString& lead);
+    void bRestoreBackupClick();
 
     // CommunicationLog
     void KomStsLog(const QString& text, bool append, bool replace) override;

@@ -76,6 +76,15 @@ QLabel* MakeHint(QWidget* parent, const char* bulletName, TShape*& bullet, const
     return Make<QLabel>(parent, name, QRect(24, top, 940, 18), text);
 }
 
+// The settings kept before an update, in the free row under the hints.
+void SetupSettingsBackup(ServicePageUi& ui) {
+    QWidget* p = ui.pFirmwareUpdatePanel;
+    ui.lBackupInfo = Make<QLabel>(p, "lBackupInfo", QRect(8, 178, 548, 18));
+    ui.bRestoreBackup = Make<QPushButton>(p, "bRestoreBackup", QRect(562, 172, 200, 28),
+                                          QStringLiteral("Restore Settings Backup"));
+    ui.bRestoreBackup->setEnabled(false);
+}
+
 void SetupFirmwareUpdate(ServicePageUi& ui) {
     ui.pFirmwareUpdatePanel =
         MakeGroupPanel(ui.tsDetail, "pFirmwareUpdatePanel", QRect(8, 330, 978, 207));
@@ -116,6 +125,7 @@ void SetupFirmwareUpdate(ServicePageUi& ui) {
         QStringLiteral(
             "Do not disconnect the Vantor 12 and PC power supply during the firmware update."),
         156);
+    SetupSettingsBackup(ui);
 }
 
 } // namespace

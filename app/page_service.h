@@ -38,6 +38,8 @@ struct ServicePageUi {
     QLabel* lFirmwareFileError = nullptr;
     QPushButton* bUploadFirmware = nullptr;
     QPushButton* bTrafficMonitor = nullptr;
+    QLabel* lBackupInfo = nullptr;
+    QPushButton* bRestoreBackup = nullptr;
     TShape* shFirmwareHintBullet1 = nullptr;
     TShape* shFirmwareHintBullet2 = nullptr;
     TShape* shFirmwareHintBullet3 = nullptr;

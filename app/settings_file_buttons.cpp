@@ -40,28 +40,34 @@ void TfVT12SetAppMain::bSaveToFileClick() {
     const std::optional<QString> path = ChosenFile(ui.dSave);
     if (!path)
         return;
-    const SettingsFileSaved saved = SaveSettingsFile(
-        *path, session_->Images(),
-        {ui.mFwData->toPlainText(), ui.mCtcs->toPlainText(), ui.mCtcs24->toPlainText()});
+    const SettingsFileSaved saved = SaveSettingsFile(*path, session_->Images(), MemoTexts());
     if (!saved.ok)
         ReportUncaughtError(FileError(*path, saved.error));
+}
+
+SettingsFileTexts TfVT12SetAppMain::MemoTexts() const {
+    return {ui.mFwData->toPlainText(), ui.mCtcs->toPlainText(), ui.mCtcs24->toPlainText()};
 }
 
 void TfVT12SetAppMain::bLoadFromFileClick() {
     // The firmware selection shares the dialog and leaves its own filter in it.
     ui.dOpen->setNameFilters(SettingsFileFilters());
     const std::optional<QString> path = ChosenFile(ui.dOpen);
-    if (!path)
-        return;
-    const SettingsFileLoaded loaded = LoadSettingsFile(*path, session_->Images());
+    if (path)
+        LoadSettingsFrom(*path);
+}
+
+bool TfVT12SetAppMain::LoadSettingsFrom(const QString& path) {
+    const SettingsFileLoaded loaded = LoadSettingsFile(path, session_->Images());
     if (!loaded.ok) {
-        ReportUncaughtError(FileError(*path, loaded.error));
-        return;
+        ReportUncaughtError(FileError(path, loaded.error));
+        return false;
     }
     ShowMemo(ui.mFwData, loaded.mFwData);
     ShowMemo(ui.mCtcs, loaded.mCtcs);
     ShowMemo(ui.mCtcs24, loaded.mCtcs24);
     ShowLoadedSettings();
+    return true;
 }
 
 // The Save buttons tell at once whether the loaded settings differ from the controller's.

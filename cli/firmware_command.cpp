@@ -5,6 +5,8 @@
 #include "cli/progress_bar.h"
 #include "cli/terminal.h"
 
+#include <QDir>
+
 namespace {
 constexpr int kBarWidth = 40;
 } // namespace
@@ -29,8 +31,21 @@ void CommandRun::OnFirmwareChecked(const FirmwareFileCheck& check) {
         return;
     }
     out_ << check.verdict.Text() << Qt::endl;
-    const std::optional<UploadStart> start =
-        session_.StartFirmwareUpload(QDateTime::currentDateTime());
+    std::optional<SettingsBackupOutcome> backup;
+    const QMetaObject::Connection backupShown =
+        connect(&session_, &ControllerSession::SettingsBackupShown, this,
+                [&backup](const SettingsBackupOutcome& outcome) { backup = outcome; });
+    const std::optional<UploadStart> start = session_.StartFirmwareUpload(
+        QDateTime::currentDateTime(), {identification_, masterCounters_, slaveCounters_});
+    disconnect(backupShown);
+    if (backup && backup->Failed()) {
+        err_ << QDir::toNativeSeparators(backup->path) << ": " << backup->error << Qt::endl
+             << "The firmware update was not started." << Qt::endl;
+        Finish(ExitCode::FileRejected);
+        return;
+    }
+    if (backup && backup->decision.skip == SettingsBackupDecision::Skip::None)
+        out_ << "Settings backup: " << QDir::toNativeSeparators(backup->path) << Qt::endl;
     if (!start) {
         err_ << "The upload cannot start: the controller does not answer." << Qt::endl;
         Finish(ExitCode::LinkLost);

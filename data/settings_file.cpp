@@ -62,10 +62,13 @@ QString MemoText(const QByteArray& segment) {
 
 } // namespace
 
-QByteArray SettingsFileBytes(const ControllerImages& images, const SettingsFileTexts& texts) {
+QByteArray SettingsFileBytes(const ControllerImages& images, const SettingsFileTexts& texts,
+                             SettingsSide side) {
     QByteArray file(kSettingsFileSize, '\0');
     for (const ImageSegment& segment : kImageSegments) {
-        const std::span<const uint8_t> image = images.EditedImage(segment.block);
+        const std::span<const uint8_t> image = side == SettingsSide::Read
+                                                   ? images.ReadImage(segment.block)
+                                                   : images.EditedImage(segment.block);
         std::memcpy(file.data() + segment.offset, image.data(), image.size());
     }
     for (const TextSegment& segment : kTextSegments) {
@@ -77,8 +80,8 @@ QByteArray SettingsFileBytes(const ControllerImages& images, const SettingsFileT
 }
 
 SettingsFileSaved SaveSettingsFile(const QString& path, const ControllerImages& images,
-                                   const SettingsFileTexts& texts) {
-    const QByteArray bytes = SettingsFileBytes(images, texts);
+                                   const SettingsFileTexts& texts, SettingsSide side) {
+    const QByteArray bytes = SettingsFileBytes(images, texts, side);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
         return {false, file.errorString()};

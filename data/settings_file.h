@@ -17,9 +17,14 @@ struct SettingsFileTexts {
     QString mCtcs24;
 };
 
+// Which images a file holds: the edited ones ("Save to File"), or those as read from the unit
+// (the copy kept before a firmware update).
+enum class SettingsSide { Edited, Read };
+
 // The eight segments, always 2,600 bytes: a memo text longer than its segment is cut to it, so
 // the later segments stay where a load looks for them.
-QByteArray SettingsFileBytes(const ControllerImages& images, const SettingsFileTexts& texts);
+QByteArray SettingsFileBytes(const ControllerImages& images, const SettingsFileTexts& texts,
+                             SettingsSide side = SettingsSide::Edited);
 
 struct SettingsFileSaved {
     bool ok = false;
@@ -29,7 +34,8 @@ struct SettingsFileSaved {
 // Written in one piece to a temporary file that replaces the old one only when complete, so a
 // failed write leaves the old file as it was.
 SettingsFileSaved SaveSettingsFile(const QString& path, const ControllerImages& images,
-                                   const SettingsFileTexts& texts);
+                                   const SettingsFileTexts& texts,
+                                   SettingsSide side = SettingsSide::Edited);
 
 struct SettingsFileLoaded {
     bool ok = false;

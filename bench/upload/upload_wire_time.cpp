@@ -81,6 +81,8 @@ int main(int argc, char* argv[]) {
     }
     qputenv("VT12_PORT_DIR", dir.path().toUtf8());
     qputenv("VT12_PROGRAM_DIR", dir.path().toUtf8());
+    // The settings backup before the upload lands here, not among the user's.
+    qputenv("XDG_DATA_HOME", dir.path().toUtf8());
     const QString firmwarePath = dir.filePath("VT12F06A.vtfw");
     QFile firmware(firmwarePath);
     if (!firmware.open(QIODevice::WriteOnly) ||

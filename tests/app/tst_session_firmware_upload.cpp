@@ -1,12 +1,13 @@
 // A firmware upload through the session's scheduler over a fake port and clock: the requests
-// it sends, what it logs, what a failed chunk and a lost link do, and the upload of a unit in
-// its bootloader.
+// it sends, what it logs, what a failed chunk and a lost link do, the upload of a unit in its
+// bootloader, and the settings backup that comes first.
 
 #include "app/controller_session.h"
 #include "tests/firmware/srecord_text.h"
 #include "tests/link/fake_link_roles.h"
 #include "tests/support/fake_time_base.h"
 
+#include <QDir>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -23,6 +24,13 @@ Bytes withCrc(Bytes frame) {
     return frame;
 }
 
+using Skip = SettingsBackupDecision::Skip;
+
+QByteArray FileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 QStringList CompleteLog() {
     QStringList log{QStringLiteral("Start writing to 40 pages")};
     for (int page = 1; page <= 40; ++page)
@@ -32,9 +40,12 @@ QStringList CompleteLog() {
 }
 } // namespace
 
+Q_DECLARE_METATYPE(Skip)
+
 class TestSessionFirmwareUpload : public QObject {
     Q_OBJECT
     QTemporaryDir dir;
+    QTemporaryDir dataHome;
     QString firmwarePath;
     FakeTimeBase time;
     FakePort port;
@@ -93,12 +104,29 @@ class TestSessionFirmwareUpload : public QObject {
         return sent;
     }
 
+    // The unit's settings read after its identification, each answer starting with a name of
+    // its own (the client takes an answer equal to the one before for a repeat).
+    void answerSettingsReads() {
+        constexpr uint32_t reads =
+            JOB_READ_SYSTEM_SETTINGS | JOB_READ_GATE_SETTINGS | JOB_READ_GATE_NAMES;
+        for (int i = 0; i < 30 && (session->Scheduler().JobMask() & reads); ++i)
+            answer("Planer " + QByteArray::number(address()));
+    }
+
+    bool chunkSent() const {
+        return std::ranges::any_of(port.written,
+                                   [](const Bytes& frame) { return frame[1] == 110; });
+    }
+
     static std::vector<uint16_t> fullSequence() {
         std::vector<uint16_t> all{0x4F80};
         for (uint32_t at = 0x5000; at <= 0xF000; at += 128)
             all.push_back(uint16_t(at));
         return all;
     }
+
+public:
+    TestSessionFirmwareUpload() { qputenv("XDG_DATA_HOME", dataHome.path().toUtf8()); }
 
 private Q_SLOTS:
     void initTestCase() {
@@ -108,6 +136,7 @@ private Q_SLOTS:
         file.write(srec::Text(srec::FirmwareLines(srec::FirmwareWindow("VT12F06A"))));
     }
     void init() {
+        QDir(SettingsBackupFolder()).removeRecursively();
         port = FakePort();
         roles = FakeLinkRoles();
         session = std::make_unique<ControllerSession>(port, time, roles, roles);
@@ -120,7 +149,7 @@ private Q_SLOTS:
         QVERIFY(checked.last().at(0).value<FirmwareFileCheck>().verdict.Accepted());
         connectPort();
         QVERIFY(!session->FirmwareUploadAllowed());
-        QVERIFY(!session->StartFirmwareUpload(kUploadTime));
+        QVERIFY(!session->StartFirmwareUpload(kUploadTime, {}));
 
         answer("VT12F05A");
         QCOMPARE(checked.size(), 2);
@@ -132,7 +161,7 @@ private Q_SLOTS:
         connectPort();
         answer("VT12F05A");
         QSignalSpy checked(session.get(), &ControllerSession::FirmwareFileChecked);
-        const std::optional<UploadStart> start = session->StartFirmwareUpload(kUploadTime);
+        const std::optional<UploadStart> start = session->StartFirmwareUpload(kUploadTime, {});
         QVERIFY(start);
         QCOMPARE(start->progressMaximum, 320);
         QVERIFY(!session->FirmwareUploadAllowed());
@@ -154,7 +183,7 @@ private Q_SLOTS:
         session->ValidateFirmwareFile(firmwarePath);
         connectPort();
         answer("VT12F05A");
-        session->StartFirmwareUpload(kUploadTime);
+        session->StartFirmwareUpload(kUploadTime, {});
         answer();
 
         std::vector<uint16_t> expected = fullSequence();
@@ -167,7 +196,7 @@ private Q_SLOTS:
         session->ValidateFirmwareFile(firmwarePath);
         connectPort();
         answer("VT12F05A");
-        session->StartFirmwareUpload(kUploadTime);
+        session->StartFirmwareUpload(kUploadTime, {});
         answer();
         for (int i = 0; i < 20; ++i)
             answer();
@@ -196,7 +225,7 @@ private Q_SLOTS:
         // The link shown down for the damaged firmware, the upload allowed all the same.
         QVERIFY(checked.size() >= 1);
         QVERIFY(session->FirmwareUploadAllowed());
-        QVERIFY(session->StartFirmwareUpload(kUploadTime));
+        QVERIFY(session->StartFirmwareUpload(kUploadTime, {}));
         answer("VT12B03C");
 
         QCOMPARE(answerChunks(), fullSequence());
@@ -204,6 +233,84 @@ private Q_SLOTS:
         QCOMPARE(address(), uint16_t(2048));
         answer("VT12F06A");
         QVERIFY(!session->BootloaderModeOn());
+    }
+
+    void readSettingsKeptBeforeTheFirstChunk() {
+        session->ValidateFirmwareFile(firmwarePath);
+        connectPort();
+        answer("VT12F05A");
+        answerSettingsReads();
+        // An edit not saved: the backup holds what the unit holds.
+        session->Images().EditedImage(BlockId::GateNames)[0] ^= 0xFF;
+        const SettingsFileTexts memos{"VT12F05A", "1:\t12", "S1:\t3"};
+        QSignalSpy shown(session.get(), &ControllerSession::SettingsBackupShown);
+
+        QVERIFY(session->StartFirmwareUpload(kUploadTime, memos));
+        const QString path =
+            QDir(SettingsBackupFolder()).filePath("vt12-2016-11-29_123456-F05A.vt12");
+        QCOMPARE(shown.size(), 1);
+        const auto outcome = shown.at(0).at(0).value<SettingsBackupOutcome>();
+        QCOMPARE(outcome.decision.skip, Skip::None);
+        QCOMPARE(outcome.path, path);
+        QVERIFY(!chunkSent());
+        // What "Save to File" writes once the edited images are the read ones.
+        ControllerImages asRead = session->Images();
+        for (const BlockId block :
+             {BlockId::SystemSettings, BlockId::GateSettings, BlockId::SlaveGateSettings,
+              BlockId::GateNames, BlockId::SlaveGateNames})
+            std::ranges::copy(asRead.ReadImage(block), asRead.EditedImage(block).begin());
+        const QByteArray expected = SettingsFileBytes(asRead, memos);
+        QCOMPARE(FileBytes(path), expected);
+        QVERIFY(expected != SettingsFileBytes(session->Images(), memos));
+
+        answer();
+        QCOMPARE(answerChunks(), fullSequence());
+        QCOMPARE(roles.log, CompleteLog());
+    }
+
+    void noBackupWithoutTheUnitsSettings_data() {
+        QTest::addColumn<QByteArray>("identification");
+        QTest::addColumn<Skip>("skip");
+
+        QTest::newRow("bootloader") << QByteArray("VT12B03C") << Skip::BootloaderMode;
+        QTest::newRow("settings not read yet") << QByteArray("VT12F05A") << Skip::SettingsNotRead;
+    }
+
+    void noBackupWithoutTheUnitsSettings() {
+        QFETCH(QByteArray, identification);
+        QFETCH(Skip, skip);
+        session->ValidateFirmwareFile(firmwarePath);
+        connectPort();
+        answer(identification);
+        QSignalSpy shown(session.get(), &ControllerSession::SettingsBackupShown);
+
+        QVERIFY(session->StartFirmwareUpload(kUploadTime, {}));
+        QCOMPARE(shown.at(0).at(0).value<SettingsBackupOutcome>().decision.skip, skip);
+        QVERIFY(QDir(SettingsBackupFolder()).isEmpty());
+        QVERIFY(session->Scheduler().HasJob(JOB_WRITE_FIRMWARE_CHUNK));
+    }
+
+    void unwrittenBackupLeavesTheUploadUnstarted() {
+        session->ValidateFirmwareFile(firmwarePath);
+        connectPort();
+        answer("VT12F05A");
+        answerSettingsReads();
+        // A file where the folder belongs.
+        QDir().mkpath(QFileInfo(SettingsBackupFolder()).path());
+        QFile blocker(SettingsBackupFolder());
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        QSignalSpy shown(session.get(), &ControllerSession::SettingsBackupShown);
+
+        QVERIFY(!session->StartFirmwareUpload(kUploadTime, {}));
+        QVERIFY(shown.at(0).at(0).value<SettingsBackupOutcome>().Failed());
+        QVERIFY(!session->Scheduler().HasJob(JOB_WRITE_FIRMWARE_CHUNK));
+        QVERIFY(session->FirmwareUploadAllowed());
+        QVERIFY(roles.log.isEmpty());
+
+        QVERIFY(blocker.remove());
+        QVERIFY(session->StartFirmwareUpload(kUploadTime, {}));
+        QVERIFY(!shown.last().at(0).value<SettingsBackupOutcome>().Failed());
     }
 };
 

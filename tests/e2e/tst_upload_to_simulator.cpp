@@ -1,10 +1,12 @@
-// A firmware upload from the SERVICE page to the simulator: the chunks on the line, the log and
-// the progress bar, the new version reported, a lost answer and a lost link mid-upload.
+// A firmware upload from the SERVICE page to the simulator: the settings backup first, the
+// chunks on the line, the log and the progress bar, the new version reported, the backup
+// restored, a lost answer and a lost link mid-upload.
 
 #include "tests/e2e/window_session.h"
 #include "tests/firmware/srecord_text.h"
 #include "tests/support/window_test_main.h"
 
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProgressBar>
@@ -82,8 +84,18 @@ private Q_SLOTS:
         QCOMPARE(window.ui.lFirmwareFileError->text(),
                  QStringLiteral("Firmware version: VT12F06A"));
         QTRY_VERIFY(window.ui.bUploadFirmware->isEnabled());
+        // Everything read on connecting is in.
+        QTRY_COMPARE_WITH_TIMEOUT(window.Session().Scheduler().JobMask(), 0u, kTimeoutMs);
+        QCOMPARE(window.ui.lBackupInfo->text(), QStringLiteral("No settings backup yet"));
+        QVERIFY(!window.ui.bRestoreBackup->isEnabled());
 
         window.ui.bUploadFirmware->click();
+        // No turn of the scheduler has run, so no chunk has gone out yet.
+        const QString backup = LatestSettingsBackup(SettingsBackupFolder());
+        QVERIFY(QFileInfo(backup).fileName().endsWith("-F05A.vt12"));
+        QCOMPARE(QFileInfo(backup).size(), 2600);
+        QCOMPARE(window.ui.lBackupInfo->text(),
+                 "Settings backed up before the update: " + QFileInfo(backup).fileName());
         QVERIFY(!window.ui.bUploadFirmware->isEnabled());
         QTRY_COMPARE_WITH_TIMEOUT(window.ui.lFwVersion->text(),
                                   QStringLiteral("Firmware Version: F06A"), kTimeoutMs);
@@ -92,6 +104,14 @@ private Q_SLOTS:
         QCOMPARE(window.ui.pbKomSts->maximum(), 320);
         QVERIFY(window.ui.bUploadFirmware->isEnabled());
         QVERIFY(!window.ui.eFirmwareFile->isReadOnly());
+
+        // Settings lost to the update come back from the backup as from a file.
+        ControllerImages& images = window.Session().Images();
+        images.EditedImage(BlockId::GateNames)[0] ^= 0xFF;
+        images.EditedImage(BlockId::SystemSettings)[1] ^= 0xFF;
+        window.ui.bRestoreBackup->click();
+        QVERIFY(!images.AnySettingsChanged(true));
+        QVERIFY(window.ui.lBackupInfo->text().startsWith("Loaded " + QFileInfo(backup).fileName()));
         QCOMPARE(ChunksSent(session.CloseAndReadTrace()), chunks);
     }
 

@@ -1,6 +1,6 @@
 #pragma once
 // One run of the program's window against simulators in a private port directory, with its
-// own program directory (Settings.ini) and traffic trace.
+// own program directory (Settings.ini), data directory (settings backups) and traffic trace.
 
 #include "app/main_window.h"
 #include "tests/e2e/simulator_process.h"
@@ -15,6 +15,8 @@ public:
     WindowSession() {
         qputenv("VT12_PROGRAM_DIR", programDir_.path().toUtf8());
         qputenv("VT12_PORT_DIR", portDir_.path().toUtf8());
+        // vt12cli started from here inherits it.
+        qputenv("XDG_DATA_HOME", dataHome_.path().toUtf8());
     }
 
     QString PortDir() const { return portDir_.path(); }
@@ -49,5 +51,6 @@ public:
 private:
     QTemporaryDir programDir_;
     QTemporaryDir portDir_;
+    QTemporaryDir dataHome_;
     std::unique_ptr<TfVT12SetAppMain> window_;
 };

@@ -1,0 +1,42 @@
+#pragma once
+// The copy of a unit's settings, as read from it, kept before a firmware update replaces the
+// firmware that wrote them: whether one is due, its name and its folder.
+
+#include "data/firmware_code.h"
+
+#include <QDateTime>
+#include <QString>
+#include <cstdint>
+
+// "backups" in the user's data directory: ~/.local/share/vt12set/backups on Linux.
+QString SettingsBackupFolder();
+
+// "vt12-2026-12-09_193012-F05A.vt12": names sort as their times do. A character of the code
+// that has no place in a file name becomes "-".
+QString SettingsBackupFileName(const QDateTime& localTime, const FirmwareCode& code);
+
+struct SettingsBackupDecision {
+    enum class Skip {
+        None,
+        BootloaderMode,  // the damaged firmware gives no settings
+        SettingsNotRead, // the images hold defaults or a file's settings, not the unit's
+    };
+    Skip skip = Skip::SettingsNotRead;
+    QString fileName; // when nothing skips it
+};
+
+// readJobsDone: the read jobs of the settings blocks answered since the port was opened. The
+// unit's own blocks must all be in; a slave's are kept as far as they were read.
+SettingsBackupDecision DecideSettingsBackup(bool bootloaderMode, uint32_t readJobsDone,
+                                            const FirmwareCode& code, const QDateTime& localTime);
+
+// What became of the backup when an upload was asked for.
+struct SettingsBackupOutcome {
+    SettingsBackupDecision decision;
+    QString path;  // the file written or tried
+    QString error; // the platform's message; the upload is not started then
+    bool Failed() const { return !error.isEmpty(); }
+};
+
+// The newest backup in folder by its name; empty when there is none.
+QString LatestSettingsBackup(const QString& folder);

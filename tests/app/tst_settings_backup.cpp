@@ -1,0 +1,96 @@
+// Whether a settings backup is due before an upload, what it is named, and which of a folder's
+// backups is the newest.
+
+#include "app/settings_backup.h"
+#include "data/job_bits.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+using Skip = SettingsBackupDecision::Skip;
+const QDateTime kEvening(QDate(2026, 12, 9), QTime(19, 30, 12, 345));
+const QDateTime kMorning(QDate(2027, 1, 2), QTime(7, 5, 9));
+constexpr uint32_t kUnitReads =
+    JOB_READ_SYSTEM_SETTINGS | JOB_READ_GATE_SETTINGS | JOB_READ_GATE_NAMES;
+} // namespace
+
+Q_DECLARE_METATYPE(Skip)
+
+class TestSettingsBackup : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void decision_data() {
+        QTest::addColumn<bool>("bootloader");
+        QTest::addColumn<uint32_t>("reads");
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QDateTime>("time");
+        QTest::addColumn<Skip>("skip");
+        QTest::addColumn<QString>("name");
+
+        QTest::newRow("read from a running unit")
+            << false << kUnitReads << "F05A" << kEvening << Skip::None
+            << "vt12-2026-12-09_193012-F05A.vt12";
+        QTest::newRow("with the slave's blocks")
+            << false << (kUnitReads | JOB_READ_SLAVE_GATE_SETTINGS | JOB_READ_SLAVE_GATE_NAMES)
+            << "F04B" << kMorning << Skip::None << "vt12-2027-01-02_070509-F04B.vt12";
+        QTest::newRow("old firmware's code with a blank")
+            << false << kUnitReads << " 205" << kEvening << Skip::None
+            << "vt12-2026-12-09_193012--205.vt12";
+        QTest::newRow("code that would leave the folder")
+            << false << kUnitReads << "F/.." << kEvening << Skip::None
+            << "vt12-2026-12-09_193012-F---.vt12";
+        QTest::newRow("bootloader, settings read before")
+            << true << kUnitReads << "B03C" << kEvening << Skip::BootloaderMode << "";
+        QTest::newRow("nothing read")
+            << false << 0u << "F05A" << kEvening << Skip::SettingsNotRead << "";
+        QTest::newRow("names not read yet")
+            << false << (JOB_READ_SYSTEM_SETTINGS | JOB_READ_GATE_SETTINGS) << "F05A" << kEvening
+            << Skip::SettingsNotRead << "";
+        QTest::newRow("only the slave's blocks")
+            << false << (JOB_READ_SLAVE_GATE_SETTINGS | JOB_READ_SLAVE_GATE_NAMES) << "F05A"
+            << kEvening << Skip::SettingsNotRead << "";
+    }
+
+    void decision() {
+        QFETCH(bool, bootloader);
+        QFETCH(uint32_t, reads);
+        QFETCH(QString, code);
+        QFETCH(QDateTime, time);
+        QFETCH(Skip, skip);
+        QFETCH(QString, name);
+        const SettingsBackupDecision decision =
+            DecideSettingsBackup(bootloader, reads, FirmwareCode::FromText(code), time);
+        QCOMPARE(decision.skip, skip);
+        QCOMPARE(decision.fileName, name);
+    }
+
+    void latestIsTheNewestBackupOfTheFolder_data() {
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<QString>("latest");
+
+        QTest::newRow("empty") << QStringList{} << "";
+        QTest::newRow("others only") << QStringList{"unit.vt12", "vt12-notes.txt"} << "";
+        QTest::newRow("written out of order")
+            << QStringList{"vt12-2027-01-02_070509-F05A.vt12", "vt12-2026-12-09_193012-F06A.vt12",
+                           "zz.vt12"}
+            << "vt12-2027-01-02_070509-F05A.vt12";
+    }
+
+    void latestIsTheNewestBackupOfTheFolder() {
+        QFETCH(QStringList, files);
+        QFETCH(QString, latest);
+        QTemporaryDir dir;
+        for (const QString& name : files) {
+            QFile file(dir.filePath(name));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        QCOMPARE(LatestSettingsBackup(dir.path()), latest.isEmpty() ? "" : dir.filePath(latest));
+        QCOMPARE(LatestSettingsBackup(dir.filePath("missing")), QString());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSettingsBackup)
+#include "tst_settings_backup.moc"
