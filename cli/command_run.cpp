@@ -1,6 +1,7 @@
 #include "cli/command_run.h"
 
 #include "cli/settings_restore.h"
+#include "data/counters_csv.h"
 #include "data/identification.h"
 #include "data/settings_file.h"
 
@@ -175,8 +176,15 @@ void CommandRun::Act() {
     case CliCommand::Counters:
         if (request_.csv) {
             const ControllerImages& images = session_.Images();
-            out_ << CountersCsv(images.Counters,
-                                slaveCountersRead_ ? &images.SlaveCounters : nullptr);
+            const FeatureLevels& features = session_.Features();
+            QList<UnitCounters> units{
+                {QStringLiteral("master"), features.MasterCode().Text(), &images.Counters}};
+            if (slaveCountersRead_) {
+                units.append(
+                    {QStringLiteral("slave"), features.SlaveCode().Text(), &images.SlaveCounters});
+            }
+            // All sixteen counters, as a script wants them.
+            out_ << CountersCsv(QDateTime::currentDateTime(), units, true);
         } else {
             out_ << masterCounters_ << Qt::endl;
             if (slaveCountersRead_)

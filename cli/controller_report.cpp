@@ -1,35 +1,17 @@
 #include "cli/controller_report.h"
 
+#include "data/installation_mode.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 
 namespace {
-QString installationWords(int mode) {
-    switch (mode) {
-    case 0:
-        return QStringLiteral("single unit or SLAVE unit");
-    case 1:
-        return QStringLiteral("slave on the RS-232 port");
-    case 2:
-        return QStringLiteral("MASTER unit of a pair");
-    case 3:
-        return QStringLiteral("unit with a Torvex drive");
-    default:
-        return QStringLiteral("unknown");
-    }
-}
-
 QStringList lines(const QString& memo) {
     QStringList all = memo.split(u'\n');
     while (!all.isEmpty() && all.constLast().isEmpty())
         all.removeLast();
     return all;
-}
-
-void appendCounters(QString& csv, const QString& unit, const CountersBlock& counters) {
-    for (int n = 1; n <= CountersBlock::kCount; ++n)
-        csv += QStringLiteral("%1,%2,%3\n").arg(unit).arg(n).arg(counters.Counter(n));
 }
 } // namespace
 
@@ -55,7 +37,7 @@ QString InfoText(const ControllerReport& report) {
     text += report.hardwareVersion + u'\n';
     text += QStringLiteral("Installation mode: %1 (%2)\n")
                 .arg(report.installationMode)
-                .arg(installationWords(report.installationMode));
+                .arg(InstallationModeWords(report.installationMode));
     text += QStringLiteral("Slave unit: %1\n")
                 .arg(report.slaveConnected ? report.slaveVersion : QStringLiteral("not connected"));
     return text;
@@ -75,12 +57,4 @@ QByteArray InfoJson(const ControllerReport& report) {
         {QStringLiteral("slaveVersion"), report.slaveVersion},
     };
     return QJsonDocument(object).toJson(QJsonDocument::Indented);
-}
-
-QString CountersCsv(const CountersBlock& master, const CountersBlock* slave) {
-    QString csv = QStringLiteral("unit,counter,value\n");
-    appendCounters(csv, QStringLiteral("master"), master);
-    if (slave != nullptr)
-        appendCounters(csv, QStringLiteral("slave"), *slave);
-    return csv;
 }

@@ -27,6 +27,3 @@ QString MemoText(const QString& text);
 QString DetectLine(const ControllerReport& report);
 QString InfoText(const ControllerReport& report);
 QByteArray InfoJson(const ControllerReport& report);
-
-// "unit,counter,value", then counters 1 to 16 of the master and, when read, of the slave.
-QString CountersCsv(const CountersBlock& master, const CountersBlock* slave);

@@ -5,7 +5,7 @@
 namespace {
 
 constexpr int kMasterInstallation = 2;
-constexpr const char* kUnitCounterLabels[] = {"Starts:", "Errors:", "Bypass:", "Writes:"};
+constexpr const char* kUnitCounterNames[] = {"Starts", "Errors", "Bypass", "Writes"};
 
 } // namespace
 
@@ -15,6 +15,16 @@ QChar CounterPrefix(CounterMemo memo, int installationMode) {
     return memo == CounterMemo::Master ? u'M' : u'S';
 }
 
+QString CounterName(int n) {
+    if (n <= kGatesPerUnit)
+        return QStringLiteral("Gate %1").arg(n);
+    return QString::fromLatin1(kUnitCounterNames[n - kGatesPerUnit - 1]);
+}
+
+int ShownCounterCount(bool expertMode) {
+    return kGatesPerUnit + (expertMode ? 4 : 1);
+}
+
 QStringList CounterLines(const CountersBlock& counters, QChar prefix, bool expertMode) {
     QStringList lines;
     for (int gate = 1; gate <= kGatesPerUnit; ++gate) {
@@ -22,10 +32,7 @@ QStringList CounterLines(const CountersBlock& counters, QChar prefix, bool exper
                      QString::number(counters.Counter(gate));
     }
     lines << QString();
-    const int unitCounters = expertMode ? 4 : 1;
-    for (int i = 0; i < unitCounters; ++i) {
-        lines << QString::fromLatin1(kUnitCounterLabels[i]) + QStringLiteral("\t   ") +
-                     QString::number(counters.Counter(kGatesPerUnit + 1 + i));
-    }
+    for (int n = kGatesPerUnit + 1; n <= ShownCounterCount(expertMode); ++n)
+        lines << CounterName(n) + QStringLiteral(":\t   ") + QString::number(counters.Counter(n));
     return lines;
 }

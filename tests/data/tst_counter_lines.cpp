@@ -1,4 +1,5 @@
 #include "data/counter_lines.h"
+#include "data/counters_csv.h"
 
 #include <QTest>
 
@@ -23,6 +24,8 @@ private slots:
     void prefix();
     void lines_data();
     void lines();
+    void csv_data();
+    void csv();
 };
 
 void TestCounterLines::prefix_data() {
@@ -71,6 +74,46 @@ void TestCounterLines::lines() {
     QCOMPARE(lines[2], QStringLiteral("#. ") + prefix + "3:\t   1500");
     QCOMPARE(lines[9], QStringLiteral("#. ") + prefix + "10:\t   0");
     QCOMPARE(lines.mid(11), tail);
+}
+
+void TestCounterLines::csv_data() {
+    QTest::addColumn<QString>("slaveCode"); // none: a single unit
+    QTest::addColumn<bool>("expert");
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<QStringList>("expectedRows");
+
+    const QString at = QStringLiteral("2026-12-09 19:45:02");
+    QTest::newRow("pair") << "F04A" << false << 1 + 2 * 13
+                          << QStringList{at + ",F05A,master,3,Gate 3,1500",
+                                         at + ",F05A,master,13,Starts,4294967295",
+                                         at + ",F04A,slave,12,Gate 12,7",
+                                         at + ",F04A,slave,13,Starts,4294967295"};
+    QTest::newRow("single unit, expert")
+        << QString() << true << 1 + 16
+        << QStringList{at + ",F05A,master,16,Writes,16777216", at + ",F05A,master,14,Errors,0"};
+    QTest::newRow("codes that need quoting")
+        << " 205" << false << 1 + 2 * 13 << QStringList{at + ",\" 205\",slave,1,Gate 1,0"};
+}
+
+void TestCounterLines::csv() {
+    QFETCH(QString, slaveCode);
+    QFETCH(bool, expert);
+    QFETCH(int, rows);
+    QFETCH(QStringList, expectedRows);
+
+    const CountersBlock counters =
+        Counters({{3, 1500}, {12, 7}, {13, 0xFFFFFFFF}, {15, 0x10000}, {16, 0x1000000}});
+    QList<UnitCounters> units{{"master", "F05A", &counters}};
+    if (!slaveCode.isNull())
+        units.append({"slave", slaveCode, &counters});
+    const QDateTime at(QDate(2026, 12, 9), QTime(19, 45, 2));
+    const QStringList lines = CountersCsv(at, units, expert).split(u'\n', Qt::SkipEmptyParts);
+
+    QCOMPARE(lines.size(), rows);
+    QCOMPARE(lines.first(), QStringLiteral("date,firmware,unit,counter,name,value"));
+    for (const QString& row : expectedRows)
+        QVERIFY2(lines.contains(row), qPrintable(row));
+    QCOMPARE(lines.filter(QStringLiteral(",slave,")).isEmpty(), slaveCode.isNull());
 }
 
 QTEST_GUILESS_MAIN(TestCounterLines)
