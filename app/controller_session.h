@@ -54,7 +54,11 @@ public:
     TPortDetector& Detector() { return detector_; }
     TrafficTrace& Trace() { return trace_; }
     // The traffic monitor's ring while it is open; nullptr stops the recording.
-    void SetTrafficMonitor(TrafficRing* ring) { trafficRing_ = ring; }
+    void SetTrafficMonitor(TrafficRing* ring) {
+        if (ring)
+            ring->Resumed();
+        trafficRing_ = ring;
+    }
     ControllerImages& Images() { return Images_; }
     const ControllerImages& Images() const { return Images_; }
     const FeatureLevels& Features() const { return Features_; }

@@ -97,7 +97,7 @@ QVariant TrafficItemModel::data(const QModelIndex& index, int role) const {
     case Result:
         return ResultInWords(event);
     case RoundTrip:
-        return event.sent ? QString() : QString::number(event.roundTripMs);
+        return event.roundTripMs < 0 ? QString() : QString::number(event.roundTripMs);
     case Frame:
         return Hex(event);
     default:

@@ -91,18 +91,7 @@ void TrafficWindow::SetPaused(bool paused) {
 }
 
 void TrafficWindow::Refresh() {
-    const TrafficStats& stats = ring_.Stats();
-    lTrafficStats->setText(
-        QStringLiteral("Requests %1   OK %2   Timeouts %3   Bad frames %4   Exceptions %5   "
-                       "Round trip min/mean/max %6 / %7 / %8 ms")
-            .arg(stats.requests)
-            .arg(stats.ok)
-            .arg(stats.timeouts)
-            .arg(stats.badFrames)
-            .arg(stats.exceptions)
-            .arg(stats.minMs)
-            .arg(stats.meanMs, 0, 'f', 1)
-            .arg(stats.maxMs));
+    lTrafficStats->setText(StatsText(ring_.Stats()));
     if (ring_.Recorded() == shown_)
         return;
     shown_ = ring_.Recorded();

@@ -49,6 +49,7 @@ void TrafficRing::Sent(uint32_t atMs, const uint8_t* data, int length) {
     event.start = event.length > 3 ? Word(data, 2) : 0;
     event.count = event.length > 5 ? Word(data, 4) : 0;
     sentAtMs_ = atMs;
+    awaiting_ = true;
     ++stats_.requests;
 }
 
@@ -60,7 +61,9 @@ void TrafficRing::Answered(uint32_t atMs, const TModbusResult& result) {
     event.start = result.StartAddress;
     event.count = 0;
     event.status = result.Status;
-    event.roundTripMs = static_cast<int>(atMs - sentAtMs_);
+    // An answer to a request sent before the monitor opened, or during a pause, has none.
+    event.roundTripMs = awaiting_ ? static_cast<int>(atMs - sentAtMs_) : -1;
+    awaiting_ = false;
     event.length = static_cast<uint16_t>(AnswerLength(result));
     std::copy_n(result.Frame.begin(), event.length, event.frame.begin());
 
@@ -81,19 +84,22 @@ void TrafficRing::Answered(uint32_t atMs, const TModbusResult& result) {
         break;
     }
     // A timeout's round trip is the timeout itself: only good answers tell the line's pace.
-    if (result.Status != mrOK)
+    if (result.Status != mrOK || event.roundTripMs < 0)
         return;
-    stats_.minMs = stats_.ok == 1 ? event.roundTripMs : std::min(stats_.minMs, event.roundTripMs);
+    ++measured_;
+    stats_.minMs = measured_ == 1 ? event.roundTripMs : std::min(stats_.minMs, event.roundTripMs);
     stats_.maxMs = std::max(stats_.maxMs, event.roundTripMs);
     roundTripSum_ += event.roundTripMs;
-    stats_.meanMs = double(roundTripSum_) / stats_.ok;
+    stats_.meanMs = double(roundTripSum_) / measured_;
 }
 
 void TrafficRing::Clear() {
     first_ = size_ = 0;
     recorded_ = 0;
     stats_ = {};
+    measured_ = 0;
     roundTripSum_ = 0;
+    awaiting_ = false;
 }
 
 QByteArray TraceText(const TrafficRing& ring) {
@@ -119,4 +125,17 @@ QByteArray TraceText(const TrafficRing& ring) {
         }
     }
     return text;
+}
+
+QString StatsText(const TrafficStats& stats) {
+    return QStringLiteral("Requests %1   OK %2   Timeouts %3   Bad frames %4   Exceptions %5   "
+                          "Round trip min/mean/max %6 / %7 / %8 ms")
+        .arg(stats.requests)
+        .arg(stats.ok)
+        .arg(stats.timeouts)
+        .arg(stats.badFrames)
+        .arg(stats.exceptions)
+        .arg(stats.minMs)
+        .arg(stats.meanMs, 0, 'f', 1)
+        .arg(stats.maxMs);
 }

@@ -60,6 +60,23 @@ private Q_SLOTS:
         QCOMPARE(ring.At(5).length, uint16_t(5));
     }
 
+    // The monitor opened, or resumed, while a request was out: its answer tells no round trip.
+    void answerToAnUnseenRequestHasNoRoundTrip() {
+        TrafficRing ring;
+        ring.Answered(17000, Answer(mrOK));
+        ring.Sent(17100, kPoll, sizeof kPoll);
+        ring.Resumed();
+        ring.Answered(17130, Answer(mrOK));
+        ring.Sent(17200, kPoll, sizeof kPoll);
+        ring.Answered(17230, Answer(mrOK));
+        QCOMPARE(ring.At(0).roundTripMs, -1);
+        QCOMPARE(ring.At(2).roundTripMs, -1);
+        const TrafficStats& stats = ring.Stats();
+        QCOMPARE(stats.ok, 3);
+        QCOMPARE(stats.maxMs, 30);
+        QCOMPARE(stats.meanMs, 30.0);
+    }
+
     void savesInTheTraceFormat() {
         TrafficRing ring;
         ring.Sent(7, kPoll, sizeof kPoll);
