@@ -5,6 +5,7 @@
 #include "app/controller_session.h"
 #include "app/guarded_time_base.h"
 #include "app/main_window_ui.h"
+#include "app/service_report_pdf.h"
 #include "app/setup_settings_view.h"
 #include "app/window_resize.h"
 #include "link/af_com_port.h"
@@ -16,6 +17,7 @@
 #include <memory>
 
 class DriveVacuumView;
+class QFileDialog;
 class KomStatusPanel;
 class GateTableView;
 class InstallationView;
@@ -108,6 +110,15 @@ private:
     void ShowSettingsBackup(const SettingsBackupOutcome& outcome);
     void ShowLatestSettingsBackup(const QString& lead);
     void bRestoreBackupClick();
+
+    // Export Counters and Service Report on the SERVICE page.
+    void BindServiceExports();
+    std::optional<QString> ChosenExportFile(QFileDialog* dialog, const QString& suggested);
+    void ReportWriteError(const QString& path, const QString& error);
+    void bExportCountersClick();
+    void bServiceReportClick();
+    ServiceReportSource ReportSource() const;
+    QList<ReportPicture> PagePictures() const;
 
     // CommunicationLog
     void KomStsLog(const QString& text, bool append, bool replace) override;

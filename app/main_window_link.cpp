@@ -89,6 +89,7 @@ void TfVT12SetAppMain::BindViews() {
     connect(s, &S::SettingsShown, this, &TfVT12SetAppMain::ShowSettings);
     BindSetupButtons();
     BindPendingChanges();
+    BindServiceExports();
 }
 
 void TfVT12SetAppMain::ShowTrafficMonitor() {

@@ -4,6 +4,7 @@
 #include "app/page_builders.h"
 #include "app/page_controls.h"
 
+#include <QFileDialog>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -128,6 +129,31 @@ void SetupFirmwareUpdate(ServicePageUi& ui) {
     SetupSettingsBackup(ui);
 }
 
+QFileDialog* MakeSaveDialog(QWidget* parent, const char* name, const QString& suffix,
+                            const QString& filter) {
+    auto* dialog = new QFileDialog(parent, QStringLiteral("Select destination and filename"));
+    dialog->setObjectName(QString::fromLatin1(name));
+    dialog->setOption(QFileDialog::DontUseNativeDialog);
+    dialog->setFileMode(QFileDialog::AnyFile);
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setDefaultSuffix(suffix);
+    dialog->setNameFilters({filter, QStringLiteral("All Files (*.*)")});
+    return dialog;
+}
+
+// The exports sit in the caption rows, beside what they take: the counters, and the unit's data.
+void SetupServiceExports(ServicePageUi& ui) {
+    QWidget* page = ui.tsDetail;
+    ui.bExportCounters = Make<QPushButton>(page, "bExportCounters", QRect(188, 2, 120, 20),
+                                           QStringLiteral("Export Counters\u2026"));
+    ui.bServiceReport = Make<QPushButton>(page, "bServiceReport", QRect(866, 2, 120, 20),
+                                          QStringLiteral("Service Report\u2026"));
+    ui.dExportCounters = MakeSaveDialog(page, "dExportCounters", QStringLiteral("csv"),
+                                        QStringLiteral("Counters (*.csv)"));
+    ui.dServiceReport = MakeSaveDialog(page, "dServiceReport", QStringLiteral("pdf"),
+                                       QStringLiteral("Service Report (*.pdf)"));
+}
+
 } // namespace
 
 void SetupServicePage(QTabWidget* pages, ServicePageUi& ui) {
@@ -136,4 +162,5 @@ void SetupServicePage(QTabWidget* pages, ServicePageUi& ui) {
     SetupSavingProgress(ui);
     SetupFirmwareData(ui);
     SetupFirmwareUpdate(ui);
+    SetupServiceExports(ui);
 }

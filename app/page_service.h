@@ -1,6 +1,7 @@
 #pragma once
 // The page "SERVICE": counters, communication log, restart, firmware update and data.
 
+class QFileDialog;
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -40,6 +41,10 @@ struct ServicePageUi {
     QPushButton* bTrafficMonitor = nullptr;
     QLabel* lBackupInfo = nullptr;
     QPushButton* bRestoreBackup = nullptr;
+    QPushButton* bExportCounters = nullptr;
+    QPushButton* bServiceReport = nullptr;
+    QFileDialog* dExportCounters = nullptr;
+    QFileDialog* dServiceReport = nullptr;
     TShape* shFirmwareHintBullet1 = nullptr;
     TShape* shFirmwareHintBullet2 = nullptr;
     TShape* shFirmwareHintBullet3 = nullptr;

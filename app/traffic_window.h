@@ -18,6 +18,9 @@ public:
     TrafficWindow(ControllerSession& session, QWidget* parent);
     ~TrafficWindow() override;
 
+    // What it recorded while it was open and not paused.
+    const TrafficRing& Ring() const { return ring_; }
+
 protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;

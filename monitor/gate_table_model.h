@@ -37,6 +37,7 @@ public:
 
     // eIniAirVelocity changed.
     GateTableTotals SetAirVelocityText(const QString& text);
+    const QString& AirVelocityText() const { return airVelocity_; }
     // cbSmartMinimumAiflowEnabled clicked.
     SmartMinAirflowShown SetSmartMinimumAirflow(bool checked);
 
