@@ -5,6 +5,7 @@
 #include "data/installation_mode.h"
 #include "link/traffic_ring.h"
 #include "monitor/gate_table_model.h"
+#include "monitor/pending_changes.h"
 
 namespace {
 constexpr int kLastTrafficEvents = 20;
@@ -82,6 +83,35 @@ ReportTable GateTable(const ServiceReportSource& source) {
     return report;
 }
 
+// The gates' settings and names are in the gate table, in the same words.
+ReportSection SettingsSection(const ServiceReportSource& source) {
+    const QStringList gateBlocks{
+        BlockInWords(BlockId::GateSettings), BlockInWords(BlockId::SlaveGateSettings),
+        BlockInWords(BlockId::GateNames), BlockInWords(BlockId::SlaveGateNames)};
+    ReportSection section{QStringLiteral("Settings as Read from the Controller"),
+                          {QStringLiteral("The gates' settings and names: see the gate table.")},
+                          {}};
+    section.table.header = {QStringLiteral("Block"), QStringLiteral("Setting"),
+                            QStringLiteral("Value")};
+    for (const SettingInWords& setting : SettingsInWords(
+             *source.images, ImageSide::Read, *source.features, source.installationMode)) {
+        if (!gateBlocks.contains(setting.block))
+            section.table.rows << QStringList{setting.block, setting.field, setting.value};
+    }
+    return section;
+}
+
+// Edits on the screens that a save has not yet written.
+ReportSection EditsSection(const ServiceReportSource& source) {
+    QStringList lines;
+    for (const SettingChange& change :
+         PendingChanges(*source.images, *source.features, source.installationMode))
+        lines << ChangeLine(change);
+    return {QStringLiteral("Edits Not Saved to the Controller"),
+            OrNothing(lines, QStringLiteral("(none)")),
+            {}};
+}
+
 ReportSection CountersSection(const ServiceReportSource& source) {
     const bool pair = source.installationMode == kInstallationMasterSlave;
     ReportTable table;
@@ -147,7 +177,7 @@ ServiceReport BuildServiceReport(const ServiceReportSource& source) {
                     << ReportSection{QStringLiteral("Gate Table as Read from the Controller"),
                                      {},
                                      GateTable(source)}
-                    << CountersSection(source) << TrafficSection(source.traffic)
-                    << LogSection(source.komLog);
+                    << SettingsSection(source) << EditsSection(source) << CountersSection(source)
+                    << TrafficSection(source.traffic) << LogSection(source.komLog);
     return report;
 }

@@ -88,6 +88,25 @@ private Q_SLOTS:
         QCOMPARE(table.rows[0][ColDelayOn], QStringLiteral("Not Used"));
     }
 
+    // Every setting as the controller holds it, and the edits a save has not written.
+    void settingsAsRead() {
+        images.SystemSettings.Read.SetFanOnDelay(30);
+        images.SystemSettings.Edited = images.SystemSettings.Read;
+        images.SystemSettings.Edited.SetFanOnDelay(40);
+        const ServiceReport report = BuildServiceReport(Source());
+        const ReportTable& settings =
+            Section(report, QStringLiteral("Settings as Read from the Controller"))->table;
+        const auto onDelay = std::ranges::find_if(settings.rows, [](const QStringList& row) {
+            return row[1].startsWith("Fan On Delay");
+        });
+        QVERIFY(onDelay != settings.rows.end());
+        QCOMPARE(onDelay->at(2), QStringLiteral("3"));
+        const QStringList edits =
+            Section(report, QStringLiteral("Edits Not Saved to the Controller"))->lines;
+        QCOMPARE(edits.filter(QStringLiteral("Fan On Delay")).size(), 1);
+        QVERIFY(edits.filter(QStringLiteral("Fan On Delay")).constFirst().endsWith(u'4'));
+    }
+
     void counters_data() {
         QTest::addColumn<int>("mode");
         QTest::addColumn<bool>("expert");
