@@ -17,7 +17,6 @@
 #include <memory>
 
 class DriveVacuumView;
-class QFileDialog;
 class KomStatusPanel;
 class GateTableView;
 class InstallationView;
@@ -113,8 +112,6 @@ private:
 
     // Export Counters and Service Report on the SERVICE page.
     void BindServiceExports();
-    std::optional<QString> ChosenExportFile(QFileDialog* dialog, const QString& suggested);
-    void ReportWriteError(const QString& path, const QString& error);
     void bExportCountersClick();
     void bServiceReportClick();
     ServiceReportSource ReportSource() const;

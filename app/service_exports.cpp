@@ -42,6 +42,21 @@ QString SuggestedName(const QString& what, const FirmwareCode& code, const QStri
     return name + QDate::currentDate().toString(QStringLiteral("-yyyy-MM-dd.")) + suffix;
 }
 
+// Starts where the settings files are kept.
+std::optional<QString> ChosenFile(QFileDialog* dialog, const QDir& start,
+                                  const QString& suggested) {
+    dialog->setDirectory(start);
+    dialog->selectFile(suggested);
+    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog->selectedFiles().constFirst();
+}
+
+void ReportWriteError(const QString& path, const QString& error) {
+    if (!error.isEmpty())
+        ReportUncaughtError(QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), error));
+}
+
 QString PageCaption(const QTabWidget* pages, int index) {
     return pages->tabText(index).replace(QStringLiteral("&&"), QStringLiteral("&"));
 }
@@ -54,24 +69,10 @@ void TfVT12SetAppMain::BindServiceExports() {
             [this] { RunGuarded([this] { bServiceReportClick(); }); });
 }
 
-std::optional<QString> TfVT12SetAppMain::ChosenExportFile(QFileDialog* dialog,
-                                                          const QString& suggested) {
-    dialog->setDirectory(ui.dSave->directory());
-    dialog->selectFile(suggested);
-    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
-        return std::nullopt;
-    return dialog->selectedFiles().constFirst();
-}
-
-void TfVT12SetAppMain::ReportWriteError(const QString& path, const QString& error) {
-    if (!error.isEmpty())
-        ReportUncaughtError(QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), error));
-}
-
 void TfVT12SetAppMain::bExportCountersClick() {
     const FeatureLevels& features = session_->Features();
-    const std::optional<QString> path = ChosenExportFile(
-        ui.dExportCounters,
+    const std::optional<QString> path = ChosenFile(
+        ui.dExportCounters, ui.dSave->directory(),
         SuggestedName(QStringLiteral("counters"), features.MasterCode(), QStringLiteral("csv")));
     if (!path)
         return;
@@ -121,9 +122,10 @@ QList<ReportPicture> TfVT12SetAppMain::PagePictures() const {
 }
 
 void TfVT12SetAppMain::bServiceReportClick() {
-    const std::optional<QString> path = ChosenExportFile(
-        ui.dServiceReport, SuggestedName(QStringLiteral("service-report"),
-                                         session_->Features().MasterCode(), QStringLiteral("pdf")));
+    const std::optional<QString> path =
+        ChosenFile(ui.dServiceReport, ui.dSave->directory(),
+                   SuggestedName(QStringLiteral("service-report"),
+                                 session_->Features().MasterCode(), QStringLiteral("pdf")));
     if (!path)
         return;
     const ServiceReport report = BuildServiceReport(ReportSource());
