@@ -193,6 +193,7 @@ void ControllerSession::OnSettingsRead(BlockId block, const RegisterData& reply)
     ShowSettingsBlock(block);
     Q_EMIT SettingsShown(block);
     ShowSaveState();
+    TakeRestoreWhenRead(block);
 }
 
 void ControllerSession::ShowSettingsBlock(BlockId block) {

@@ -123,6 +123,11 @@ public:
     std::optional<UploadStart> StartFirmwareUpload(const QDateTime& localTime,
                                                    const SettingsFileTexts& memos);
     void OnFirmwareChunkWritten();
+    // bRestoreBackup: the file into the edited images as "Load from File" takes it. The unit's
+    // settings are read first, so that the Save buttons compare the backup with what the unit
+    // holds now (a firmware update may have reset it); a unit that cannot be read now leaves
+    // the comparison with what was read last.
+    void RestoreSettingsBackup(const QString& path);
 
 Q_SIGNALS:
     void LinkShown(bool up);
@@ -142,6 +147,7 @@ Q_SIGNALS:
     void CountersRead(CounterMemo memo);
     void FirmwareFileChecked(const FirmwareFileCheck& check);
     void SettingsBackupShown(const SettingsBackupOutcome& outcome);
+    void SettingsBackupRestored(const QString& path, const SettingsFileLoaded& loaded);
     void StatusShown(const StatusDisplay& shown);
     void SlaveStatusShown(const UnitStatus& shown);
     void DriveStatusShown(const DriveStatusDisplay& shown);
@@ -162,6 +168,7 @@ private:
     TestModeContext TestContext() const;
     SettingsBackupOutcome BackUpSettings(const QDateTime& localTime,
                                          const SettingsFileTexts& memos);
+    void TakeRestoreWhenRead(BlockId block);
 
     // TurnPoster
     void PostNextJob() override;
@@ -198,6 +205,8 @@ private:
     bool slaveShownLost_ = false;
     // The settings reads answered since the port was opened; what a backup may hold.
     uint32_t settingsReadJobs_ = 0;
+    // A backup to restore once the unit's settings are read again.
+    QString pendingRestore_;
     GateMasks MasterGateMasks_;
     GateMasks SlaveGateMasks_;
     GateTableModel gateTable_{Images_, Features_};

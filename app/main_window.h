@@ -93,8 +93,6 @@ private:
     void BindSettingsFile();
     void bSaveToFileClick();
     void bLoadFromFileClick();
-    // Load from File's steps for a chosen file; false when it could not be read.
-    bool LoadSettingsFrom(const QString& path);
     void ShowLoadedSettings();
     SettingsFileTexts MemoTexts() const;
 
@@ -109,6 +107,7 @@ private:
     void ShowSettingsBackup(const SettingsBackupOutcome& outcome);
     void ShowLatestSettingsBackup(const QString& lead);
     void bRestoreBackupClick();
+    void ShowSettingsBackupRestored(const QString& path, const SettingsFileLoaded& loaded);
 
     // Export Counters and Service Report on the SERVICE page.
     void BindServiceExports();

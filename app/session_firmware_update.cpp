@@ -1,9 +1,11 @@
 // The firmware file and its upload as the session runs them: validation, the button's rule,
-// and each written chunk's log, progress and next request.
+// the settings backup first, each written chunk's log, progress and next request, and the
+// backup's way back.
 
 #include "app/controller_session.h"
 
 #include <QDir>
+#include <utility>
 
 void ControllerSession::ValidateFirmwareFile(const QString& pathText) {
     firmwarePath_ = pathText;
@@ -41,6 +43,30 @@ SettingsBackupOutcome ControllerSession::BackUpSettings(const QDateTime& localTi
     QDir().mkpath(folder);
     const SettingsFileSaved saved = SaveSettingsFile(path, Images_, memos, SettingsSide::Read);
     return {decision, path, saved.error};
+}
+
+void ControllerSession::RestoreSettingsBackup(const QString& path) {
+    // Reads asked for now would wait behind an upload or a save, which drop or check them.
+    if (!LinkUp_ || Bootloader_.IsOn() || FirmwareUploadRunning() || scheduler_.VerifyLog()) {
+        Q_EMIT SettingsBackupRestored(path, LoadSettingsFile(path, Images_));
+        return;
+    }
+    pendingRestore_ = path;
+    settingsReadJobs_ &= ~kBackupSettingsReads;
+    scheduler_.SetJob(kBackupSettingsReads);
+}
+
+// After the last of the unit's settings reads, the slave's included: a read that came later
+// would put the unit's bytes over the restored ones.
+void ControllerSession::TakeRestoreWhenRead(BlockId block) {
+    constexpr uint32_t kAllReads =
+        kBackupSettingsReads | JOB_READ_SLAVE_GATE_SETTINGS | JOB_READ_SLAVE_GATE_NAMES;
+    const uint32_t waiting = scheduler_.JobMask() & kAllReads & ~SpecOf(block).readJob;
+    if (pendingRestore_.isEmpty() || waiting != 0 ||
+        (settingsReadJobs_ & kBackupSettingsReads) != kBackupSettingsReads)
+        return;
+    const QString path = std::exchange(pendingRestore_, QString());
+    Q_EMIT SettingsBackupRestored(path, LoadSettingsFile(path, Images_));
 }
 
 void ControllerSession::OnFirmwareChunkWritten() {

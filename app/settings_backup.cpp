@@ -1,15 +1,11 @@
 #include "app/settings_backup.h"
 
-#include "data/job_bits.h"
-
 #include <QDir>
 #include <QStandardPaths>
 
 namespace {
 const QString kPrefix = QStringLiteral("vt12-");
 const QString kExtension = QStringLiteral(".vt12");
-constexpr uint32_t kUnitSettingsReads =
-    JOB_READ_SYSTEM_SETTINGS | JOB_READ_GATE_SETTINGS | JOB_READ_GATE_NAMES;
 } // namespace
 
 QString SettingsBackupFolder() {
@@ -32,7 +28,7 @@ SettingsBackupDecision DecideSettingsBackup(bool bootloaderMode, uint32_t readJo
     using Skip = SettingsBackupDecision::Skip;
     if (bootloaderMode)
         return {Skip::BootloaderMode, {}};
-    if ((readJobsDone & kUnitSettingsReads) != kUnitSettingsReads)
+    if ((readJobsDone & kBackupSettingsReads) != kBackupSettingsReads)
         return {Skip::SettingsNotRead, {}};
     return {Skip::None, SettingsBackupFileName(localTime, code)};
 }

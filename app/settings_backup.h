@@ -3,6 +3,7 @@
 // firmware that wrote them: whether one is due, its name and its folder.
 
 #include "data/firmware_code.h"
+#include "data/job_bits.h"
 
 #include <QDateTime>
 #include <QString>
@@ -14,6 +15,10 @@ QString SettingsBackupFolder();
 // "vt12-2026-12-09_193012-F05A.vt12": names sort as their times do. A character of the code
 // that has no place in a file name becomes "-".
 QString SettingsBackupFileName(const QDateTime& localTime, const FirmwareCode& code);
+
+// The reads that must have answered for a backup to hold the unit's settings.
+inline constexpr uint32_t kBackupSettingsReads =
+    JOB_READ_SYSTEM_SETTINGS | JOB_READ_GATE_SETTINGS | JOB_READ_GATE_NAMES;
 
 struct SettingsBackupDecision {
     enum class Skip {

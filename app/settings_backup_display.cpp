@@ -22,6 +22,8 @@ QString FileName(const QString& path) {
 void TfVT12SetAppMain::BindSettingsBackup() {
     connect(session_.get(), &ControllerSession::SettingsBackupShown, this,
             &TfVT12SetAppMain::ShowSettingsBackup);
+    connect(session_.get(), &ControllerSession::SettingsBackupRestored, this,
+            &TfVT12SetAppMain::ShowSettingsBackupRestored);
     connect(ui.bRestoreBackup, &QPushButton::clicked, this,
             [this] { RunGuarded([this] { bRestoreBackupClick(); }); });
     ShowLatestSettingsBackup({});
@@ -71,8 +73,25 @@ void TfVT12SetAppMain::ShowSettingsBackup(const SettingsBackupOutcome& outcome) 
 
 void TfVT12SetAppMain::bRestoreBackupClick() {
     const QString latest = LatestSettingsBackup(SettingsBackupFolder());
-    if (latest.isEmpty() || !LoadSettingsFrom(latest))
+    if (latest.isEmpty())
         return;
-    ui.lBackupInfo->setText(QStringLiteral("Loaded %1: \"Save to Vantor\" writes it to the unit")
-                                .arg(FileName(latest)));
+    ui.lBackupInfo->setText(
+        QStringLiteral("Reading the unit's settings, then loading %1").arg(FileName(latest)));
+    SetTextColor(ui.lBackupInfo, palette().color(QPalette::WindowText));
+    session_->RestoreSettingsBackup(latest);
+}
+
+// As "Load from File" shows a file, the memos apart: they keep the connected unit's identity
+// and counters, not those of the backup's time.
+void TfVT12SetAppMain::ShowSettingsBackupRestored(const QString& path,
+                                                  const SettingsFileLoaded& loaded) {
+    if (!loaded.ok) {
+        ShowLatestSettingsBackup({});
+        ReportUncaughtError(
+            QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), loaded.error));
+        return;
+    }
+    ShowLoadedSettings();
+    ui.lBackupInfo->setText(
+        QStringLiteral("Loaded %1: \"Save to Vantor\" writes it to the unit").arg(FileName(path)));
 }

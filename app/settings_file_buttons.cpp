@@ -53,21 +53,17 @@ void TfVT12SetAppMain::bLoadFromFileClick() {
     // The firmware selection shares the dialog and leaves its own filter in it.
     ui.dOpen->setNameFilters(SettingsFileFilters());
     const std::optional<QString> path = ChosenFile(ui.dOpen);
-    if (path)
-        LoadSettingsFrom(*path);
-}
-
-bool TfVT12SetAppMain::LoadSettingsFrom(const QString& path) {
-    const SettingsFileLoaded loaded = LoadSettingsFile(path, session_->Images());
+    if (!path)
+        return;
+    const SettingsFileLoaded loaded = LoadSettingsFile(*path, session_->Images());
     if (!loaded.ok) {
-        ReportUncaughtError(FileError(path, loaded.error));
-        return false;
+        ReportUncaughtError(FileError(*path, loaded.error));
+        return;
     }
     ShowMemo(ui.mFwData, loaded.mFwData);
     ShowMemo(ui.mCtcs, loaded.mCtcs);
     ShowMemo(ui.mCtcs24, loaded.mCtcs24);
     ShowLoadedSettings();
-    return true;
 }
 
 // The Save buttons tell at once whether the loaded settings differ from the controller's.

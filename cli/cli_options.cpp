@@ -26,8 +26,9 @@ Commands:
                   differ with each changed setting (controller -> file, as the screens show
                   it) and, without --dry-run, saves them as "Save to Vantor" does, with its
                   log; done only when every written block verified "OK".
-  firmware FILE   Checks the firmware file as the window does, then uploads it, with a
-                  progress bar on a terminal; done when the controller answers again.
+  firmware FILE   Checks the firmware file as the window does, keeps the unit's settings
+                  in ~/.local/share/vt12set/backups/, then uploads it, with a progress
+                  bar on a terminal; done when the controller answers again.
   monitor [--json] [--seconds N]  One line per status poll: gates (O open, C closed,
                   o opening, c closing, - not in use), sensors (S active, M minimum airflow,
                   . idle), active sensors, open gates, fan, gate-motor currents, vacuum.

@@ -104,13 +104,11 @@ class TestSessionFirmwareUpload : public QObject {
         return sent;
     }
 
-    // The unit's settings read after its identification, each answer starting with a name of
-    // its own (the client takes an answer equal to the one before for a repeat).
-    void answerSettingsReads() {
-        constexpr uint32_t reads =
-            JOB_READ_SYSTEM_SETTINGS | JOB_READ_GATE_SETTINGS | JOB_READ_GATE_NAMES;
-        for (int i = 0; i < 30 && (session->Scheduler().JobMask() & reads); ++i)
-            answer("Planer " + QByteArray::number(address()));
+    // The unit's settings read, each answer starting with a name of its own (the client takes
+    // an answer equal to the one before for a repeat).
+    void answerSettingsReads(const QByteArray& name = "Planer ") {
+        for (int i = 0; i < 30 && (session->Scheduler().JobMask() & kBackupSettingsReads); ++i)
+            answer(name + QByteArray::number(address()));
     }
 
     bool chunkSent() const {
@@ -266,6 +264,31 @@ private Q_SLOTS:
         answer();
         QCOMPARE(answerChunks(), fullSequence());
         QCOMPARE(roles.log, CompleteLog());
+    }
+
+    void restoreComparesWithTheUnitReadAgain() {
+        session->ValidateFirmwareFile(firmwarePath);
+        connectPort();
+        answer("VT12F05A");
+        answerSettingsReads();
+        const ControllerImages atUpload = session->Images();
+        QVERIFY(session->StartFirmwareUpload(kUploadTime, {}));
+        answer();
+        answerChunks();
+        answer("VT12F06A");
+        QSignalSpy restored(session.get(), &ControllerSession::SettingsBackupRestored);
+
+        session->RestoreSettingsBackup(LatestSettingsBackup(SettingsBackupFolder()));
+        QVERIFY(restored.isEmpty());
+        // The new firmware came with other settings.
+        answerSettingsReads("Reset ");
+        QCOMPARE(restored.size(), 1);
+        QVERIFY(restored.at(0).at(1).value<SettingsFileLoaded>().ok);
+        for (const BlockId block :
+             {BlockId::SystemSettings, BlockId::GateSettings, BlockId::GateNames})
+            QVERIFY(std::ranges::equal(session->Images().EditedImage(block),
+                                       atUpload.ReadImage(block)));
+        QVERIFY(session->Images().AnySettingsChanged(false));
     }
 
     void noBackupWithoutTheUnitsSettings_data() {
