@@ -4,6 +4,7 @@
 #include "app/main_window.h"
 #include "app/uncaught_error.h"
 #include "tests/support/file_dialog_answer.h"
+#include "tests/support/offline_window.h"
 #include "tests/support/window_test_main.h"
 
 #include <QDir>
@@ -13,29 +14,25 @@
 
 class TestServiceExports : public QObject {
     Q_OBJECT
-    QTemporaryDir programDir;
-    QTemporaryDir noPorts;
+    OfflineWindow offline;
     QTemporaryDir files;
-    std::unique_ptr<TfVT12SetAppMain> window;
     QStringList errors;
 
     void press(const QString& button, const QString& path) {
         const QString name = button;
-        AnswerFileDialog(window->findChild<QFileDialog*>(name.sliced(1).prepend(u'd')), path);
-        window->findChild<QPushButton*>(button)->click();
+        TfVT12SetAppMain& window = offline.Window();
+        AnswerFileDialog(window.findChild<QFileDialog*>(name.sliced(1).prepend(u'd')), path);
+        window.findChild<QPushButton*>(button)->click();
     }
 
 private Q_SLOTS:
     void init() {
-        qputenv("VT12_PROGRAM_DIR", programDir.path().toUtf8());
-        qputenv("VT12_PORT_DIR", noPorts.path().toUtf8());
         errors.clear();
         SetUncaughtErrorHandler([this](const QString& text) { errors << text; });
-        window = std::make_unique<TfVT12SetAppMain>(QStringList{});
-        window->show();
+        offline.Open();
     }
     void cleanup() {
-        window.reset();
+        offline.Close();
         SetUncaughtErrorHandler(nullptr);
     }
 

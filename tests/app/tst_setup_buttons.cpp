@@ -7,6 +7,7 @@
 #include "data/settings_file.h"
 #include "data/system_settings_controls.h"
 #include "tests/support/file_dialog_answer.h"
+#include "tests/support/offline_window.h"
 #include "tests/support/window_test_main.h"
 
 #include <QFileDialog>
@@ -38,27 +39,22 @@ QByteArray fileBytes(const QString& path) {
 
 class TestSetupButtons : public QObject {
     Q_OBJECT
-    QTemporaryDir programDir;
-    QTemporaryDir noPorts;
+    OfflineWindow offline;
     QTemporaryDir files;
-    std::unique_ptr<TfVT12SetAppMain> window;
     QStringList errors;
 
-    ControllerSession& session() { return window->Session(); }
-    MainWindowUi& ui() { return window->ui; }
+    ControllerSession& session() { return offline.Session(); }
+    MainWindowUi& ui() { return offline.Ui(); }
 
 private Q_SLOTS:
     void init() {
-        qputenv("VT12_PROGRAM_DIR", programDir.path().toUtf8());
-        qputenv("VT12_PORT_DIR", noPorts.path().toUtf8());
         errors.clear();
         SetUncaughtErrorHandler([this](const QString& text) { errors << text; });
-        window = std::make_unique<TfVT12SetAppMain>(QStringList{});
-        window->show();
+        offline.Open();
         session().Scheduler().ClearJob(~0u);
     }
     void cleanup() {
-        window.reset();
+        offline.Close();
         SetUncaughtErrorHandler(nullptr);
     }
 
@@ -92,7 +88,7 @@ private Q_SLOTS:
     void serviceButtonsSetTheirJobs() {
         QFETCH(QString, button);
         QFETCH(uint32_t, jobs);
-        window->findChild<QPushButton*>(button)->click();
+        offline.Window().findChild<QPushButton*>(button)->click();
         QCOMPARE(session().Scheduler().JobMask(), jobs);
     }
 
