@@ -3,12 +3,11 @@
 // poll refreshes the box.
 
 #include "app/main_window.h"
+#include "app/vacuum_inputs.h"
 #include "monitor/view/drive_vacuum_view.h"
 
 #include <QLineEdit>
 
-namespace {
-// The entries as typed on the Pressure tab, the rest as the session holds it.
 VacuumReadingInputs VacuumInputsOf(const MainWindowUi& ui, const ControllerSession& session) {
     const ControllerImages& images = session.Images();
     VacuumReadingInputs inputs;
@@ -24,7 +23,6 @@ VacuumReadingInputs VacuumInputsOf(const MainWindowUi& ui, const ControllerSessi
     inputs.errorLevelKnown = session.Features().Has(Feature::VacuumErrorSettings);
     return inputs;
 }
-} // namespace
 
 void TfVT12SetAppMain::BindDriveVacuumView() {
     using S = ControllerSession;

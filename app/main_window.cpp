@@ -5,6 +5,7 @@
 #include "app/kom_status_panel.h"
 #include "app/page_builders.h"
 #include "app/traffic_window.h"
+#include "app/trends_window.h"
 #include "monitor/view/drive_vacuum_view.h"
 #include "monitor/view/status_view.h"
 #include "monitor/view/test_mode_view.h"

@@ -23,6 +23,7 @@ class InstallationView;
 class TestModeView;
 class TrafficWindow;
 class ChangesWindow;
+class TrendsWindow;
 class StatusView;
 
 class TfVT12SetAppMain : public QWidget, private CommunicationLog, private DelayTimer {
@@ -69,6 +70,8 @@ private:
     void ShowTrafficMonitor();
     // bShowChanges and its window fChanges.
     void BindPendingChanges();
+    void BindTrends();
+    void ShowTrends();
     void ComPortDataReceived(TAfComPort* sender, int count);
     void tDelayTimer();
     void PermissionHint(int port);
@@ -136,6 +139,7 @@ private:
     // Opened on request; closed before the session it watches.
     std::unique_ptr<TrafficWindow> traffic_;
     std::unique_ptr<ChangesWindow> changes_;
+    std::unique_ptr<TrendsWindow> trends_;
     QString savedDir_;
     bool portTried_ = false;
     bool shown_ = false;

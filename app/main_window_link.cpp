@@ -66,6 +66,7 @@ void TfVT12SetAppMain::BindViews() {
             status->ShowLinkDown();
     });
     BindDriveVacuumView();
+    BindTrends();
     setup_ = std::make_unique<SetupSettingsView>(ui, *s, ControlsLocked);
     komPanel_ = std::make_unique<KomStatusPanel>(ui);
     gateTable_ = std::make_unique<GateTableView>(

@@ -75,6 +75,9 @@ void SetupGateOverview(StatusTestPageUi& ui) {
     SetOwnFont(ui.lNotifyLabel, kDesignFontPixels, false, true);
     SetTextColor(ui.lNotifyLabel, kFigureGrey);
     ui.pNotifyLabel->hide();
+    // Beside the notice line, which leaves the rest of its panel free.
+    ui.bTrends = Make<QPushButton>(ui.pNotifyPanel, "bTrends", QRect(418, 2, 100, 25),
+                                   QStringLiteral("Trends"));
 
     ui.pOther24 = Make<QFrame>(ui.Panel20, "pOther24", QRect(263, 0, 263, 514));
     SetAlign(ui.pOther24, Align::Right);

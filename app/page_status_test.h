@@ -26,6 +26,7 @@ struct StatusTestPageUi {
     QFrame* pNotifyLabel = nullptr;
     TInfoShape* InfoShape2 = nullptr;
     QLabel* lNotifyLabel = nullptr;
+    QPushButton* bTrends = nullptr;
 
     // STATUS && TEST: indicators
     QFrame* pTest = nullptr;

@@ -22,7 +22,8 @@ DriverDisplay DriverCurrent::Show(uint16_t driven, uint8_t sample, const QString
     }
     display.position = RoundHalfEven((previous_ + sample) / 2.0);
     previous_ = sample;
-    display.milliamps = QString::number(RoundHalfEven(display.position * kMilliampsPerUnit));
+    display.current = RoundHalfEven(display.position * kMilliampsPerUnit);
+    display.milliamps = QString::number(display.current);
     const int gate = std::countr_zero(mine) + 1;
     display.gateCaption = QStringLiteral("- %1%2 -").arg(numberPrefix).arg(gate);
     return display;

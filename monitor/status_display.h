@@ -29,6 +29,7 @@ struct GateFrameStatus {
 
 struct DriverDisplay {
     int position = 0; // bar 0..127; a larger value fills the bar
+    int current = 0;  // mA, as milliamps shows it
     QString milliamps;
     QString gateCaption;
 };
@@ -38,7 +39,8 @@ struct UnitStatus {
     std::array<GateFrameStatus, kGatesPerUnit> gates;
     DriverDisplay odd;
     DriverDisplay even;
-    QString openGates; // lOpnGates, master plus slave
+    int openGateCount = 0; // master plus slave
+    QString openGates;     // lOpnGates
 };
 
 struct NoticeDisplay {
@@ -65,11 +67,13 @@ struct CleaningDisplay {
 struct StatusDisplay {
     NoticeDisplay notice;
     UnitStatus unit;
-    QString activeSensors;        // lActiveSns, master plus slave
+    int activeSensorCount = 0;    // master plus slave
+    QString activeSensors;        // lActiveSns
     bool bypassBlinks = false;    // tBypassBlinkTimer enabled
     Lamp bypassLamp = Lamp::Off;  // only while it does not blink
     bool securityInOrder = false; // SetSecurityInput
     int fanPosition = 0;
+    int fanPercentage = 0;
     QString fanPercent;
     Lamp dustLamp = Lamp::Off; // sDustOn
     FanDelayDisplay fanDelay;

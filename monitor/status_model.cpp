@@ -24,7 +24,8 @@ StatusDisplay StatusModel::ShowStatus(const GateMasks& masks, uint16_t manualMin
         installationMode == kInstallationMasterSlave ? QStringLiteral("M") : QString();
     shown.unit = ShowUnit(
         master_, {status, images_.GateSettings.Edited, masks, manualMinAirflowMask, prefix});
-    shown.activeSensors = QString::number(master_.activeSensors + slave_.activeSensors);
+    shown.activeSensorCount = master_.activeSensors + slave_.activeSensors;
+    shown.activeSensors = QString::number(shown.activeSensorCount);
 
     const uint16_t inputs = status.InputFlags();
     shown.bypassBlinks = (inputs & StatusBlock::kBypassBlink) != 0;
@@ -32,7 +33,8 @@ StatusDisplay StatusModel::ShowStatus(const GateMasks& masks, uint16_t manualMin
     shown.securityInOrder = (inputs & StatusBlock::kSecurityInOrder) != 0;
 
     shown.fanPosition = status.FanOutput();
-    shown.fanPercent = QString::number(Percent(status.FanOutput(), 255)) + u'%';
+    shown.fanPercentage = Percent(status.FanOutput(), 255);
+    shown.fanPercent = QString::number(shown.fanPercentage) + u'%';
     shown.dustLamp = status.FanOutput() != 0 ? Lamp::Green : Lamp::Off;
 
     shown.fanDelay = FanDelay({status.OnDelayLeft(), status.OffDelayLeft(), system.FanOnDelay(),
@@ -96,9 +98,6 @@ void StatusModel::ShowGateStates(UnitState& unit, const UnitSource& source, Unit
         }
         shown.gates[static_cast<size_t>(i)].picture = picture;
     }
-    shown.openGates = OpenGatesFigure();
-}
-
-QString StatusModel::OpenGatesFigure() const {
-    return QString::number(master_.openGates + slave_.openGates);
+    shown.openGateCount = master_.openGates + slave_.openGates;
+    shown.openGates = QString::number(shown.openGateCount);
 }

@@ -41,7 +41,6 @@ private:
 
     UnitStatus ShowUnit(UnitState& unit, const UnitSource& source);
     void ShowGateStates(UnitState& unit, const UnitSource& source, UnitStatus& shown);
-    QString OpenGatesFigure() const;
 
     const ControllerImages& images_;
     const FeatureLevels& features_;

@@ -19,7 +19,7 @@ constexpr double kDefaultWarning = 2000;
 constexpr int kShownDigits = 2;
 
 VacuumFigure NoValue(const QString& text) {
-    return {text, kPanelSilver, kPanelGrey};
+    return {text, kPanelSilver, kPanelGrey, std::nullopt};
 }
 
 VacuumFigure Figure(uint16_t value, bool linkUp, const QString& rangeText,
@@ -40,7 +40,7 @@ VacuumFigure Figure(uint16_t value, bool linkUp, const QString& rangeText,
     if (text.startsWith(u'-') && text.toDouble() == 0)
         text.remove(0, 1);
     const double warning = LenientFloat(warningText, kDefaultWarning);
-    return {text, kPanelYellow, x >= warning ? kPanelDarkRed : kPanelGrey};
+    return {text, kPanelYellow, x >= warning ? kPanelDarkRed : kPanelGrey, x};
 }
 
 } // namespace

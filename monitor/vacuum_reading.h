@@ -12,6 +12,8 @@ struct VacuumFigure {
     QString text;           // lCurrentInputValue, lCurrentInputValueS
     PanelColour colour;     // their text
     PanelColour background; // pCurrInpValueBg, pCurrInpValueBgS
+    // In the sensor's units; none where the text shows no value.
+    std::optional<double> value;
 };
 
 struct VacuumReadingInputs {

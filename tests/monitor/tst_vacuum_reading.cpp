@@ -189,6 +189,13 @@ void TestVacuumReading::figure() {
     QCOMPARE(reading.master.text, text);
     QCOMPARE(Name(reading.master.colour), colour);
     QCOMPARE(Name(reading.master.background), background);
+    // The trends take the figure as a number: the text before its rounding, none without it.
+    QCOMPARE(reading.master.value.has_value(), colour == QStringLiteral("yellow"));
+    if (reading.master.value) {
+        const qsizetype point = text.indexOf(u'.');
+        const int decimals = point < 0 ? 0 : int(text.size() - point - 1);
+        QCOMPARE(QString::number(*reading.master.value, 'f', decimals), text);
+    }
     QVERIFY(reading.slave);
     if (value >= 181) {
         QCOMPARE(reading.slave->text, text);
