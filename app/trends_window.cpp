@@ -19,6 +19,7 @@
 #include <QVBoxLayout>
 #include <QValueAxis>
 #include <algorithm>
+#include <limits>
 
 namespace {
 // The time axis moves on once a second; finer steps would cost more than they show.
@@ -26,6 +27,7 @@ constexpr int kRefreshMs = 1000;
 // Two points for each second of the window: about one for each pixel of the curve.
 constexpr int kCurvePoints = 1200;
 constexpr int kTimeTicks = 11;
+constexpr QMargins kChartMargins(4, 2, 8, 2);
 // Value labels of one width in a fixed font keep the stacked plots' time axes in line.
 constexpr const char* kWholeLabels = "%6.0f";
 
@@ -49,6 +51,7 @@ TrendsWindow::TrendsWindow(ControllerSession& session, VacuumSource vacuum, QWid
     resize(960, 760);
 
     Plot vacuumPlot = MakePlot("cTrendsVacuum", QStringLiteral("Vacuum"), 1);
+    vacuumPlot.fractions = true;
     AddCurve(vacuumPlot, TrendQuantity::Vacuum, QStringLiteral("Vacuum"), QColor(0, 90, 200));
     AddCurve(vacuumPlot, TrendQuantity::SlaveVacuum, QStringLiteral("Slave Vacuum"),
              QColor(0, 170, 200));
@@ -103,7 +106,7 @@ TrendsWindow::TrendsWindow(ControllerSession& session, VacuumSource vacuum, QWid
 TrendsWindow::Plot TrendsWindow::MakePlot(const char* name, const QString& title,
                                           double lowestTop) {
     auto* chart = new QChart;
-    chart->setMargins(QMargins(4, 2, 8, 2));
+    chart->setMargins(kChartMargins);
     chart->setBackgroundRoundness(0);
     chart->legend()->setAlignment(Qt::AlignTop);
     chart->legend()->setMarkerShape(QLegend::MarkerShapeFromSeries);
@@ -125,7 +128,7 @@ TrendsWindow::Plot TrendsWindow::MakePlot(const char* name, const QString& title
     view->setObjectName(QString::fromLatin1(name));
     view->setRenderHint(QPainter::Antialiasing);
     view->setMinimumHeight(140);
-    return {view, values, time, lowestTop, {}};
+    return {view, values, time, lowestTop, false, {}};
 }
 
 void TrendsWindow::AddCurve(Plot& plot, TrendQuantity quantity, const QString& name,
@@ -196,6 +199,7 @@ void TrendsWindow::SetPaused(bool paused) {
 
 void TrendsWindow::Refresh() {
     const std::deque<TrendSample>& samples = series_.Samples();
+    AlignPlots();
     if (bTrendsPause->isChecked()) {
         lTrendsState->setText(
             QStringLiteral("Paused - recording goes on (%1 samples)").arg(samples.size()));
@@ -232,7 +236,30 @@ void TrendsWindow::ShowPlot(Plot& plot, qint64 nowMs) {
     plot.values->setRange(bottom, top);
     if (top > plot.lowestTop || bottom < 0)
         plot.values->applyNiceNumbers();
-    plot.values->setLabelFormat(LabelFormat(plot.values->max()));
+    if (plot.fractions)
+        plot.values->setLabelFormat(LabelFormat(plot.values->max()));
+}
+
+void TrendsWindow::AlignPlots() {
+    // The bottom plot's time labels reach past its right edge and narrow it; each plot takes
+    // the narrowest edges, so one moment stands at one place in every plot. The edges each
+    // would have with the plain margins are compared, so the plots never creep inwards.
+    const auto natural = [](const QChart* chart) {
+        const QMargins added = chart->margins() - kChartMargins;
+        return chart->plotArea().adjusted(-added.left(), 0, added.right(), 0);
+    };
+    double left = 0;
+    double right = std::numeric_limits<double>::max();
+    for (const Plot& plot : plots_) {
+        left = std::max(left, natural(plot.view->chart()).left());
+        right = std::min(right, natural(plot.view->chart()).right());
+    }
+    for (Plot& plot : plots_) {
+        QChart* chart = plot.view->chart();
+        const QRectF area = natural(chart);
+        chart->setMargins(kChartMargins +
+                          QMargins(qRound(left - area.left()), 0, qRound(area.right() - right), 0));
+    }
 }
 
 void TrendsWindow::Export() {

@@ -42,6 +42,7 @@ private:
         QValueAxis* values;
         QDateTimeAxis* time;
         double lowestTop; // the value axis shows at least 0 to this
+        bool fractions;   // a small sensor range needs decimals
         std::vector<Curve> curves;
     };
 
@@ -49,6 +50,7 @@ private:
     static void AddCurve(Plot& plot, TrendQuantity quantity, const QString& name,
                          const QColor& colour);
     void ShowPlot(Plot& plot, qint64 nowMs);
+    void AlignPlots();
     void StartRecording();
     void StopRecording();
     void TakeStatus(const StatusDisplay& shown);

@@ -4,7 +4,9 @@
 // With VT12_SHOTS_TEST_MODE set, test mode is switched on with every gate in use open and the
 // fan running before the pages are taken; with VT12_SHOTS_TRAFFIC set, the traffic monitor is
 // opened at once and taken last; with VT12_SHOTS_CHANGES set, a fan delay, a gate's delay and a
-// name are edited once the settings are read, and the pending changes are opened and taken last.
+// name are edited once the settings are read, and the pending changes are opened and taken last;
+// with VT12_SHOTS_TRENDS set to a number of seconds, the trends window is opened at once and
+// taken last, no sooner than that many seconds after the start.
 
 #include "app/gate_grid.h"
 #include "app/main_window.h"
@@ -13,11 +15,33 @@
 #include <QAbstractItemModel>
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QTabWidget>
 #include <QTimer>
+
+namespace {
+constexpr qint64 kPaintMs = 2000;
+
+// The trends window gathers its curves while the pages are taken, and as long as asked after.
+void TakeTrendsLast(TfVT12SetAppMain& window, const QString& path, const QElapsedTimer& started) {
+    auto* trends = window.findChild<QWidget*>(QStringLiteral("fTrends"));
+    if (!trends) {
+        window.close();
+        return;
+    }
+    trends->showNormal();
+    const qint64 dueMs = qEnvironmentVariableIntValue("VT12_SHOTS_TRENDS") * 1000LL;
+    QTimer::singleShot(std::max<qint64>(dueMs - started.elapsed(), kPaintMs), &window,
+                       [&window, trends, path] {
+                           trends->grab().save(path);
+                           trends->close();
+                           window.close();
+                       });
+}
+} // namespace
 
 int main(int argc, char* argv[]) {
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
@@ -39,6 +63,8 @@ int main(int argc, char* argv[]) {
     const QStringList passes{QString(), QStringLiteral("_maximized"), QStringLiteral("_enlarged")};
     int pass = 0;
     int page = -1;
+    QElapsedTimer started;
+    started.start();
     QTimer next;
     QObject::connect(&next, &QTimer::timeout, &window, [&] {
         QTabWidget* pages = window.ui.pcPages;
@@ -57,7 +83,7 @@ int main(int argc, char* argv[]) {
                     traffic->grab().save(out.filePath(prefix + "_fTraffic.png"));
                 if (auto* changes = window.findChild<QWidget*>(QStringLiteral("fChanges")))
                     changes->grab().save(out.filePath(prefix + "_fChanges.png"));
-                window.close();
+                TakeTrendsLast(window, out.filePath(prefix + "_fTrends.png"), started);
                 return;
             }
             page = -1;
@@ -75,6 +101,11 @@ int main(int argc, char* argv[]) {
     next.start(waitMs);
     if (qEnvironmentVariableIsSet("VT12_SHOTS_TRAFFIC"))
         window.ui.bTrafficMonitor->click();
+    if (qEnvironmentVariableIsSet("VT12_SHOTS_TRENDS")) {
+        window.ui.bTrends->click();
+        // The pages are taken from the screen: minimized, it records without covering them.
+        window.findChild<QWidget*>(QStringLiteral("fTrends"))->showMinimized();
+    }
     if (qEnvironmentVariableIsSet("VT12_SHOTS_TEST_MODE")) {
         QTimer::singleShot(waitMs / 2, &window, [&window] {
             window.ui.bTestOn->click();
