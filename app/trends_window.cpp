@@ -39,6 +39,10 @@ QString LabelFormat(double top) {
     return QString::fromLatin1(kWholeLabels);
 }
 
+QString WithUnits(const QString& name, const QString& units) {
+    return units.isEmpty() ? name : QStringLiteral("%1 [%2]").arg(name, units);
+}
+
 QString Clock(qint64 atMs) {
     return QDateTime::fromMSecsSinceEpoch(atMs).toString(QStringLiteral("HH:mm:ss"));
 }
@@ -208,9 +212,10 @@ void TrendsWindow::Refresh() {
     const qint64 nowMs = QDateTime::currentMSecsSinceEpoch();
     for (Plot& plot : plots_)
         ShowPlot(plot, nowMs);
-    const QString units = series_.VacuumUnits();
-    plots_.front().values->setTitleText(units.isEmpty() ? QStringLiteral("Vacuum")
-                                                        : QStringLiteral("Vacuum [%1]").arg(units));
+    // Master and slave sensors may have units of their own.
+    const std::vector<Curve>& vacuum = plots_.front().curves;
+    vacuum[0].line->setName(WithUnits(QStringLiteral("Vacuum"), series_.VacuumUnits()));
+    vacuum[1].line->setName(WithUnits(QStringLiteral("Slave Vacuum"), series_.SlaveVacuumUnits()));
     lTrendsState->setText(samples.empty()
                               ? QStringLiteral("Waiting for the live status")
                               : QStringLiteral("%1 samples since %2, last %3")

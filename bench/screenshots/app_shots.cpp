@@ -32,7 +32,7 @@ void TakeTrendsLast(TfVT12SetAppMain& window, const QString& path, const QElapse
         window.close();
         return;
     }
-    trends->showNormal();
+    trends->raise();
     const qint64 dueMs = qEnvironmentVariableIntValue("VT12_SHOTS_TRENDS") * 1000LL;
     QTimer::singleShot(std::max<qint64>(dueMs - started.elapsed(), kPaintMs), &window,
                        [&window, trends, path] {
@@ -103,8 +103,9 @@ int main(int argc, char* argv[]) {
         window.ui.bTrafficMonitor->click();
     if (qEnvironmentVariableIsSet("VT12_SHOTS_TRENDS")) {
         window.ui.bTrends->click();
-        // The pages are taken from the screen: minimized, it records without covering them.
-        window.findChild<QWidget*>(QStringLiteral("fTrends"))->showMinimized();
+        // The pages are taken from the screen: once shown, it goes behind the main window.
+        auto* trends = window.findChild<QWidget*>(QStringLiteral("fTrends"));
+        QTimer::singleShot(kPaintMs, trends, [trends] { trends->lower(); });
     }
     if (qEnvironmentVariableIsSet("VT12_SHOTS_TEST_MODE")) {
         QTimer::singleShot(waitMs / 2, &window, [&window] {

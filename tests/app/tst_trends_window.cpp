@@ -15,7 +15,7 @@ constexpr int kRefreshWaitMs = 3000;
 qsizetype Points(QWidget* trends, const char* chart, const QString& curve) {
     auto* view = trends->findChild<QChartView*>(QString::fromLatin1(chart));
     for (QAbstractSeries* series : view->chart()->series())
-        if (series->name() == curve)
+        if (series->name() == curve || series->name().startsWith(curve + QStringLiteral(" [")))
             return static_cast<QLineSeries*>(series)->count();
     return -1;
 }
