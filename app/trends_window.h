@@ -26,8 +26,6 @@ public:
 
     TrendsWindow(ControllerSession& session, VacuumSource vacuum, QWidget* parent);
 
-    const TrendSeries& Series() const { return series_; }
-
 protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;

@@ -65,7 +65,6 @@ public:
     const std::deque<TrendSample>& Samples() const { return samples_; }
     const QString& VacuumUnits() const { return units_; }
     const QString& SlaveVacuumUnits() const { return slaveUnits_; }
-    bool HasSlave() const;
 
     // x: ms since the epoch. Above maxPoints the samples are taken in groups, each drawn by
     // its lowest and highest value, so a short peak survives the thinning.
@@ -75,6 +74,8 @@ public:
     QByteArray Csv() const;
 
 private:
+    bool HasSlave() const;
+
     qint64 windowMs_;
     int maxSamples_;
     std::deque<TrendSample> samples_;
