@@ -1,6 +1,7 @@
 #include "app/traffic_item_model.h"
 
 #include "data/block_table.h"
+#include "monitor/settings_in_words.h"
 
 #include <array>
 
@@ -27,13 +28,13 @@ QString FunctionInWords(uint8_t function) {
     }
 }
 
-QString BlockInWords(const TrafficEvent& event) {
+QString BlockOfEvent(const TrafficEvent& event) {
     const uint8_t function = event.function & 0x7F;
     for (const BlockSpec& block : kBlocks) {
         const bool sameFunction =
             function == block.function || (function == 16 && block.isSettings());
         if (sameFunction && event.start == block.start)
-            return QString::fromLatin1(block.name);
+            return BlockInWords(block.id);
     }
     return {};
 }
@@ -89,7 +90,7 @@ QVariant TrafficItemModel::data(const QModelIndex& index, int role) const {
     case Function:
         return FunctionInWords(event.function);
     case Block:
-        return BlockInWords(event);
+        return BlockOfEvent(event);
     case Start:
         return addressed ? QString::number(event.start) : QString();
     case Count:

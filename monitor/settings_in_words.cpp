@@ -141,7 +141,16 @@ QString BlockInWords(BlockId block) {
         words.remove(QStringLiteral("..."));
         return words;
     }
-    return {};
+    // A block that is only read: its name split into words, "SlaveStatusBlock" as
+    // "slave status".
+    QString name = QString::fromLatin1(SpecOf(block).name).remove(QStringLiteral("Block"));
+    QString words;
+    for (const QChar c : name) {
+        if ((c.isUpper() || c.isDigit()) && !words.isEmpty())
+            words += u' ';
+        words += c.toLower();
+    }
+    return words;
 }
 
 QList<SettingInWords> SettingsInWords(const ControllerImages& images, ImageSide side,

@@ -21,5 +21,6 @@ enum class ImageSide { Read, Edited };
 QList<SettingInWords> SettingsInWords(const ControllerImages& images, ImageSide side,
                                       const FeatureLevels& features, int installationMode);
 
-// "gate settings" and the like, as "Writing gate settings..." names the block.
+// "gate settings" and the like, as "Writing gate settings..." names the block; "status",
+// "firmware info 2" for the blocks that are only read.
 QString BlockInWords(BlockId block);

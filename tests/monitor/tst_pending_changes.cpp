@@ -135,6 +135,21 @@ private slots:
             read, [](const SettingInWords& s) { return s.field.startsWith("Name of gate"); });
         QCOMPARE(saw->value, QStringLiteral("Saw"));
     }
+
+    void blocksInWords_data() {
+        QTest::addColumn<BlockId>("block");
+        QTest::addColumn<QString>("words");
+        QTest::newRow("written, as its log names it")
+            << BlockId::VacuumSettings << "Vacuum settings";
+        QTest::newRow("read only") << BlockId::SlaveStatus << "slave status";
+        QTest::newRow("numbered") << BlockId::FirmwareInfo2 << "firmware info 2";
+    }
+
+    void blocksInWords() {
+        QFETCH(BlockId, block);
+        QFETCH(QString, words);
+        QCOMPARE(BlockInWords(block), words);
+    }
 };
 
 QTEST_APPLESS_MAIN(TestPendingChanges)
