@@ -3,6 +3,7 @@
 
 #include "app/main_window.h"
 #include "tests/firmware/srecord_text.h"
+#include "tests/support/offline_window.h"
 #include "tests/support/register_replies.h"
 #include "tests/support/window_test_main.h"
 
@@ -15,12 +16,10 @@
 
 class TestFirmwareUpdateView : public QObject {
     Q_OBJECT
-    QTemporaryDir programDir;
-    QTemporaryDir noPorts;
+    OfflineWindow offline;
     QTemporaryDir files;
-    std::unique_ptr<TfVT12SetAppMain> window;
 
-    MainWindowUi& ui() { return window->ui; }
+    MainWindowUi& ui() { return offline.Ui(); }
 
     QString write(const QString& name, const QByteArray& content) {
         QFile file(files.filePath(name));
@@ -33,12 +32,8 @@ class TestFirmwareUpdateView : public QObject {
     QColor labelColour() { return ui().lFirmwareFileError->palette().color(QPalette::WindowText); }
 
 private Q_SLOTS:
-    void init() {
-        qputenv("VT12_PROGRAM_DIR", programDir.path().toUtf8());
-        qputenv("VT12_PORT_DIR", noPorts.path().toUtf8());
-        window = std::make_unique<TfVT12SetAppMain>(QStringList{});
-    }
-    void cleanup() { window.reset(); }
+    void init() { offline.Open(false); }
+    void cleanup() { offline.Close(); }
 
     void verdictOnTheLabel_data() {
         QTest::addColumn<QByteArray>("content");
@@ -52,7 +47,7 @@ private Q_SLOTS:
         QFETCH(QByteArray, content);
         QFETCH(QString, text);
         QFETCH(QColor, colour);
-        window->Session().SetLinkState(false);
+        offline.Window().Session().SetLinkState(false);
         ui().pbKomSts->setValue(7);
         ui().eFirmwareFile->setText(write("fw.vtfw", content));
         QCOMPARE(ui().lFirmwareFileError->text(), text);
@@ -68,7 +63,7 @@ private Q_SLOTS:
 
     void uploadStartsFromTheButton() {
         ui().eFirmwareFile->setText(write("fw.vtfw", srec::Text(srec::FirmwareLines())));
-        window->Session().SetLinkState(true);
+        offline.Window().Session().SetLinkState(true);
         QVERIFY(ui().bUploadFirmware->isEnabled());
         ui().mKomSts->setPlainText(QStringLiteral("Checking gate settings...OK"));
 
@@ -78,7 +73,7 @@ private Q_SLOTS:
         QCOMPARE(ui().pbKomSts->value(), 0);
         QVERIFY(!ui().pbKomSts->isHidden());
         QVERIFY(!ui().bUploadFirmware->isEnabled());
-        QVERIFY(window->Session().Scheduler().HasJob(JOB_WRITE_FIRMWARE_CHUNK));
+        QVERIFY(offline.Window().Session().Scheduler().HasJob(JOB_WRITE_FIRMWARE_CHUNK));
         // Typing a path during the upload does not free the button.
         ui().eFirmwareFile->setText(ui().eFirmwareFile->text());
         ui().eFirmwareFile->setText(ui().eFirmwareFile->text() + u' ');
@@ -89,17 +84,17 @@ private Q_SLOTS:
         QVERIFY(!ui().bFirmwareFileOpen->isEnabled());
 
         // Detection replaces the jobs and shows the link down: the upload is over.
-        window->Session().Scheduler().ReplaceJobs(JOB_READ_FIRMWARE_INFO);
-        window->Session().SetLinkState(false);
+        offline.Window().Session().Scheduler().ReplaceJobs(JOB_READ_FIRMWARE_INFO);
+        offline.Window().Session().SetLinkState(false);
         QVERIFY(!ui().eFirmwareFile->isReadOnly());
         QVERIFY(ui().bFirmwareFileOpen->isEnabled());
     }
 
     void bootloaderModeAllowsTheUpload() {
         ui().eFirmwareFile->setText(write("fw.vtfw", srec::Text(srec::FirmwareLines())));
-        window->Session().SetLinkState(true);
-        window->Session().OnFirmwareInfo(ControllerSession::FirmwarePart::First,
-                                         replyOf(textReply("VT12B03C")));
+        offline.Window().Session().SetLinkState(true);
+        offline.Window().Session().OnFirmwareInfo(ControllerSession::FirmwarePart::First,
+                                                  replyOf(textReply("VT12B03C")));
         QVERIFY(!ui().lBootloaderCommunication->isHidden());
         QVERIFY(ui().bUploadFirmware->isEnabled());
     }

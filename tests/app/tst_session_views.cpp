@@ -1,6 +1,7 @@
 // The window's views of the session: what the handlers' decisions look like on the controls.
 
 #include "app/main_window.h"
+#include "tests/support/offline_window.h"
 #include "tests/support/register_replies.h"
 #include "tests/support/window_test_main.h"
 
@@ -21,12 +22,10 @@ bool shown(const QWidget* widget) {
 
 class TestSessionViews : public QObject {
     Q_OBJECT
-    QTemporaryDir programDir;
-    QTemporaryDir noPorts;
-    std::unique_ptr<TfVT12SetAppMain> window;
+    OfflineWindow offline;
 
-    ControllerSession& session() { return window->Session(); }
-    MainWindowUi& ui() { return window->ui; }
+    ControllerSession& session() { return offline.Session(); }
+    MainWindowUi& ui() { return offline.Ui(); }
 
     void identify(const char* text) {
         session().OnFirmwareInfo(ControllerSession::FirmwarePart::First, replyOf(textReply(text)));
@@ -39,12 +38,8 @@ class TestSessionViews : public QObject {
     }
 
 private Q_SLOTS:
-    void init() {
-        qputenv("VT12_PROGRAM_DIR", programDir.path().toUtf8());
-        qputenv("VT12_PORT_DIR", noPorts.path().toUtf8());
-        window = std::make_unique<TfVT12SetAppMain>(QStringList{});
-    }
-    void cleanup() { window.reset(); }
+    void init() { offline.Open(false); }
+    void cleanup() { offline.Close(); }
 
     void featureLevel_data() {
         QTest::addColumn<QByteArray>("text");
@@ -130,7 +125,7 @@ private Q_SLOTS:
         session().OnStatusPoll(replyOf(status));
         QVERIFY(shown(ui().lSlaveIsNotConnected));
         QCOMPARE(ui().lSlaveFirmwareVersion->text(), QStringLiteral("Slave is not connected!"));
-        QCOMPARE(window->Gates[12]->PictureKind(), uint8_t(0));
+        QCOMPARE(offline.Window().Gates[12]->PictureKind(), uint8_t(0));
         status[15] = 15;
         session().OnStatusPoll(replyOf(status));
         QVERIFY(!shown(ui().lSlaveIsNotConnected));
@@ -152,7 +147,7 @@ private Q_SLOTS:
         QFETCH(int, mode);
         QFETCH(int, lines);
         QFETCH(QString, third);
-        window->SetExpertMode(expert);
+        offline.Window().SetExpertMode(expert);
         setInstallation(uint8_t(mode));
         Bytes counters(64, 0);
         std::fill_n(counters.begin() + 8, 4, 0xFF);

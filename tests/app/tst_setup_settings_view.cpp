@@ -2,6 +2,7 @@
 
 #include "app/main_window.h"
 #include "data/factory_defaults.h"
+#include "tests/support/offline_window.h"
 #include "tests/support/register_replies.h"
 #include "tests/support/window_test_main.h"
 
@@ -22,21 +23,14 @@ void toggle(QCheckBox* box) {
 
 class TestSetupSettingsView : public QObject {
     Q_OBJECT
-    QTemporaryDir programDir;
-    QTemporaryDir noPorts;
-    std::unique_ptr<TfVT12SetAppMain> window;
+    OfflineWindow offline;
 
-    ControllerSession& session() { return window->Session(); }
-    MainWindowUi& ui() { return window->ui; }
+    ControllerSession& session() { return offline.Session(); }
+    MainWindowUi& ui() { return offline.Ui(); }
 
 private Q_SLOTS:
-    void init() {
-        qputenv("VT12_PROGRAM_DIR", programDir.path().toUtf8());
-        qputenv("VT12_PORT_DIR", noPorts.path().toUtf8());
-        window = std::make_unique<TfVT12SetAppMain>(QStringList{});
-        window->show();
-    }
-    void cleanup() { window.reset(); }
+    void init() { offline.Open(); }
+    void cleanup() { offline.Close(); }
 
     void factoryDefaultsAtShow() {
         QCOMPARE(session().Images().SystemSettings.Edited.Bytes, SystemDefaults.Bytes);
@@ -48,7 +42,7 @@ private Q_SLOTS:
         QCOMPARE(ui().eOpRangeMin->text(), QStringLiteral("50"));
         QVERIFY(ui().cbSmartMinimumAiflowEnabled->isChecked());
         QCOMPARE(ui().eIniAirVelocity->text(), QStringLiteral("4500"));
-        QVERIFY(!window->ControlsLocked);
+        QVERIFY(!offline.Window().ControlsLocked);
     }
 
     void everyKeystrokeRebuildsTheImages() {
@@ -72,7 +66,7 @@ private Q_SLOTS:
                                  replyOf(Bytes(system.Bytes.begin(), system.Bytes.end())));
         QCOMPARE(ui().eOffDelay->text(), QStringLiteral("45"));
         QCOMPARE(ui().eOpRangeMin->text(), QStringLiteral("30"));
-        QVERIFY(ui().lAtLeastOneGate->isVisibleTo(window.get()));
+        QVERIFY(ui().lAtLeastOneGate->isVisibleTo(&offline.Window()));
 
         VacuumSettingsBlock vacuum;
         vacuum.SetSensorCaption(SensorSide::Master, QStringLiteral("SUCTION"));

@@ -2,6 +2,7 @@
 
 #include "app/main_window.h"
 #include "status_bytes.h"
+#include "tests/support/offline_window.h"
 #include "tests/support/register_replies.h"
 #include "tests/support/window_test_main.h"
 #include "widgets/led_bits.h"
@@ -51,24 +52,18 @@ QColor Text(const QWidget* widget) {
 
 class TestDriveVacuumView : public QObject {
     Q_OBJECT
-    QTemporaryDir programDir;
-    QTemporaryDir noPorts;
-    std::unique_ptr<TfVT12SetAppMain> window;
+    OfflineWindow offline;
 
-    ControllerSession& session() { return window->Session(); }
-    MainWindowUi& ui() { return window->ui; }
+    ControllerSession& session() { return offline.Session(); }
+    MainWindowUi& ui() { return offline.Ui(); }
 
     void identify(const char* text) {
         session().OnFirmwareInfo(ControllerSession::FirmwarePart::First, replyOf(textReply(text)));
     }
 
 private Q_SLOTS:
-    void init() {
-        qputenv("VT12_PROGRAM_DIR", programDir.path().toUtf8());
-        qputenv("VT12_PORT_DIR", noPorts.path().toUtf8());
-        window = std::make_unique<TfVT12SetAppMain>(QStringList{});
-    }
-    void cleanup() { window.reset(); }
+    void init() { offline.Open(false); }
+    void cleanup() { offline.Close(); }
 
     void vacuumFollowsPollsEntriesAndLink() {
         identify("VT12F05A");

@@ -2,6 +2,7 @@
 
 #include "app/main_window.h"
 #include "status_bytes.h"
+#include "tests/support/offline_window.h"
 #include "tests/support/window_test_main.h"
 #include "widgets/gate_colors.h"
 #include "widgets/level_bar.h"
@@ -25,12 +26,10 @@ template <typename Block> RegisterData replyOf(const Block& block) {
 
 class TestStatusView : public QObject {
     Q_OBJECT
-    QTemporaryDir programDir;
-    QTemporaryDir noPorts;
-    std::unique_ptr<TfVT12SetAppMain> window;
+    OfflineWindow offline;
 
-    ControllerSession& session() { return window->Session(); }
-    MainWindowUi& ui() { return window->ui; }
+    ControllerSession& session() { return offline.Session(); }
+    MainWindowUi& ui() { return offline.Ui(); }
 
     void readSettings(uint8_t installation) {
         std::vector<uint8_t> system(28, 0);
@@ -50,16 +49,12 @@ class TestStatusView : public QObject {
     }
 
 private Q_SLOTS:
-    void init() {
-        qputenv("VT12_PROGRAM_DIR", programDir.path().toUtf8());
-        qputenv("VT12_PORT_DIR", noPorts.path().toUtf8());
-        window = std::make_unique<TfVT12SetAppMain>(QStringList{});
-    }
-    void cleanup() { window.reset(); }
+    void init() { offline.Open(false); }
+    void cleanup() { offline.Close(); }
 
     void pollReachesThePage() {
         readSettings(0);
-        QCOMPARE(window->Gates[2]->IsGateActive(), true);
+        QCOMPARE(offline.Window().Gates[2]->IsGateActive(), true);
         StatusBlock status{};
         PutWord(status, OpeningGates, 0x004);
         PutWord(status, OpenGates, 0x003);
@@ -71,10 +66,10 @@ private Q_SLOTS:
 
         QCOMPARE(ui().lActiveSns->text(), QStringLiteral("1"));
         QCOMPARE(ui().lOpnGates->text(), QStringLiteral("2"));
-        QCOMPARE(window->Gates[2]->PictureKind(), uint8_t(GatePicture::Opening));
-        QCOMPARE(window->Gates[0]->PictureKind(), uint8_t(GatePicture::Open));
-        QCOMPARE(window->Gates[1]->SignalColor(), SignalActiveColor);
-        QCOMPARE(window->Gates[0]->SignalColor(), SignalIdleColor);
+        QCOMPARE(offline.Window().Gates[2]->PictureKind(), uint8_t(GatePicture::Opening));
+        QCOMPARE(offline.Window().Gates[0]->PictureKind(), uint8_t(GatePicture::Open));
+        QCOMPARE(offline.Window().Gates[1]->SignalColor(), SignalActiveColor);
+        QCOMPARE(offline.Window().Gates[0]->SignalColor(), SignalIdleColor);
         QCOMPARE(ui().lOddGateCurrent->text(), QStringLiteral("- 3 -"));
         QCOMPARE(ui().lOddCurr->text(), QStringLiteral("167"));
         QCOMPARE(ui().lbDrvOdd->Position(), 20);
@@ -84,7 +79,7 @@ private Q_SLOTS:
         QVERIFY(!ui().pNotifyLabel->isHidden());
         QCOMPARE(ui().shBypassInput->BrushColor(), QColor(255, 0, 0));
         // The security input is out of order: its lamp blinks.
-        auto* blink = window->findChild<QTimer*>(QStringLiteral("tSecurityBlinkTimer"));
+        auto* blink = offline.Window().findChild<QTimer*>(QStringLiteral("tSecurityBlinkTimer"));
         QVERIFY(blink);
         QVERIFY(blink->isActive());
 
@@ -111,8 +106,8 @@ private Q_SLOTS:
         slave.Bytes[kOddDriverCurrent] = 40;
         session().OnSlaveStatusPoll(replyOf(slave));
         QCOMPARE(ui().lOddGateCurrent24->text(), QStringLiteral("- S3 -"));
-        QCOMPARE(window->Gates[14]->PictureKind(), uint8_t(GatePicture::Closing));
-        QCOMPARE(window->Gates[12]->SignalColor(), SignalIdleSlaveColor);
+        QCOMPARE(offline.Window().Gates[14]->PictureKind(), uint8_t(GatePicture::Closing));
+        QCOMPARE(offline.Window().Gates[12]->SignalColor(), SignalIdleSlaveColor);
         QCOMPARE(ui().lOpnGates->text(), QStringLiteral("1"));
         session().OnStatusPoll(replyOf(master));
         QCOMPARE(ui().lOddGateCurrent->text(), QStringLiteral("Odd"));

@@ -8,11 +8,13 @@
 
 class OfflineWindow {
 public:
-    void Open() {
+    // Hidden, the window still takes every decision; shown, it also lays its pages out.
+    void Open(bool show = true) {
         qputenv("VT12_PROGRAM_DIR", programDir_.path().toUtf8());
         qputenv("VT12_PORT_DIR", noPorts_.path().toUtf8());
         window_ = std::make_unique<TfVT12SetAppMain>(QStringList{});
-        window_->show();
+        if (show)
+            window_->show();
     }
     void Close() { window_.reset(); }
 
