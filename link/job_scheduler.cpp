@@ -31,6 +31,7 @@ void TJobScheduler::StartVerifiedSave(uint32_t writeJobs) {
 }
 
 void TJobScheduler::StartFullReload() {
+    client_.NewLine();
     AnswerCount_ = 0;
     JobMask_ = kFullReloadJobs;
     VerifyLog_ = false;
@@ -155,7 +156,8 @@ void TJobScheduler::OnModbusResult(const TModbusResult& result) {
         roles_.delay.Start(kRestartDelayMs);
         ClearJob(JOB_RESET_UNIT);
     }
-    if (result.Status == mrTimeout || result.Status == mrException)
+    // Bad frames count too: a line that only produces them (noise, an echo) is given up.
+    if (result.Status != mrOK)
         ++ErrorCount_;
     else
         ErrorCount_ = 0;

@@ -15,10 +15,10 @@ constexpr uint16_t kWriteAnswerLength = 8;
 // Silence that ends an answer to another request, or that a held answer waits for: far longer
 // than a gap inside a burst of answers, far shorter than the response timeout.
 constexpr int kQuietMs = 50;
-constexpr uint32_t kLongestDrainMs = 2000;
 constexpr int kHeaderLength = 6;
 constexpr int kBlockHeaderLength = 7;
 constexpr int kCrcLength = 2;
+constexpr int kExceptionLength = 5;
 
 uint16_t readAnswerLength(uint16_t count) {
     return 2 * (count & 0xFF) + 5;
@@ -113,32 +113,128 @@ void TModbusClient::PutHeader(uint8_t slave, uint8_t function, uint16_t first, u
     transmit_[5] = static_cast<uint8_t>(second);
 }
 
+void TModbusClient::NewLine() {
+    owed_.Clear();
+    answerTime_.Reset();
+    answerMissed_ = false;
+    lastAnswerLength_ = 0;
+}
+
 void TModbusClient::Transmit(int lengthWithoutCrc) {
     const uint16_t crc = Count_CRC(transmit_.data(), lengthWithoutCrc);
     transmit_[lengthWithoutCrc] = static_cast<uint8_t>(crc);
     transmit_[lengthWithoutCrc + 1] = static_cast<uint8_t>(crc >> 8);
-    sendTime_ = time_.TickMs();
     // Taken before OnSend: a send that throws must not leave its allowance to the next one.
-    const int interval = extraTimeout_ + kBaseTimeoutMs;
+    // A slow unit gets the time it has shown it needs.
+    const int interval = std::max(extraTimeout_ + kBaseTimeoutMs, answerTime_.AllowanceMs());
     extraTimeout_ = 0;
-    if (OnSend)
-        OnSend(transmit_.data(), lengthWithoutCrc + kCrcLength);
     transmitLength_ = lengthWithoutCrc + kCrcLength;
-    receive_.fill(0);
-    receiveCount_ = 0;
+    requestKey_ = RequestKey::Of(transmit_.data(), transmitLength_);
     requestInterval_ = interval;
-    timer_.SetInterval(interval);
-    timer_.SetEnabled(true);
     result_.Status = mrNone;
     result_.Slave = transmit_[0];
     result_.FunctionCode = transmit_[1];
     result_.StartAddress = static_cast<uint16_t>(transmit_[2] << 8 | transmit_[3]);
+    const uint32_t now = time_.TickMs();
+    uint32_t until = 0;
+    if (!QuietUntil(now, &until)) {
+        PutOnLine();
+        return;
+    }
+    deferred_ = true;
+    sendTime_ = now;
+    receive_.fill(0);
+    receiveCount_ = 0;
+    timer_.SetInterval(static_cast<int>(until - now));
+    timer_.SetEnabled(true);
+}
+
+void TModbusClient::PutOnLine() {
+    sendTime_ = time_.TickMs();
+    if (OnSend)
+        OnSend(transmit_.data(), transmitLength_);
+    receive_.fill(0);
+    receiveCount_ = 0;
+    answerArrived_ = false;
+    timer_.SetEnabled(false);
+    timer_.SetInterval(requestInterval_);
+    timer_.SetEnabled(true);
+}
+
+// An earlier request that asked something else, but whose answer would look like this one's,
+// may still be answered: the line stays quiet until that answer has come, or could no longer
+// come. So every answer on the line while a request is out is its own, or one to the same
+// request sent before.
+bool TModbusClient::QuietUntil(uint32_t now, uint32_t* until) const {
+    uint32_t sentAt = 0;
+    if (!owed_.LastSentLike(requestKey_, now, &sentAt))
+        return false;
+    *until = sentAt + OwedAnswers::kLatestAnswerMs;
+    return true;
+}
+
+// Bytes while the request waits: answers the unit owed, each whole one no longer awaited.
+void TModbusClient::TakeWhileQuiet(const uint8_t* data, int count) {
+    if (receiveCount_ + count > kModbusBufferSize)
+        receiveCount_ = 0;
+    count = std::min(count, kModbusBufferSize);
+    std::copy(data, data + count, receive_.begin() + receiveCount_);
+    receiveCount_ += count;
+    while (receiveCount_ >= 5) {
+        const uint8_t function = receive_[1];
+        int length = kWriteAnswerLength;
+        if (function >= 0x80)
+            length = 5;
+        else if (function == kReadHolding || function == kReadInput || function == kCommand)
+            length = receive_[2] + 5;
+        if (length > kModbusBufferSize) {
+            receiveCount_ = 0;
+            return;
+        }
+        if (receiveCount_ < length)
+            return;
+        const int at = length - kCrcLength;
+        const uint16_t stored = static_cast<uint16_t>(receive_[at] | receive_[at + 1] << 8);
+        const OwedAnswers::Entry* owed =
+            Count_CRC(receive_.data(), at) == stored
+                ? owed_.OldestAnsweredBy(receive_.data(), length, lastChunkAt_)
+                : nullptr;
+        if (!owed) {
+            receiveCount_ = 0;
+            return;
+        }
+        answerTime_.Observe(owed_.Resolve(owed, lastChunkAt_));
+        std::copy(receive_.begin() + length, receive_.begin() + receiveCount_, receive_.begin());
+        receiveCount_ -= length;
+        uint32_t until = 0;
+        if (!QuietUntil(lastChunkAt_, &until)) {
+            SendAfterQuiet();
+            return;
+        }
+        timer_.SetInterval(static_cast<int>(until - lastChunkAt_));
+    }
+}
+
+void TModbusClient::SendAfterQuiet() {
+    deferred_ = false;
+    try {
+        PutOnLine();
+    } catch (...) {
+        result_.Status = mrTimeout;
+        Finish();
+        throw;
+    }
 }
 
 void TModbusClient::ReceiveBytes(const uint8_t* data, int count) {
     // Nothing is awaited: a late or stray answer must not become the start of the next one.
     if (count <= 0 || !IsBusy())
         return;
+    lastChunkAt_ = time_.TickMs();
+    if (deferred_) {
+        TakeWhileQuiet(data, count);
+        return;
+    }
     timer_.SetEnabled(false);
     timer_.SetEnabled(true);
     if (!BelongsToRequest()) {
@@ -167,9 +263,12 @@ void TModbusClient::Examine() {
         return;
     }
     if (receive_[1] >= 0x80 && receiveCount_ >= 5) {
+        answerArrived_ = true;
         if (CrcMatches()) {
             result_.Status = mrException;
             result_.ExceptionCode = receive_[2];
+            // Shown as received by the traffic monitor; the dispatcher reads no frame of it.
+            std::copy_n(receive_.begin(), kExceptionLength, result_.Frame.begin());
         } else {
             result_.Status = mrBadFrame;
         }
@@ -181,6 +280,7 @@ void TModbusClient::Examine() {
     if (receiveCount_ < expectedLength_)
         return;
     if (!CrcMatches()) {
+        answerArrived_ = true;
         result_.Status = mrBadFrame;
         Finish();
         return;
@@ -219,6 +319,14 @@ TModbusClient::Hold TModbusClient::HoldNeeded() const {
 
 // Bytes behind a held answer: it was an earlier request's, and what follows starts afresh.
 void TModbusClient::DropHeldAnswer() {
+    if (hold_ == Hold::UntilQuiet) {
+        if (const OwedAnswers::Entry* owed = owed_.OldestLike(requestKey_, lastChunkAt_))
+            answerTime_.Observe(owed_.Resolve(owed, lastChunkAt_));
+    }
+    ShiftOutAnswer();
+}
+
+void TModbusClient::ShiftOutAnswer() {
     const int rest = receiveCount_ - expectedLength_;
     std::copy_n(receive_.begin() + expectedLength_, rest, receive_.begin());
     std::fill(receive_.begin() + rest, receive_.end(), 0);
@@ -227,7 +335,15 @@ void TModbusClient::DropHeldAnswer() {
     timer_.SetInterval(requestInterval_);
 }
 
+// An answer to the same request sent earlier is as good as its own; the own one may still
+// come and is owed from now on.
 void TModbusClient::AcceptAnswer() {
+    if (const OwedAnswers::Entry* owed = owed_.OldestLike(requestKey_, lastChunkAt_)) {
+        answerTime_.Observe(owed_.Resolve(owed, lastChunkAt_));
+        owed_.Add(requestKey_, sendTime_);
+    } else {
+        answerTime_.Observe(lastChunkAt_ - sendTime_);
+    }
     result_.Status = mrOK;
     std::copy_n(receive_.begin(), expectedLength_, result_.Frame.begin());
     std::copy_n(receive_.begin(), expectedLength_, lastAnswer_.begin());
@@ -258,7 +374,7 @@ bool TModbusClient::BelongsToRequest() const {
 
 // A line that never falls quiet still gets a result now and then.
 void TModbusClient::KeepDraining() {
-    if (time_.TickMs() - sendTime_ < kLongestDrainMs)
+    if (static_cast<int>(time_.TickMs() - sendTime_) < requestInterval_)
         return;
     result_.Status = mrBadFrame;
     Finish();
@@ -274,6 +390,10 @@ bool TModbusClient::CrcMatches() const {
 }
 
 void TModbusClient::OnTimeout() {
+    if (deferred_) {
+        SendAfterQuiet();
+        return;
+    }
     if (hold_ == Hold::UntilQuiet) {
         AcceptAnswer();
         return;
@@ -288,6 +408,8 @@ void TModbusClient::Finish() {
     timer_.SetEnabled(false);
     hold_ = Hold::None;
     answerMissed_ = result_.Status == mrTimeout || result_.Status == mrBadFrame;
+    if (answerMissed_ && !answerArrived_)
+        owed_.Add(requestKey_, sendTime_);
     ResultReset reset{result_, receiveCount_};
     if (OnResult)
         OnResult(result_);

@@ -3,6 +3,7 @@
 
 #include "link/modbus_result.h"
 #include "link/only_timer.h"
+#include "link/owed_answers.h"
 
 #include <functional>
 
@@ -28,6 +29,9 @@ public:
 
     static uint16_t Count_CRC(const uint8_t* bytes, int length);
 
+    // Another line (a port opened): nothing is owed on it, and its unit's answer time unknown.
+    void NewLine();
+
     std::function<void(const uint8_t* data, int length)> OnSend;
     std::function<void(TModbusResult& result)> OnResult;
 
@@ -41,6 +45,10 @@ private:
                    uint16_t count);
     void PutHeader(uint8_t slave, uint8_t function, uint16_t first, uint16_t second);
     void Transmit(int lengthWithoutCrc);
+    void PutOnLine();
+    bool QuietUntil(uint32_t now, uint32_t* until) const;
+    void TakeWhileQuiet(const uint8_t* data, int count);
+    void SendAfterQuiet();
     void Examine();
     bool BelongsToRequest() const;
     // A complete answer that may belong to an earlier request waits: until the line stays
@@ -48,6 +56,7 @@ private:
     enum class Hold : uint8_t { None, UntilQuiet, UntilFollowed };
     Hold HoldNeeded() const;
     void DropHeldAnswer();
+    void ShiftOutAnswer();
     void AcceptAnswer();
     void KeepDraining();
     bool CrcMatches() const;
@@ -67,6 +76,15 @@ private:
     int requestInterval_ = 0;
     // The last request ended without its answer (timeout or bad frame).
     bool answerMissed_ = false;
+    // Requests whose answers may still come, and how long this unit takes.
+    OwedAnswers owed_;
+    AnswerTime answerTime_;
+    RequestKey requestKey_;
+    // The request waits for a quiet line before it goes out.
+    bool deferred_ = false;
+    // An answer of the request's length came, whatever its CRC.
+    bool answerArrived_ = false;
+    uint32_t lastChunkAt_ = 0;
     Hold hold_ = Hold::None;
     // The last answer taken, and the request it answered.
     std::array<uint8_t, kModbusBufferSize> lastAnswer_{};

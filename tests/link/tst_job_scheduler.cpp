@@ -80,7 +80,8 @@ class TestJobScheduler : public QObject {
         client->ReceiveBytes(bytes.data(), int(bytes.size()));
         time.Advance(50);
     }
-    void timeout() { time.Advance(1000); }
+    // Long enough for the longest timeout, which a unit that seemed slow earns.
+    void timeout() { time.Advance(OwedAnswers::kLatestAnswerMs); }
     void badFrame() {
         const Request r = last();
         std::vector<uint8_t> frame{5, uint8_t(r.function), uint8_t(2 * r.count)};
@@ -191,7 +192,10 @@ private Q_SLOTS:
         QTest::addColumn<int>("detections");
         QTest::newRow("ten timeouts") << "TTTTTTTTTT" << 1;
         QTest::newRow("nine timeouts") << "TTTTTTTTT" << 0;
-        QTest::newRow("crc error in between") << "TTTTTTTTTBTTTTTTTTT" << 0;
+        // Noise or an echo on the line is no controller either.
+        QTest::newRow("the tenth a bad frame") << "TTTTTTTTTB" << 1;
+        QTest::newRow("only bad frames") << "BBBBBBBBBB" << 1;
+        QTest::newRow("nine bad frames") << "BBBBBBBBB" << 0;
         QTest::newRow("answer in between") << "TTTTTTTTTOTTTTTTTTT" << 0;
     }
     void errorCounting() {
