@@ -161,8 +161,12 @@ void ControllerSession::ApplyHardwareVersion() {
 }
 
 void ControllerSession::OnSlaveVersion(const RegisterData& reply) {
-    if (!SlaveConnected_)
+    // Read before a status poll told that the slave is there: read again once it does.
+    if (!SlaveConnected_) {
+        slaveVersionUnread_ = true;
         return;
+    }
+    slaveVersionUnread_ = false;
     const SlaveVersion version = DecodeSlaveVersion(reply.data, reply.length);
     if (version.code)
         Features_.SetSlaveCode(*version.code);
@@ -281,6 +285,10 @@ void ControllerSession::ShowSlaveStatus() {
 
 void ControllerSession::SetSlaveConnected(bool connected) {
     SlaveConnected_ = connected;
+    if (connected && slaveVersionUnread_) {
+        slaveVersionUnread_ = false;
+        scheduler_.SetJob(JOB_READ_SLAVE_VERSION);
+    }
     const bool lost = SlaveShownLost(connected, InstallationMode_);
     if (lost == slaveShownLost_)
         return;

@@ -203,6 +203,7 @@ private:
     int InstallationMode_ = 0;
     bool SlaveConnected_ = false;
     bool slaveShownLost_ = false;
+    bool slaveVersionUnread_ = false;
     // The settings reads answered since the port was opened; what a backup may hold.
     uint32_t settingsReadJobs_ = 0;
     // A backup to restore once the unit's settings are read again.

@@ -42,6 +42,8 @@ CommandRun::CommandRun(const CliRequest& request, CliLink& link, QTextStream& ou
 
 void CommandRun::OnPortTrying(int) {
     ++triesSinceUp_;
+    if (WaitingForRestart())
+        return;
     const int round = session_.Detector().FixedPort() > 0 ? 1 : TPortDetector::kLastPort;
     if (triesSinceUp_ <= round || started_.elapsed() < request_.waitSeconds * 1000LL)
         return;
@@ -277,6 +279,7 @@ void CommandRun::Finish(ExitCode code) {
     if (finished_)
         return;
     finished_ = true;
+    link_.FlushLog();
     out_.flush();
     err_.flush();
     Q_EMIT Finished(code);

@@ -41,6 +41,8 @@ private:
     void DrawProgress();
     void PrintLogLine(const QString& line);
     void EndUpload();
+    // A unit restarting after the upload may stay silent for a while.
+    bool WaitingForRestart();
     void OnBootloaderMode(const BootloaderTransition& change);
     void EndSave();
     void Finish(ExitCode code);
@@ -63,6 +65,9 @@ private:
     bool uploading_ = false;
     bool barShown_ = false;
     int progressMaximum_ = 0;
+    // The firmware code the file holds, which the unit must answer with afterwards.
+    FirmwareCode uploadedCode_;
+    QElapsedTimer restartWait_;
     int progress_ = 0;
     // The SETUP page's system settings controls, as the window keeps them.
     SystemControls controls_;

@@ -5,10 +5,13 @@
 #include "cli/progress_bar.h"
 #include "cli/terminal.h"
 
+#include "data/identification.h"
+
 #include <QDir>
 
 namespace {
 constexpr int kBarWidth = 40;
+constexpr qint64 kLongestRestartMs = 60000;
 } // namespace
 
 void CommandRun::ValidateFirmware() {
@@ -52,6 +55,9 @@ void CommandRun::OnFirmwareChecked(const FirmwareFileCheck& check) {
         return;
     }
     uploading_ = true;
+    uploadedCode_ = FirmwareCodeOf(check.verdict.version);
+    // The unit restarts on its own port: detection stays there.
+    session_.Detector().SetFixedPort(link_.Port().ComNumber());
     progressMaximum_ = start->progressMaximum;
     progress_ = 0;
     barShown_ = IsTerminal(stderr);
@@ -81,6 +87,21 @@ void CommandRun::EndUpload() {
     link_.FlushLog();
     if (barShown_)
         err_ << Qt::endl;
-    out_ << "Firmware code: " << session_.Features().MasterCode().Text() << Qt::endl;
+    const FirmwareCode running = session_.Features().MasterCode();
+    out_ << "Firmware code: " << running.Text() << Qt::endl;
+    if (running.Text() != uploadedCode_.Text()) {
+        err_ << "The controller kept its firmware " << running.Text() << ": the file holds "
+             << uploadedCode_.Text() << "." << Qt::endl;
+        Finish(ExitCode::VerificationFailed);
+        return;
+    }
     Finish(ExitCode::Done);
+}
+
+bool CommandRun::WaitingForRestart() {
+    if (!uploading_ || session_.Scheduler().HasJob(JOB_WRITE_FIRMWARE_CHUNK))
+        return false;
+    if (!restartWait_.isValid())
+        restartWait_.start();
+    return restartWait_.elapsed() < kLongestRestartMs;
 }

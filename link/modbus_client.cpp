@@ -399,6 +399,9 @@ void TModbusClient::OnTimeout() {
         return;
     }
     result_.Status = BelongsToRequest() ? mrTimeout : mrBadFrame;
+    // An answer of its own that stopped half-way: nothing more of it is coming.
+    if (result_.Status == mrTimeout && receiveCount_ > 0)
+        answerArrived_ = true;
     Finish();
 }
 

@@ -221,7 +221,10 @@ ModbusException ControllerModel::writeFirmwareChunk(uint16_t start, QByteArrayVi
 }
 
 void ControllerModel::installFirmware(const UploadVerdict& verdict) {
-    if (verdict.problem.isEmpty()) {
+    if (verdict.problem.isEmpty() && profile_.refusesFirmware) {
+        code_ = replacedCode_;
+        tell(QStringLiteral("firmware upload refused, restarting as %1").arg(code_));
+    } else if (verdict.problem.isEmpty()) {
         // A version text of another form leaves the unit with the code it had.
         code_ = verdict.code.isEmpty() ? replacedCode_ : verdict.code;
         updateTime_ = verdict.updateTime;
@@ -255,8 +258,8 @@ bool ControllerModel::ignores(uint8_t function, uint16_t start) const {
 }
 
 void ControllerModel::restart() {
-    tell(QStringLiteral("restarting, silent for %1 ms").arg(kRestartMs));
-    restartLeftMs_ = kRestartMs;
+    tell(QStringLiteral("restarting, silent for %1 ms").arg(profile_.restartMs));
+    restartLeftMs_ = profile_.restartMs;
     testModeLeftMs_ = 0;
     plant_.restart();
     ++masterCounters_[kStartsCounter];

@@ -33,7 +33,6 @@ struct ReadOutcome {
 
 class ControllerModel {
 public:
-    static constexpr int kRestartMs = 3000;
     // Test mode ends this long after the last test command, as when the tool stops sending.
     static constexpr int kTestModeHoldMs = 5000;
     static constexpr uint8_t kSlaveLinked = 30;
@@ -79,6 +78,8 @@ public:
     void setKeptWriteHandler(std::function<void()> handler) { keptWrite_ = std::move(handler); }
     // A settings block as kept, even where a lost slave reads as zeros.
     const QByteArray& keptBlock(BlockId id) const { return stored(id); }
+    // A block as a read of it answers now.
+    QByteArray blockBytes(BlockId id) const;
 
 private:
     static constexpr std::size_t kBlocks = 15;
@@ -86,7 +87,6 @@ private:
     bool slaveReachable() const { return profile_.master && slaveLinked_; }
     // The code the tool reads out of the identification text.
     QString unitCode() const { return oldIdentification_ ? QStringLiteral(" 205") : code_; }
-    QByteArray blockBytes(BlockId id) const;
     QByteArray& stored(BlockId id) { return stored_[static_cast<std::size_t>(id)]; }
     const QByteArray& stored(BlockId id) const { return stored_[static_cast<std::size_t>(id)]; }
     uint8_t systemByte(int offset) const;

@@ -2,6 +2,7 @@
 
 #include "sim/controller_model.h"
 #include "sim/fault_injector.h"
+#include "sim/line_noise.h"
 #include "sim/line_pacer.h"
 #include "sim/line_session.h"
 #include "sim/pty_port.h"
@@ -15,6 +16,7 @@
 #include <QTimer>
 
 #include <csignal>
+#include <memory>
 
 using namespace vt12sim;
 
@@ -76,8 +78,13 @@ int main(int argc, char* argv[]) {
     LinePacer pacer(options.paced, options.latencyMs);
     pacer.answerLate(options.lateAnswer, options.lateByMs);
     FaultInjector faults(options.faults, options.unit.seed);
-    LineSession session(port, pacer, model, faults, options.silent);
-    session.dropChunkAnswers(ChunkAnswerDrop(options.dropChunkAt, options.dropChunkTimes));
+    // A noisy line carries no controller: nothing reaches the unit.
+    std::unique_ptr<LineSession> session;
+    if (options.lineNoise == LineNoiseKind::None) {
+        session = std::make_unique<LineSession>(port, pacer, model, faults, options.silent);
+        session->dropChunkAnswers(ChunkAnswerDrop(options.dropChunkAt, options.dropChunkTimes));
+    }
+    LineNoise noise(port, options.lineNoise, options.unit.seed);
 
     QElapsedTimer clock;
     clock.start();
@@ -95,8 +102,12 @@ int main(int argc, char* argv[]) {
         app.quit();
     });
     QObject::connect(&relay, &SignalRelay::silenceToggleRequested, [&] {
-        session.setSilent(!session.isSilent());
-        say(session.isSilent() ? QStringLiteral("silent") : QStringLiteral("answering"));
+        if (!session) {
+            say(QStringLiteral("no unit on a noisy line"));
+            return;
+        }
+        session->setSilent(!session->isSilent());
+        say(session->isSilent() ? QStringLiteral("silent") : QStringLiteral("answering"));
     });
     QObject::connect(&relay, &SignalRelay::slaveToggleRequested, [&] {
         if (!model.hasSlave()) {
@@ -138,6 +149,9 @@ int main(int argc, char* argv[]) {
                                    : QString(),
                  options.faults.total() > 0
                      ? QStringLiteral(", faults (seed %1)").arg(options.unit.seed)
-                     : QString()));
+                     : QString()) +
+        (options.lineNoise == LineNoiseKind::Random ? QStringLiteral(", random bytes only")
+         : options.lineNoise == LineNoiseKind::Echo ? QStringLiteral(", echo only")
+                                                    : QString()));
     return app.exec();
 }

@@ -34,7 +34,7 @@ Content:
   identification reads and function 110
   firmware upload (110, start chunk 0x4F80 .. end chunk 0xF000): answered with the 8-byte echo;
   from the start chunk on the unit is bootloader B03C (an upload cut short leaves it so);
-  after the end chunk it restarts (3 s silent) as the firmware whose version text at 0x5000
+  after the end chunk it restarts (--restart-ms silent) as the firmware whose version text at 0x5000
   is "VT12xxxx" (code xxxx; the code it had for another text), or as bootloader B03C when
   the upload broke a rule: chunks of 128 bytes, each the one before again or the next,
   start and end chunks all 0xFF, the mark AB CD at 0xC000, the trailer 00 00 00 00 11 11
@@ -76,7 +76,7 @@ Content:
   without --master the slave blocks are empty memory that keeps what is written
   counters (input 16; the slave's at input 17): gate counters grow by one each second in turn
   and with every gate that opens, Starts with every restart, Writes with every write
-  restart command (101: 0x2000, 0x00AA, 0): answered, then 3 s without answers
+  restart command (101: 0x2000, 0x00AA, 0): answered, then --restart-ms without answers
   test command (101: gate word, fan word, slave gate word): gates in use travel 1.5 s, the fan
   output follows the fan word, above whatever the workstations want; test mode ends 5 s after
   the last test command
@@ -220,17 +220,28 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments) {
         "LIST");
     const QCommandLineOption storeFile(
         "store-file",
-        "Write the settings blocks as kept to FILE at start and after every kept write: one line "
-        "per block, its first register and its bytes in hex.",
+        "Write the settings blocks as kept and the identification blocks to FILE at start and "
+        "after every kept write: one line per block, its first register and its bytes in hex.",
         "FILE");
     const QCommandLineOption securityAlarm("security-alarm",
                                            "Start with the security input out of order.");
     const QCommandLineOption bypass("bypass", "Start with the bypass input on.");
+    const QCommandLineOption restartTime(
+        "restart-ms",
+        "Silence after the restart command and after a firmware upload (default 3000).", "MS",
+        "3000");
+    const QCommandLineOption refuseFirmware(
+        "refuse-firmware", "After an intact firmware upload restart with the firmware it had.");
+    const QCommandLineOption lineNoise(
+        "line-noise",
+        "No controller: the line carries random bytes (random) or echoes what it hears (echo).",
+        "KIND");
     parser.addOptions(
         {help,          portDir,          com,       pace,       latency,      lateAnswer,
          lateBy,        silent,           dropChunk, firmware,   idStyle,      hardware,
          master,        storeDifferently, live,      seed,       faults,       storeFile,
-         securityAlarm, bypass,           drive,     driveFault, driveOffline, addressBit7});
+         securityAlarm, bypass,           drive,     driveFault, driveOffline, addressBit7,
+         restartTime,   refuseFirmware,   lineNoise});
 
     if (!parser.parse(arguments)) {
         return failure(parser.errorText() + QStringLiteral("\nTry --help."));
@@ -317,6 +328,21 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments) {
     options.unit.driveLinkLost = parser.isSet(driveOffline);
     options.unit.addressBit7 = parser.isSet(addressBit7);
     options.unit.storeDifferently = parser.isSet(storeDifferently);
+    if (!readNumber(parser.value(restartTime), 0, 600000, &options.unit.restartMs)) {
+        return failure(QStringLiteral("--restart-ms wants milliseconds from 0 to 600000, not '%1'.")
+                           .arg(parser.value(restartTime)));
+    }
+    options.unit.refusesFirmware = parser.isSet(refuseFirmware);
+    if (parser.isSet(lineNoise)) {
+        const QString kind = parser.value(lineNoise);
+        if (kind == QLatin1String("random")) {
+            options.lineNoise = LineNoiseKind::Random;
+        } else if (kind == QLatin1String("echo")) {
+            options.lineNoise = LineNoiseKind::Echo;
+        } else {
+            return failure(QStringLiteral("--line-noise is random or echo, not '%1'.").arg(kind));
+        }
+    }
     options.paced = parser.isSet(pace);
     options.silent = parser.isSet(silent);
     options.storeFile = parser.value(storeFile);

@@ -2,6 +2,7 @@
 // The simulator's command line.
 
 #include "sim/fault_rates.h"
+#include "sim/line_noise.h"
 #include "sim/unit_profile.h"
 
 #include <QString>
@@ -25,6 +26,8 @@ struct SimOptions {
     int dropChunkTimes = 0;
     // Drawn per request from --seed; all zero without --faults.
     FaultRates faults;
+    // No controller on the line, only noise or an echo.
+    LineNoiseKind lineNoise = LineNoiseKind::None;
     UnitProfile unit;
 };
 

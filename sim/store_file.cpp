@@ -9,7 +9,13 @@ namespace vt12sim {
 bool writeStoreFile(const QString& path, const ControllerModel& model, QString* error) {
     QByteArray text;
     for (const BlockSpan& span : registerMap()) {
-        if (span.writable) {
+        // The identification blocks too, which the unit's firmware fixes.
+        const bool identification =
+            span.id == BlockId::FirmwareInfo || span.id == BlockId::FirmwareInfo2 ||
+            span.id == BlockId::BootloaderInfo || span.id == BlockId::SlaveVersion;
+        if (identification) {
+            text += QByteArray::number(span.start) + ' ' + model.blockBytes(span.id).toHex() + '\n';
+        } else if (span.writable) {
             text += QByteArray::number(span.start) + ' ' + model.keptBlock(span.id).toHex() + '\n';
         }
     }

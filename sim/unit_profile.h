@@ -26,6 +26,10 @@ struct UnitProfile {
     uint32_t seed = 1;
     bool securityAlarm = false;
     bool bypass = false;
+    // Silence after the restart command and after a firmware upload.
+    int restartMs = 3000;
+    // After an intact upload the unit restarts with the firmware it had.
+    bool refusesFirmware = false;
 };
 
 inline constexpr uint8_t kMasterInstallation = 2;

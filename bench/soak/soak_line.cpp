@@ -9,9 +9,14 @@
 namespace {
 constexpr int kReceiveChunk = 256;
 constexpr int kWatchMs = 500;
-// Far beyond the longest wait for a result (the 2 s drain of a line that never falls quiet).
-constexpr qint64 kLongestResultMs = 3000;
-constexpr qint64 kLongestIdleMs = 5000;
+// Beyond the longest wait for a result: the longest timeout a slow unit earns (4 s), counted
+// from the last piece of an answer, which may itself come up to 4 s after the request.
+constexpr qint64 kLongestResultMs = 9000;
+// A request waits up to 4 s for a quiet line before it goes out.
+constexpr qint64 kLongestIdleMs = 6000;
+// The status byte that tells a MASTER's status (its slave linked) from the SLAVE's.
+constexpr int kSlaveLinkByte = 3 + 15;
+constexpr uint8_t kSlaveLinked = 30;
 constexpr int kMostIdlePolls = 6;
 
 constexpr BlockId kMasterSettings[] = {BlockId::GateSettings, BlockId::SystemSettings,
@@ -34,8 +39,8 @@ QString NameOf(BlockId block) {
 }
 } // namespace
 
-SoakLine::SoakLine(int com, QString storePath, uint32_t seed)
-    : storePath_(std::move(storePath)), random_(seed),
+SoakLine::SoakLine(int com, QString storePath, uint32_t seed, bool master)
+    : storePath_(std::move(storePath)), master_(master), random_(seed),
       session_(port_, time_, static_cast<CommunicationLog&>(*this),
                static_cast<DelayTimer&>(*this)) {
     port_.BaudRate = br19200;
@@ -110,8 +115,29 @@ void SoakLine::BeforeResult(const TModbusResult& result) {
         return;
     }
     const BlockSpec* block = BlockForJob(job);
-    if (block != nullptr && block->isSettings() && block->readJob == job)
+    const bool identification = job == JOB_READ_FIRMWARE_INFO || job == JOB_READ_FIRMWARE_INFO_2 ||
+                                job == JOB_READ_BOOTLOADER_INFO || job == JOB_READ_SLAVE_VERSION;
+    if (block != nullptr && (identification || (block->isSettings() && block->readJob == job)))
         CheckReadAgainstStore(result, *block);
+    CheckStatus(result, job);
+}
+
+// A status poll shows the status of the unit asked: a MASTER's tells its slave linked, the
+// SLAVE's does not, and neither is the answer to another request.
+void SoakLine::CheckStatus(const TModbusResult& result, uint32_t job) {
+    if (job != JOB_POLL_STATUS && job != JOB_POLL_SLAVE_STATUS)
+        return;
+    if (result.FunctionCode != kReadInput || result.Frame[2] != result.DataByteCount) {
+        Violation(QStringLiteral("a status poll answered with another block's length"));
+        return;
+    }
+    const uint8_t slaveLink = result.Frame[kSlaveLinkByte];
+    const uint8_t expected = job == JOB_POLL_STATUS && master_ ? kSlaveLinked : 0;
+    if (slaveLink != expected)
+        Violation(QStringLiteral("%1 answered with SlaveLink %2 instead of %3")
+                      .arg(job == JOB_POLL_STATUS ? "a status poll" : "a slave status poll")
+                      .arg(slaveLink)
+                      .arg(expected));
 }
 
 // A settings read shows what the controller holds: no answer to another request is taken.

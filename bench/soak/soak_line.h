@@ -30,7 +30,8 @@ struct SoakFigures {
 
 class SoakLine : public QObject, private CommunicationLog, private DelayTimer {
 public:
-    SoakLine(int com, QString storePath, uint32_t seed);
+    // master: the simulator plays a MASTER with its SLAVE linked.
+    SoakLine(int com, QString storePath, uint32_t seed, bool master);
     ~SoakLine() override;
 
     // Detection starts on the line's port, as after the program's start-up delay.
@@ -50,6 +51,7 @@ private:
     void BeforeResult(const TModbusResult& result);
     void AfterResult();
     void CheckReadAgainstStore(const TModbusResult& result, const BlockSpec& block);
+    void CheckStatus(const TModbusResult& result, uint32_t job);
     void CheckSaveOver();
     void StartOperation();
     void EditSettings();
@@ -59,6 +61,7 @@ private:
     int Below(int bound) { return static_cast<int>(random_() % static_cast<uint32_t>(bound)); }
 
     QString storePath_;
+    bool master_;
     std::mt19937 random_;
     GuardedTimeBase time_;
     TAfComPort port_;

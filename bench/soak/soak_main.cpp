@@ -3,6 +3,9 @@
 // side by side in one event loop, so that the time spent waiting for missing answers passes
 // once for all of them. Exits 1 on any violation or on memory growth of 1 MB or more.
 // Usage: vt12bench_soak [--transactions N] [--lines L] [--seed S] [--faults LIST]
+// Line 1 plays a single unit, 2 a MASTER with its SLAVE, 3 a MASTER answering 1 s late, 4 a
+// single unit with 30 % of its answers 800-1100 ms late, 5 a MASTER answering 2 s late; then
+// again from 1.
 
 #include "app/uncaught_error.h"
 #include "bench/soak/soak_line.h"
@@ -57,6 +60,23 @@ void AddFaultTally(const QString& output, QMap<QString, qint64>& tally) {
     for (const QRegularExpressionMatch& kind : entry.globalMatch(found.captured(1)))
         tally[kind.captured(1)] += kind.captured(2).toLongLong();
 }
+
+// What each line's simulator plays, in turn: the faults of --faults on every line, and on some
+// a MASTER with its SLAVE, or a unit that answers late.
+struct LineKind {
+    QStringList options;
+    // Entries after the run's --faults, which they override.
+    QString faults;
+    bool master;
+};
+
+const LineKind kLineKinds[] = {
+    {{}, {}, false},
+    {{"--master"}, {}, true},
+    {{"--master", "--latency", "1000"}, {}, true},
+    {{}, QStringLiteral(",late=30"), false},
+    {{"--master", "--latency", "2000"}, {}, true},
+};
 
 struct Totals {
     SoakFigures sum;
@@ -113,14 +133,16 @@ int main(int argc, char* argv[]) {
     for (int com = 1; com <= lineCount; ++com) {
         const QString store = dir.filePath(QStringLiteral("store%1").arg(com));
         const uint32_t lineSeed = seed + static_cast<uint32_t>(com - 1);
+        const LineKind& kind = kLineKinds[static_cast<size_t>(com - 1) % std::size(kLineKinds)];
         sims.push_back(std::make_unique<QProcess>());
-        if (!StartSimulator(
-                *sims.back(), dir.path(), com,
-                {"--faults", faults, "--seed", QString::number(lineSeed), "--store-file", store})) {
+        if (!StartSimulator(*sims.back(), dir.path(), com,
+                            QStringList{"--faults", faults + kind.faults, "--seed",
+                                        QString::number(lineSeed), "--store-file", store} +
+                                kind.options)) {
             std::fprintf(stderr, "vt12sim did not start on COM%d\n", com);
             return 1;
         }
-        lines.push_back(std::make_unique<SoakLine>(com, store, lineSeed));
+        lines.push_back(std::make_unique<SoakLine>(com, store, lineSeed, kind.master));
     }
 
     QElapsedTimer clock;
