@@ -36,6 +36,8 @@ public:
     // Test mode ends this long after the last test command, as when the tool stops sending.
     static constexpr int kTestModeHoldMs = 5000;
     static constexpr uint8_t kSlaveLinked = 30;
+    // Silence after a restart, unless the profile says otherwise.
+    static constexpr int kRestartMs = kDefaultRestartMs;
 
     explicit ControllerModel(const UnitProfile& profile);
 

@@ -6,6 +6,8 @@
 
 namespace vt12sim {
 
+inline constexpr int kDefaultRestartMs = 3000;
+
 struct UnitProfile {
     QString firmwareCode = QStringLiteral("F05A");
     // The identification text of the oldest firmware ("... Firmware Version: 2.05 ...").
@@ -27,7 +29,7 @@ struct UnitProfile {
     bool securityAlarm = false;
     bool bypass = false;
     // Silence after the restart command and after a firmware upload.
-    int restartMs = 3000;
+    int restartMs = kDefaultRestartMs;
     // After an intact upload the unit restarts with the firmware it had.
     bool refusesFirmware = false;
 };

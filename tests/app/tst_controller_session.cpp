@@ -320,6 +320,25 @@ private Q_SLOTS:
         QCOMPARE(session->Features().SlaveCode().Text(), QStringLiteral("F05A"));
     }
 
+    // On connecting, the slave's version is read before a status poll tells that the slave
+    // is there: it is read again once one does, and shown.
+    void slaveVersionReadBeforeTheFirstPollIsReadAgain() {
+        QSignalSpy version(session.get(), &ControllerSession::SlaveVersionShown);
+        Bytes system(28, 0);
+        system[20] = 2;
+        session->OnSettingsRead(BlockId::SystemSettings, replyOf(system));
+        scheduler().ReplaceJobs(0);
+        session->OnSlaveVersion(replyOf(textReply("VT12F05A", 8)));
+        QCOMPARE(version.size(), 0);
+        session->OnStatusPoll(replyOf(statusReply(30)));
+        QVERIFY(scheduler().HasJob(JOB_READ_SLAVE_VERSION));
+        scheduler().ReplaceJobs(0);
+        session->OnSlaveVersion(replyOf(textReply("VT12F05A", 8)));
+        QCOMPARE(version.size(), 1);
+        session->OnStatusPoll(replyOf(statusReply(30)));
+        QVERIFY(!scheduler().HasJob(JOB_READ_SLAVE_VERSION));
+    }
+
     void driveInstallationHasNoSlave() {
         QSignalSpy lostShown(session.get(), &ControllerSession::SlaveLostShown);
         Bytes system(28, 0);

@@ -53,7 +53,7 @@ QHash<int, QByteArray> ReadStore(const QString& path) {
     return store;
 }
 
-QString FirmwareFile(const QString& dir, const char* version) {
+QString WriteFirmwareFile(const QString& dir, const char* version) {
     const QString path = QDir(dir).filePath(QStringLiteral("%1.vtfw").arg(version));
     QFile firmware(path);
     if (firmware.open(QIODevice::WriteOnly))
@@ -104,7 +104,13 @@ private Q_SLOTS:
                 .left(24);
         QVERIFY(loaded.mFwData.has_value());
         QCOMPARE(loaded.mFwData->count(firstText), 1);
+    }
 
+    // The slave's version is read before the first status poll tells that the slave is there.
+    void infoNamesTheSlavesVersion() {
+        WindowSession session;
+        SimulatorProcess sim(session.PortDir());
+        QVERIFY(sim.Start(kCom, {"--master"}));
         const CliResult info = RunCli({"info", "--json", "--port", QString::number(kCom)});
         QCOMPARE(info.exitCode, 0);
         const QJsonObject object = QJsonDocument::fromJson(info.out).object();
@@ -160,7 +166,7 @@ private Q_SLOTS:
         WindowSession session;
         SimulatorProcess sim(session.PortDir());
         QVERIFY(sim.Start(kCom, options));
-        const QString file = FirmwareFile(session.ProgramDir(), "VT12F06A");
+        const QString file = WriteFirmwareFile(session.ProgramDir(), "VT12F06A");
         const CliResult upload = RunCli({"firmware", file, "--port", QString::number(kCom)});
         QCOMPARE(upload.exitCode, exitCode);
         QVERIFY2(upload.out.contains("\nPage 40.......\nFinished - OK\n"), upload.out.constData());

@@ -52,6 +52,8 @@ void TstSimOptions::refusesBadInput_data() {
     QTest::newRow("drop with a third part")
         << QStringList{"--port-dir", "/tmp", "--drop-chunk", "0x6000,2,3"};
     QTest::newRow("slave and drive") << QStringList{"--port-dir", "/tmp", "--master", "--drive"};
+    QTest::newRow("unknown line noise") << QStringList{"--port-dir", "/tmp", "--line-noise", "hum"};
+    QTest::newRow("negative restart") << QStringList{"--port-dir", "/tmp", "--restart-ms", "-1"};
 }
 
 void TstSimOptions::refusesBadInput() {
@@ -92,7 +94,12 @@ void TstSimOptions::readsEveryOption() {
                                                        "--bypass",
                                                        "--drive-fault",
                                                        "--drive-offline",
-                                                       "--address-bit7"});
+                                                       "--address-bit7",
+                                                       "--restart-ms",
+                                                       "15000",
+                                                       "--refuse-firmware",
+                                                       "--line-noise",
+                                                       "echo"});
     QCOMPARE(parsed.outcome, Outcome::Run);
     const SimOptions& options = parsed.options;
     QCOMPARE(options.portDir, QStringLiteral("/tmp/ports"));
@@ -116,6 +123,9 @@ void TstSimOptions::readsEveryOption() {
     QVERIFY(options.unit.driveTripped);
     QVERIFY(options.unit.driveLinkLost);
     QVERIFY(options.unit.addressBit7);
+    QCOMPARE(options.unit.restartMs, 15000);
+    QVERIFY(options.unit.refusesFirmware);
+    QCOMPARE(options.lineNoise, LineNoiseKind::Echo);
     QVERIFY(parseCommandLine({"vt12sim", "--port-dir", "/tmp", "--drive"}).options.unit.drive);
 }
 
