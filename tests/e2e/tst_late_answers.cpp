@@ -154,6 +154,15 @@ private Q_SLOTS:
                 firstFailure = i;
             }
         }
+        // A unit late every time teaches the client its pace: from its first answer on, the
+        // timeout follows it and nothing fails; polling goes on.
+        if (alwaysLate && firstFailure < 0) {
+            int polls = 0;
+            for (const Exchange& exchange : exchanges)
+                polls += IsStatusPoll(exchange) && exchange.result == QLatin1String("OK");
+            QVERIFY(polls >= kStableRun);
+            return;
+        }
         QVERIFY2(firstFailure >= 0, "the controller was never late");
 
         // Polling again: a run of answered status polls after the last failure.

@@ -1,6 +1,8 @@
 // The traffic monitor's ring: bounded, oldest first, and its figures.
 
+#include "link/modbus_client.h"
 #include "link/traffic_ring.h"
+#include "tests/support/fake_time_base.h"
 
 #include <QTest>
 
@@ -84,6 +86,25 @@ private Q_SLOTS:
         QCOMPARE(TraceText(ring), QByteArray("7.000 TX 05 04 00 00 00 10 F0 42\n"
                                              "9.000 RX 05 84 02 00 00\n"
                                              "9.000 RESULT EXCEPTION 02\n"));
+    }
+
+    // As the session records them: an exception answer with the code and frame received.
+    void exceptionFromTheClientShowsItsCodeAndFrame() {
+        FakeTimeBase time;
+        TModbusClient client(time);
+        TrafficRing ring;
+        client.OnSend = [&](const uint8_t* data, int length) { ring.Sent(1, data, length); };
+        client.OnResult = [&](TModbusResult& result) { ring.Answered(2, result); };
+        client.ReadInputRegisters(5, 0, 16);
+        uint8_t frame[5] = {0x85, 0x84, 0x03};
+        const uint16_t crc = TModbusClient::Count_CRC(frame, 3);
+        frame[3] = uint8_t(crc);
+        frame[4] = uint8_t(crc >> 8);
+        client.ReceiveBytes(frame, 5);
+        const QByteArray rx =
+            QByteArray(reinterpret_cast<const char*>(frame), 5).toHex(' ').toUpper();
+        QCOMPARE(TraceText(ring), QByteArray("1.000 TX 05 04 00 00 00 10 F0 42\n2.000 RX ") + rx +
+                                      "\n2.000 RESULT EXCEPTION 03\n");
     }
 };
 
