@@ -124,6 +124,8 @@ void TfVT12SetAppMain::LoadSettings() {
 
     SettingsIni = SettingsIniPath(ProgramDir);
     const PersistedSettings settings = LoadPersistedSettings(SettingsIni, ProgramDir);
+    if (!settings.refusal.isEmpty())
+        qWarning().noquote() << settings.refusal;
     ComPort.PortPaths = settings.portPaths;
     ComPort.SetComNumber(settings.port - 1);
     ui.dOpen->setDirectory(settings.dir);

@@ -85,6 +85,7 @@ void TfrGate::BuildPanel2() {
     layout->setSpacing(0);
 
     lGateName = new QLabel(QStringLiteral("Workstation 24"), Panel2);
+    lGateName->setTextFormat(Qt::PlainText);
     lGateName->setObjectName(QStringLiteral("lGateName"));
     lGateName->setFont(ArialPixels(13, true));
     lGateName->setWordWrap(true);
