@@ -1,5 +1,6 @@
 // vt12cli: the controller session of vt12set on the command line, for scripts.
 
+#include "app/path_bytes.h"
 #include "app/persisted_settings.h"
 #include "app/uncaught_error.h"
 #include "cli/cli_options.h"
@@ -26,6 +27,10 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("vt12set"));
     QTextStream out(stdout);
     QTextStream err(stderr);
+    if (const QString lost = ArgumentsLosingBytes(argc, argv); !lost.isEmpty()) {
+        err << lost << Qt::endl;
+        return static_cast<int>(ExitCode::FileRejected);
+    }
     const CliParsed parsed =
         ParseCliArguments(QCoreApplication::arguments(), QStringLiteral(VT12_VERSION));
     if (!parsed.request) {

@@ -100,6 +100,7 @@ void TfrGate::BuildPanel2() {
     layout->addWidget(pDelayProcessing);
 
     lDelayLabel = new QLabel(QStringLiteral("Delay processing"), pDelayProcessing);
+    lDelayLabel->setTextFormat(Qt::PlainText);
     lDelayLabel->setObjectName(QStringLiteral("lDelayLabel"));
     lDelayLabel->setGeometry(0, 0, 112, 14);
     lDelayLabel->setFont(ArialPixels(11, false));

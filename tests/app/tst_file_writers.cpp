@@ -3,6 +3,7 @@
 // success for a file it did not write whole; the old file stays as it was.
 
 #include "app/file_write.h"
+#include "app/path_bytes.h"
 #include "app/persisted_settings.h"
 #include "app/settings_backup.h"
 #include "data/settings_file.h"
@@ -192,6 +193,23 @@ private Q_SLOTS:
             WriteSettingsBackup(linked, "vt12-2026-12-09_193012-F05A.vt12", bytes);
         QVERIFY(!viaLink.error.isEmpty());
         QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::System).size(), 3);
+    }
+
+    // "n\xff\xfe.vt12" would be written as another name: refused instead.
+    void namesThatLoseTheirBytes_data() {
+        QTest::addColumn<QByteArray>("argument");
+        QTest::addColumn<bool>("kept");
+        QTest::newRow("ASCII") << QByteArray("unit.vt12") << true;
+        QTest::newRow("UTF-8") << QByteArray("S\xc3\xa4ge.vt12") << true;
+        QTest::newRow("Latin-1") << QByteArray("n\xff\xfe.vt12") << false;
+        QTest::newRow("cut UTF-8") << QByteArray("a\xc3") << false;
+    }
+    void namesThatLoseTheirBytes() {
+        QFETCH(QByteArray, argument);
+        QFETCH(bool, kept);
+        QCOMPARE(KeepsItsBytes(argument), kept);
+        const char* argv[] = {"vt12cli", "backup", argument.constData()};
+        QCOMPARE(ArgumentsLosingBytes(3, argv).isEmpty(), kept);
     }
 
     void fullDiskLeavesNoBackup() {
