@@ -26,6 +26,7 @@ ChangesWindow::ChangesWindow(const ControllerSession& session, QWidget* parent)
     for (const auto& [column, width] : {std::pair{0, 130}, {1, 250}, {2, 110}})
         gChanges->setColumnWidth(column, width);
     lChangesCount = new QLabel(this);
+    lChangesCount->setTextFormat(Qt::PlainText);
     lChangesCount->setObjectName(QStringLiteral("lChangesCount"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(gChanges, 1);

@@ -1,8 +1,5 @@
 #include "app/ini_file.h"
 
-#include <QFile>
-#include <QSaveFile>
-
 namespace {
 bool isHeader(const QString& line) {
     const QString t = line.trimmed();
@@ -24,29 +21,25 @@ bool sameName(const QString& a, const QString& b) {
 }
 } // namespace
 
-void IniFile::Load(const QString& path) {
+SmallFileRead::Outcome IniFile::Load(const QString& path, QString* failure) {
     lines_.clear();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return;
-    lines_ = file.readAll().split('\n');
+    SmallFileRead read = ReadSmallFile(path, kIniFileLimit);
+    if (failure)
+        *failure = read.failure;
+    if (read.outcome != SmallFileRead::Outcome::Read)
+        return read.outcome;
+    lines_ = read.bytes.split('\n');
     // The line feed that ends the last line leaves nothing behind it.
     if (!lines_.isEmpty() && lines_.last().isEmpty())
         lines_.removeLast();
+    return read.outcome;
 }
 
 FileWritten IniFile::Save(const QString& path) const {
-    // Written aside and renamed, so a full disk or a crash never leaves half a file.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return {false, file.errorString()};
-    for (const QByteArray& line : lines_) {
-        file.write(line);
-        file.write("\n", 1);
-    }
-    if (!file.commit())
-        return {false, file.errorString()};
-    return {true, {}};
+    QByteArray text;
+    for (const QByteArray& line : lines_)
+        text += line + '\n';
+    return WriteWholeFile(path, text);
 }
 
 QString IniFile::Text(int line) const {

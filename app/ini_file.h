@@ -3,6 +3,9 @@
 // ends included), so sections and keys written by hand survive a save. Section and key names
 // compare without regard to case; names and values are read as UTF-8.
 
+#include "app/file_read.h"
+#include "app/file_write.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -10,18 +13,15 @@
 #include <utility>
 #include <vector>
 
-// Whether a file was written, and the platform's message when it was not.
-struct FileWritten {
-    bool written = false;
-    QString failure;
-    explicit operator bool() const { return written; }
-};
+// Far more than any hand-written file holds; a larger one is not an INI file of ours.
+inline constexpr qint64 kIniFileLimit = 1024 * 1024;
 
 class IniFile {
 public:
-    // A missing or unreadable file gives an empty document.
-    void Load(const QString& path);
-    // A file that cannot be written stays as it was.
+    // A missing file, or one refused (not a regular file, larger than kIniFileLimit,
+    // unreadable), gives an empty document.
+    SmallFileRead::Outcome Load(const QString& path, QString* failure = nullptr);
+    // A file that cannot be written stays as it was; only a regular file is written over.
     FileWritten Save(const QString& path) const;
 
     std::optional<QString> Value(const QString& section, const QString& key) const;

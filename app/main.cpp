@@ -18,6 +18,8 @@ namespace {
 void showError(const QString& text) {
     auto* box = new QMessageBox(QMessageBox::Critical, ApplicationTitle(), text, QMessageBox::Ok,
                                 QApplication::activeWindow());
+    // Paths and texts from files or the unit are shown as they are, never as markup.
+    box->setTextFormat(Qt::PlainText);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setModal(false);
     box->show();

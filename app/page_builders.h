@@ -2,13 +2,14 @@
 // Building blocks shared by the page setup files.
 
 #include <QColor>
+#include <QLabel>
 #include <QRect>
 #include <QString>
 #include <QWidget>
+#include <type_traits>
 #include <utility>
 
 class QFrame;
-class QLabel;
 class QTabWidget;
 
 template <class Control, class... Args>
@@ -16,6 +17,9 @@ Control* Make(QWidget* parent, const char* name, const QRect& geometry, Args&&..
     auto* control = new Control(std::forward<Args>(args)..., parent);
     control->setObjectName(QString::fromLatin1(name));
     control->setGeometry(geometry);
+    // Labels show texts of the unit and of files: a version "<h1>X</h" is shown as it is.
+    if constexpr (std::is_base_of_v<QLabel, Control>)
+        control->setTextFormat(Qt::PlainText);
     return control;
 }
 

@@ -40,8 +40,11 @@ QString SettingsIniPath(const QString& programDir) {
 
 PersistedSettings LoadPersistedSettings(const QString& iniPath, const QString& programDir) {
     IniFile ini;
-    ini.Load(iniPath);
     PersistedSettings settings;
+    QString failure;
+    if (ini.Load(iniPath, &failure) == SmallFileRead::Outcome::Refused)
+        settings.refusal = QStringLiteral("%1: %2; the defaults apply")
+                               .arg(QDir::toNativeSeparators(iniPath), failure);
     bool ok = false;
     const int port = ini.Value(kLast, kPort).value_or(QString()).toInt(&ok);
     if (ok && port >= kFirstPort && port <= kLastPort)
@@ -54,7 +57,9 @@ PersistedSettings LoadPersistedSettings(const QString& iniPath, const QString& p
 
 FileWritten SavePersistedSettings(const QString& iniPath, int port, const QString& dir) {
     IniFile ini;
-    ini.Load(iniPath);
+    QString failure;
+    if (ini.Load(iniPath, &failure) == SmallFileRead::Outcome::Refused)
+        return {false, failure};
     ini.SetValue(kLast, kPort, QString::number(port));
     ini.SetValue(kLast, kDir, dir);
     return ini.Save(iniPath);

@@ -13,6 +13,8 @@ struct PersistedSettings {
     QString dir;
     // Device paths given per port in the section "Ports", keys in upper case ("COM3").
     QMap<QString, QString> portPaths;
+    // Why an existing Settings.ini was not read (the defaults apply then); empty otherwise.
+    QString refusal;
 };
 
 // The program's directory with a trailing separator; VT12_PROGRAM_DIR overrides it.
@@ -25,5 +27,6 @@ QString SettingsIniPath(const QString& programDir);
 
 PersistedSettings LoadPersistedSettings(const QString& iniPath, const QString& programDir);
 
-// Writes "Port" and "Dir" of section "Last"; the rest of the file stays as it is.
+// Writes "Port" and "Dir" of section "Last"; the rest of the file stays as it is. A file that
+// was refused on reading is not replaced either.
 FileWritten SavePersistedSettings(const QString& iniPath, int port, const QString& dir);

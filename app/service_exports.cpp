@@ -2,6 +2,7 @@
 // written as a file for the office. Both work with the link down too, from the values as last
 // read.
 
+#include "app/file_write.h"
 #include "app/main_window.h"
 #include "app/service_report_pdf.h"
 #include "app/traffic_window.h"
@@ -15,24 +16,10 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QTabWidget>
 #include <functional>
 
 namespace {
-// The file appears whole or not at all. Empty when written, else the platform's message.
-QString WriteWhole(const QString& path, const std::function<bool(QIODevice&)>& write) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    if (!write(file) || !file.commit()) {
-        const QString error = file.errorString();
-        file.cancelWriting();
-        return error;
-    }
-    return {};
-}
-
 // A name to start from: what, the unit's firmware code where one is known, and the day.
 QString SuggestedName(const QString& what, const FirmwareCode& code, const QString& suffix) {
     QString name = QStringLiteral("Vantor12-") + what;
@@ -52,9 +39,10 @@ std::optional<QString> ChosenFile(QFileDialog* dialog, const QDir& start,
     return dialog->selectedFiles().constFirst();
 }
 
-void ReportWriteError(const QString& path, const QString& error) {
-    if (!error.isEmpty())
-        ReportUncaughtError(QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), error));
+void ReportWriteError(const QString& path, const FileWritten& written) {
+    if (!written)
+        ReportUncaughtError(
+            QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), written.failure));
 }
 
 QString PageCaption(const QTabWidget* pages, int index) {
@@ -82,9 +70,7 @@ void TfVT12SetAppMain::bExportCountersClick() {
     if (session_->InstallationMode() == kInstallationMasterSlave)
         units.append({QStringLiteral("slave"), features.SlaveCode().Text(), &images.SlaveCounters});
     const QByteArray csv = CountersCsv(QDateTime::currentDateTime(), units, ExpertMode).toUtf8();
-    ReportWriteError(*path, WriteWhole(*path, [&csv](QIODevice& file) {
-        return file.write(csv) == csv.size();
-    }));
+    ReportWriteError(*path, WriteWholeFile(*path, csv));
 }
 
 ServiceReportSource TfVT12SetAppMain::ReportSource() const {
@@ -130,7 +116,7 @@ void TfVT12SetAppMain::bServiceReportClick() {
         return;
     const ServiceReport report = BuildServiceReport(ReportSource());
     const QList<ReportPicture> pictures = PagePictures();
-    ReportWriteError(*path, WriteWhole(*path, [&](QIODevice& file) {
+    ReportWriteError(*path, WriteWholeFile(*path, [&](QIODevice& file) {
         return WriteServiceReportPdf(file, report, pictures);
     }));
 }

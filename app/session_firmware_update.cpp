@@ -4,7 +4,6 @@
 
 #include "app/controller_session.h"
 
-#include <QDir>
 #include <utility>
 
 void ControllerSession::ValidateFirmwareFile(const QString& pathText) {
@@ -37,12 +36,10 @@ SettingsBackupOutcome ControllerSession::BackUpSettings(const QDateTime& localTi
         Bootloader_.IsOn(), settingsReadJobs_, Features_.MasterCode(), localTime);
     if (decision.skip != SettingsBackupDecision::Skip::None)
         return {decision, {}, {}};
-    const QString folder = SettingsBackupFolder();
-    const QString path = QDir(folder).filePath(decision.fileName);
-    // A folder that cannot be made fails the write below with the platform's message.
-    QDir().mkpath(folder);
-    const SettingsFileSaved saved = SaveSettingsFile(path, Images_, memos, SettingsSide::Read);
-    return {decision, path, saved.error};
+    const SettingsBackupWritten written =
+        WriteSettingsBackup(SettingsBackupFolder(), decision.fileName,
+                            SettingsFileBytes(Images_, memos, SettingsSide::Read));
+    return {decision, written.path, written.error};
 }
 
 void ControllerSession::RestoreSettingsBackup(const QString& path) {

@@ -43,5 +43,17 @@ struct SettingsBackupOutcome {
     bool Failed() const { return !error.isEmpty(); }
 };
 
-// The newest backup in folder by its name; empty when there is none.
+struct SettingsBackupWritten {
+    QString path;  // the file written, or the folder or name tried
+    QString error; // empty when the whole backup was written
+};
+
+// bytes into a new file of folder named fileName with a random part before the extension
+// ("vt12-2026-12-09_193012-F05A-k3x9q2bd.vt12"): created exclusively, so a file or a link
+// planted under a foreseeable name is never written through or over. The folder is made when
+// missing and refused when it is a link.
+SettingsBackupWritten WriteSettingsBackup(const QString& folder, const QString& fileName,
+                                          const QByteArray& bytes);
+
+// The newest backup in folder by its name; empty when there is none. Links are passed over.
 QString LatestSettingsBackup(const QString& folder);

@@ -1,16 +1,16 @@
 #include "app/traffic_window.h"
 
 #include "app/controller_session.h"
+#include "app/file_write.h"
 #include "app/traffic_item_model.h"
 #include "app/uncaught_error.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -37,6 +37,7 @@ TrafficWindow::TrafficWindow(ControllerSession& session, QWidget* parent)
          {std::pair{0, 80}, {1, 34}, {2, 160}, {3, 150}, {4, 50}, {5, 46}, {6, 90}, {7, 60}})
         gTraffic->setColumnWidth(column, width);
     lTrafficStats = new QLabel(this);
+    lTrafficStats->setTextFormat(Qt::PlainText);
     lTrafficStats->setObjectName(QStringLiteral("lTrafficStats"));
     bTrafficPause = new QPushButton(QStringLiteral("Pause"), this);
     bTrafficPause->setObjectName(QStringLiteral("bTrafficPause"));
@@ -111,7 +112,7 @@ void TrafficWindow::Save() {
                                                       QString(), QStringLiteral("Trace (*.log)"));
     if (path.isEmpty())
         return;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(TraceText(ring_)) < 0 || !file.commit())
-        QMessageBox::warning(this, windowTitle(), file.errorString());
+    if (const FileWritten written = WriteWholeFile(path, TraceText(ring_)); !written)
+        ReportUncaughtError(
+            QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), written.failure));
 }

@@ -7,13 +7,13 @@
 #include <QChartView>
 #include <QDateTime>
 #include <QDateTimeAxis>
+#include <QDir>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLegend>
 #include <QLegendMarker>
 #include <QLineSeries>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QVBoxLayout>
@@ -81,6 +81,7 @@ TrendsWindow::TrendsWindow(ControllerSession& session, VacuumSource vacuum, QWid
         plots_.push_back(std::move(*plot));
 
     lTrendsState = new QLabel(this);
+    lTrendsState->setTextFormat(Qt::PlainText);
     lTrendsState->setObjectName(QStringLiteral("lTrendsState"));
     bTrendsPause = new QPushButton(QStringLiteral("Pause"), this);
     bTrendsPause->setObjectName(QStringLiteral("bTrendsPause"));
@@ -276,5 +277,5 @@ void TrendsWindow::Export() {
     if (path.isEmpty())
         return;
     if (const std::optional<QString> error = SaveTrendCsv(series_, path))
-        QMessageBox::warning(this, windowTitle(), *error);
+        ReportUncaughtError(QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), *error));
 }

@@ -1,6 +1,7 @@
 #include "cli/command_run.h"
 
 #include "cli/settings_restore.h"
+#include "cli/terminal_text.h"
 #include "data/counters_csv.h"
 #include "data/identification.h"
 #include "data/settings_file.h"
@@ -144,14 +145,14 @@ ControllerReport CommandRun::Report() const {
 void CommandRun::Act() {
     switch (request_.command) {
     case CliCommand::Detect:
-        out_ << DetectLine(Report());
+        out_ << TerminalText(DetectLine(Report()), LineBreaks::Kept);
         Finish(ExitCode::Done);
         break;
     case CliCommand::Info:
         if (request_.json)
             out_ << QString::fromUtf8(InfoJson(Report()));
         else
-            out_ << InfoText(Report());
+            out_ << TerminalText(InfoText(Report()), LineBreaks::Kept);
         Finish(ExitCode::Done);
         break;
     case CliCommand::Backup: {
@@ -159,7 +160,8 @@ void CommandRun::Act() {
         const SettingsFileSaved saved = SaveSettingsFile(
             path, session_.Images(), {identification_, masterCounters_, slaveCounters_});
         if (!saved.ok) {
-            err_ << QDir::toNativeSeparators(path) << ": " << saved.error << Qt::endl;
+            err_ << TerminalText(QDir::toNativeSeparators(path)) << ": "
+                 << TerminalText(saved.error) << Qt::endl;
             Finish(ExitCode::FileRejected);
             return;
         }
@@ -186,11 +188,12 @@ void CommandRun::Act() {
                     {QStringLiteral("slave"), features.SlaveCode().Text(), &images.SlaveCounters});
             }
             // All sixteen counters, as a script wants them.
-            out_ << CountersCsv(QDateTime::currentDateTime(), units, true);
+            out_ << TerminalText(CountersCsv(QDateTime::currentDateTime(), units, true),
+                                 LineBreaks::Kept);
         } else {
-            out_ << masterCounters_ << Qt::endl;
+            out_ << TerminalText(masterCounters_, LineBreaks::Kept) << Qt::endl;
             if (slaveCountersRead_)
-                out_ << slaveCounters_ << Qt::endl;
+                out_ << TerminalText(slaveCounters_, LineBreaks::Kept) << Qt::endl;
         }
         Finish(ExitCode::Done);
         break;
@@ -242,17 +245,18 @@ void CommandRun::OnBootloaderMode(const BootloaderTransition& change) {
 void CommandRun::Restore() {
     const RestorePrepared prepared = PrepareRestore(request_.file, session_, controls_);
     if (!prepared.ok) {
-        err_ << QDir::toNativeSeparators(request_.file) << ": " << prepared.error << Qt::endl;
+        err_ << TerminalText(QDir::toNativeSeparators(request_.file)) << ": "
+             << TerminalText(prepared.error) << Qt::endl;
         Finish(ExitCode::FileRejected);
         return;
     }
     if (prepared.changedBlocks.isEmpty())
         out_ << "Nothing differs from the controller's settings." << Qt::endl;
     for (const QString& block : prepared.changedBlocks) {
-        out_ << "Changed: " << block << Qt::endl;
+        out_ << "Changed: " << TerminalText(block) << Qt::endl;
         for (const SettingChange& change : prepared.changes) {
             if (change.block == block)
-                out_ << "  " << ChangeLine(change) << Qt::endl;
+                out_ << "  " << TerminalText(ChangeLine(change)) << Qt::endl;
         }
     }
     if (request_.dryRun) {

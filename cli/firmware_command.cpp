@@ -4,6 +4,7 @@
 #include "cli/command_run.h"
 #include "cli/progress_bar.h"
 #include "cli/terminal.h"
+#include "cli/terminal_text.h"
 
 #include "data/identification.h"
 
@@ -24,16 +25,16 @@ void CommandRun::OnFirmwareChecked(const FirmwareFileCheck& check) {
         return;
     checkingFirmware_ = false;
     if (!check.readError.isEmpty()) {
-        err_ << check.readError << Qt::endl;
+        err_ << TerminalText(check.readError) << Qt::endl;
         Finish(ExitCode::FileRejected);
         return;
     }
     if (!check.verdict.Accepted()) {
-        err_ << check.verdict.Text() << Qt::endl;
+        err_ << TerminalText(check.verdict.Text()) << Qt::endl;
         Finish(ExitCode::FileRejected);
         return;
     }
-    out_ << check.verdict.Text() << Qt::endl;
+    out_ << TerminalText(check.verdict.Text()) << Qt::endl;
     std::optional<SettingsBackupOutcome> backup;
     const QMetaObject::Connection backupShown =
         connect(&session_, &ControllerSession::SettingsBackupShown, this,
@@ -42,13 +43,15 @@ void CommandRun::OnFirmwareChecked(const FirmwareFileCheck& check) {
         QDateTime::currentDateTime(), {identification_, masterCounters_, slaveCounters_});
     disconnect(backupShown);
     if (backup && backup->Failed()) {
-        err_ << QDir::toNativeSeparators(backup->path) << ": " << backup->error << Qt::endl
+        err_ << TerminalText(QDir::toNativeSeparators(backup->path)) << ": "
+             << TerminalText(backup->error) << Qt::endl
              << "The firmware update was not started." << Qt::endl;
         Finish(ExitCode::FileRejected);
         return;
     }
     if (backup && backup->decision.skip == SettingsBackupDecision::Skip::None)
-        out_ << "Settings backup: " << QDir::toNativeSeparators(backup->path) << Qt::endl;
+        out_ << "Settings backup: " << TerminalText(QDir::toNativeSeparators(backup->path))
+             << Qt::endl;
     if (!start) {
         err_ << "The upload cannot start: the controller does not answer." << Qt::endl;
         Finish(ExitCode::LinkLost);
@@ -76,7 +79,7 @@ void CommandRun::DrawProgress() {
 void CommandRun::PrintLogLine(const QString& line) {
     if (barShown_ && uploading_)
         err_ << "\r\033[K" << Qt::flush;
-    out_ << line << Qt::endl;
+    out_ << TerminalText(line) << Qt::endl;
     if (uploading_)
         DrawProgress();
 }
@@ -88,10 +91,10 @@ void CommandRun::EndUpload() {
     if (barShown_)
         err_ << Qt::endl;
     const FirmwareCode running = session_.Features().MasterCode();
-    out_ << "Firmware code: " << running.Text() << Qt::endl;
+    out_ << "Firmware code: " << TerminalText(running.Text()) << Qt::endl;
     if (running.Text() != uploadedCode_.Text()) {
-        err_ << "The controller kept its firmware " << running.Text() << ": the file holds "
-             << uploadedCode_.Text() << "." << Qt::endl;
+        err_ << "The controller kept its firmware " << TerminalText(running.Text())
+             << ": the file holds " << TerminalText(uploadedCode_.Text()) << "." << Qt::endl;
         Finish(ExitCode::VerificationFailed);
         return;
     }

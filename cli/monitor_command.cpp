@@ -3,6 +3,7 @@
 
 #include "cli/command_run.h"
 #include "cli/monitor_line.h"
+#include "cli/terminal_text.h"
 
 #include <QTimer>
 
@@ -24,5 +25,5 @@ void CommandRun::PrintMonitorLine(const StatusDisplay& shown) {
     if (request_.json)
         out_ << QString::fromUtf8(MonitorJson(now, shown, vacuum)) << Qt::endl;
     else
-        out_ << MonitorLine(now, shown, vacuum) << Qt::endl;
+        out_ << TerminalText(MonitorLine(now, shown, vacuum)) << Qt::endl;
 }

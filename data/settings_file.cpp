@@ -1,11 +1,11 @@
 #include "data/settings_file.h"
 
+#include "app/file_write.h"
 #include "data/installation_mode.h"
 #include "data/trimmed_text.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <algorithm>
 #include <array>
 #include <cstring>
@@ -81,11 +81,8 @@ QByteArray SettingsFileBytes(const ControllerImages& images, const SettingsFileT
 
 SettingsFileSaved SaveSettingsFile(const QString& path, const ControllerImages& images,
                                    const SettingsFileTexts& texts, SettingsSide side) {
-    const QByteArray bytes = SettingsFileBytes(images, texts, side);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        return {false, file.errorString()};
-    return {true, {}};
+    const FileWritten written = WriteWholeFile(path, SettingsFileBytes(images, texts, side));
+    return {written.written, written.failure};
 }
 
 SettingsFileLoaded LoadSettingsFile(const QString& path, ControllerImages& images) {

@@ -32,7 +32,7 @@ struct SettingsFileSaved {
 };
 
 // Written in one piece to a temporary file that replaces the old one only when complete, so a
-// failed write leaves the old file as it was.
+// failed write leaves the old file as it was; only a regular file is written over.
 SettingsFileSaved SaveSettingsFile(const QString& path, const ControllerImages& images,
                                    const SettingsFileTexts& texts,
                                    SettingsSide side = SettingsSide::Edited);

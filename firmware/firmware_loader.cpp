@@ -11,6 +11,9 @@ namespace {
 constexpr int kMaxCount = 255;
 // "S", the type, the count and 255 bytes as hex pairs: nothing further along a line is read.
 constexpr qsizetype kRecordChars = 4 + 2 * kMaxCount;
+// Room for blanks or a comment behind the longest record; a longer line is no record, and
+// the file is rejected there rather than read on to a line end that may never come.
+constexpr qsizetype kLongestLine = 2 * kRecordChars;
 // A type-1 record's address and checksum around its data.
 constexpr int kDataRecordOverhead = 3;
 
@@ -48,10 +51,15 @@ Record ReadRecord(const QByteArray& line, FirmwareImage& image, int32_t& total) 
 int32_t LoadFirmwareRecords(QIODevice& file, FirmwareImage& image) {
     image.Clear();
     int32_t total = 0;
-    TextLineReader lines(file, kRecordChars);
+    TextLineReader lines(file, kLongestLine);
     QByteArray line;
-    while (lines.Next(line)) {
-        const Record record = ReadRecord(line, image, total);
+    for (;;) {
+        const TextLineReader::Read read = lines.Next(line);
+        if (read == TextLineReader::Read::TooLong)
+            return -total;
+        if (read == TextLineReader::Read::End)
+            break;
+        const Record record = ReadRecord(line.left(kRecordChars), image, total);
         if (record == Record::Bad)
             return -total;
         if (record == Record::End)

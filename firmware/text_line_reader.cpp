@@ -18,12 +18,12 @@ bool TextLineReader::Fill() {
     return read > 0;
 }
 
-bool TextLineReader::Next(QByteArray& line) {
+TextLineReader::Read TextLineReader::Next(QByteArray& line) {
     line.clear();
     bool started = false;
     for (;;) {
         if (pos_ == block_.size() && !Fill())
-            return started;
+            return started ? Read::Line : Read::End;
         const char* begin = block_.constData() + pos_;
         const char* end = block_.constData() + block_.size();
         if (afterCr_) {
@@ -34,13 +34,15 @@ bool TextLineReader::Next(QByteArray& line) {
             }
         }
         const char* stop = std::find_if(begin, end, EndsLine);
-        line.append(begin, std::min<qsizetype>(stop - begin, keep_ - line.size()));
+        if (line.size() + (stop - begin) > longest_)
+            return Read::TooLong;
+        line.append(begin, stop - begin);
         started = started || stop != begin;
         pos_ = stop - block_.constData();
         if (stop == end)
             continue;
         ++pos_;
         afterCr_ = *stop == '\r';
-        return true;
+        return Read::Line;
     }
 }

@@ -1,22 +1,25 @@
 #pragma once
-// A text file read line by line, CR, LF or CR LF ending a line, keeping only the start of each
-// line: a file of any size and any line length is read in fixed memory.
+// A text file read line by line, CR, LF or CR LF ending a line, in fixed memory: a line longer
+// than the longest one wanted ends the reading there, so a file without line ends is never read
+// whole.
 
 #include <QByteArray>
 #include <QIODevice>
 
 class TextLineReader {
 public:
-    TextLineReader(QIODevice& in, qsizetype keep) : in_(in), keep_(keep) {}
+    TextLineReader(QIODevice& in, qsizetype longest) : in_(in), longest_(longest) {}
 
-    // The next line, cut to `keep` characters; false at the end of the file or on a read error.
-    bool Next(QByteArray& line);
+    enum class Read { Line, End, TooLong };
+    // The next line; End at the end of the file or on a read error, TooLong for a line of more
+    // than `longest` characters, after which nothing more is read.
+    Read Next(QByteArray& line);
 
 private:
     bool Fill();
 
     QIODevice& in_;
-    const qsizetype keep_;
+    const qsizetype longest_;
     QByteArray block_;
     qsizetype pos_ = 0;
     bool afterCr_ = false;

@@ -1,6 +1,9 @@
 #include "link/traffic_trace.h"
 
+#include "app/file_write.h"
+
 #include <QDebug>
+#include <QFileInfo>
 #include <cstdio>
 
 namespace {
@@ -18,11 +21,49 @@ TrafficTrace::~TrafficTrace() {
     Close();
 }
 
-bool TrafficTrace::Open(const QString& path) {
+bool TrafficTrace::Open(const QString& path, qint64 sizeLimit) {
     Close();
     file_.setFileName(path);
+    sizeLimit_ = sizeLimit;
+    return OpenFile();
+}
+
+bool TrafficTrace::OpenFile() {
+    // Renamed on rotation: a link or a device must never be.
+    error_ = NotRegularFileReason(file_.fileName());
+    if (!error_.isEmpty())
+        return false;
     // Unbuffered: the buffer here is the only one, and a failed write shows at once.
-    return file_.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered);
+    if (!file_.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) {
+        error_ = file_.errorString();
+        return false;
+    }
+    size_ = file_.size();
+    return true;
+}
+
+bool TrafficTrace::Rotate() {
+    file_.close();
+    const QString path = file_.fileName();
+    const QString older = path + QStringLiteral(".1");
+    error_ = NotRegularFileReason(older);
+    if (!error_.isEmpty())
+        return false;
+    if (QFileInfo::exists(older) && !QFile::remove(older)) {
+        error_ = QStringLiteral("%1 cannot be replaced").arg(older);
+        return false;
+    }
+    if (!QFile::rename(path, older)) {
+        error_ = QStringLiteral("%1 cannot be renamed").arg(path);
+        return false;
+    }
+    return OpenFile();
+}
+
+void TrafficTrace::Stop(const QString& why) {
+    qWarning().noquote() << "The trace file" << file_.fileName() << "is no longer written:" << why;
+    error_ = why;
+    file_.close();
 }
 
 void TrafficTrace::Close() {
@@ -124,9 +165,15 @@ void TrafficTrace::Flush() {
     sinceFlush_.start();
     const int length = used_;
     used_ = 0;
-    if (length == 0 || !file_.isOpen() || file_.write(buffer_.data(), length) == length)
+    if (length == 0 || !file_.isOpen())
         return;
-    qWarning().noquote() << "The trace file" << file_.fileName()
-                         << "is no longer written:" << file_.errorString();
-    file_.close();
+    if (size_ + length > sizeLimit_ && size_ > 0 && !Rotate()) {
+        Stop(error_);
+        return;
+    }
+    if (file_.write(buffer_.data(), length) != length) {
+        Stop(file_.errorString());
+        return;
+    }
+    size_ += length;
 }

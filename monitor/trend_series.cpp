@@ -1,7 +1,9 @@
 #include "monitor/trend_series.h"
 
+#include "app/file_write.h"
+#include "data/csv_field.h"
+
 #include <QDateTime>
-#include <QSaveFile>
 #include <QStringList>
 #include <algorithm>
 
@@ -32,15 +34,6 @@ std::optional<double> ValueOf(const TrendSample& sample, TrendQuantity quantity)
 }
 
 // Units are typed by the user, so a header field may need quoting.
-QString CsvField(const QString& text) {
-    if (!text.contains(u',') && !text.contains(u'"') && !text.contains(u'\n') &&
-        !text.contains(u'\r'))
-        return text;
-    QString quoted = text;
-    quoted.replace(QStringLiteral("\""), QStringLiteral("\"\""));
-    return u'"' + quoted + u'"';
-}
-
 QString WithUnits(const QString& name, const QString& units) {
     return CsvField(units.isEmpty() ? name : QStringLiteral("%1 [%2]").arg(name, units));
 }
@@ -157,8 +150,7 @@ QByteArray TrendSeries::Csv() const {
 }
 
 std::optional<QString> SaveTrendCsv(const TrendSeries& series, const QString& path) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(series.Csv()) < 0 || !file.commit())
-        return file.errorString();
+    if (const FileWritten written = WriteWholeFile(path, series.Csv()); !written)
+        return written.failure;
     return std::nullopt;
 }

@@ -85,6 +85,7 @@ void TfrGate::BuildPanel2() {
     layout->setSpacing(0);
 
     lGateName = new QLabel(QStringLiteral("Workstation 24"), Panel2);
+    lGateName->setTextFormat(Qt::PlainText);
     lGateName->setObjectName(QStringLiteral("lGateName"));
     lGateName->setFont(ArialPixels(13, true));
     lGateName->setWordWrap(true);
@@ -99,6 +100,7 @@ void TfrGate::BuildPanel2() {
     layout->addWidget(pDelayProcessing);
 
     lDelayLabel = new QLabel(QStringLiteral("Delay processing"), pDelayProcessing);
+    lDelayLabel->setTextFormat(Qt::PlainText);
     lDelayLabel->setObjectName(QStringLiteral("lDelayLabel"));
     lDelayLabel->setGeometry(0, 0, 112, 14);
     lDelayLabel->setFont(ArialPixels(11, false));

@@ -42,6 +42,9 @@ private Q_SLOTS:
         QTest::newRow("valid") << srec::Text(srec::FirmwareLines()) << "Firmware version: VT12F05A"
                                << QColor(0, 128, 0);
         QTest::newRow("corrupted") << QByteArray("S1") << "File is corrupted" << QColor(255, 0, 0);
+        QTest::newRow("markup as the version")
+            << srec::Text(srec::FirmwareLines(srec::FirmwareWindow("<h1>X</h")))
+            << "Firmware version: <h1>X</h" << QColor(0, 128, 0);
     }
     void verdictOnTheLabel() {
         QFETCH(QByteArray, content);
@@ -52,6 +55,8 @@ private Q_SLOTS:
         ui().eFirmwareFile->setText(write("fw.vtfw", content));
         QCOMPARE(ui().lFirmwareFileError->text(), text);
         QCOMPARE(labelColour(), colour);
+        QVERIFY(ui().lFirmwareFileError->sizeHint().width() >=
+                ui().lFirmwareFileError->fontMetrics().horizontalAdvance(text));
         QCOMPARE(ui().pbKomSts->value(), 0);
         // No controller answers.
         QVERIFY(!ui().bUploadFirmware->isEnabled());
@@ -59,6 +64,16 @@ private Q_SLOTS:
         ui().eFirmwareFile->setText(QString());
         QCOMPARE(ui().lFirmwareFileError->text(), QStringLiteral("The firmware file not selected"));
         QCOMPARE(labelColour(), QColor(255, 0, 0));
+    }
+
+    // Every label of the window may come to show a text of the unit or of a file.
+    void everyLabelShowsPlainText() {
+        for (const QLabel* label : offline.Window().findChildren<QLabel*>()) {
+            // The file dialogs are Qt's own; a picture has no text.
+            if (label->window() != &offline.Window() || !label->pixmap().isNull())
+                continue;
+            QVERIFY2(label->textFormat() == Qt::PlainText, qPrintable(label->objectName()));
+        }
     }
 
     void uploadStartsFromTheButton() {

@@ -1,4 +1,5 @@
 #include "app/persisted_settings.h"
+#include "tests/support/bytes_read.h"
 
 #include <QDir>
 #include <QFile>
@@ -6,6 +7,8 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 namespace {
 void write(const QString& path, const QByteArray& text) {
@@ -55,6 +58,43 @@ private Q_SLOTS:
         const PersistedSettings settings = LoadPersistedSettings(ini(), "/prog/");
         QCOMPARE(settings.port, port);
         QCOMPARE(settings.dir, dir);
+    }
+
+    // What cannot be an INI file of ours is neither read (a pipe would block the start, a
+    // device or a huge file eat memory) nor replaced at close: the defaults apply, and a
+    // message says why.
+    void onlyASmallRegularFileIsRead_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("pipe") << "pipe";
+        QTest::newRow("link to /dev/zero") << "zero";
+        QTest::newRow("300 MB file") << "huge";
+    }
+    void onlyASmallRegularFileIsRead() {
+        QFETCH(QString, kind);
+        const QByteArray path = QFile::encodeName(ini());
+        if (kind == "pipe") {
+            QCOMPARE(::mkfifo(path.constData(), 0600), 0);
+        } else if (kind == "zero") {
+            QVERIFY(QFile::link("/dev/zero", ini()));
+        } else {
+            write(ini(), "[Last]\nPort=4\n");
+            QVERIFY(QFile(ini()).resize(300LL * 1024 * 1024));
+        }
+        const qint64 before = BytesReadSoFar();
+        const PersistedSettings settings = LoadPersistedSettings(ini(), "/prog/");
+        if (before >= 0)
+            QVERIFY(BytesReadSoFar() - before < 1024 * 1024);
+        QCOMPARE(settings.port, 1);
+        QCOMPARE(settings.dir, QStringLiteral("/prog/"));
+        QVERIFY(settings.refusal.contains(ini()));
+
+        QVERIFY(!SavePersistedSettings(ini(), 5, "/data"));
+        const QFileInfo after(ini());
+        QCOMPARE(after.isSymLink(), kind == "zero");
+        QCOMPARE(after.isFile(), kind == "huge");
+        if (kind == "huge")
+            QCOMPARE(after.size(), 300LL * 1024 * 1024);
+        QFile::remove(ini());
     }
 
     void portPathsWithColonsAndLowerCaseKeys() {

@@ -6,8 +6,11 @@
 #include "tests/firmware/srecord_text.h"
 #include "tests/link/fake_link_roles.h"
 #include "tests/support/fake_time_base.h"
+#include "tests/support/full_file_system.h"
 
 #include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -244,12 +247,15 @@ private Q_SLOTS:
         QSignalSpy shown(session.get(), &ControllerSession::SettingsBackupShown);
 
         QVERIFY(session->StartFirmwareUpload(kUploadTime, memos));
-        const QString path =
-            QDir(SettingsBackupFolder()).filePath("vt12-2016-11-29_123456-F05A.vt12");
         QCOMPARE(shown.size(), 1);
         const auto outcome = shown.at(0).at(0).value<SettingsBackupOutcome>();
         QCOMPARE(outcome.decision.skip, Skip::None);
-        QCOMPARE(outcome.path, path);
+        // Dated, with a random part no one can foresee and take.
+        const QString path = outcome.path;
+        QCOMPARE(QFileInfo(path).path(), SettingsBackupFolder());
+        QVERIFY(QRegularExpression("^vt12-2016-11-29_123456-F05A-[a-z0-9]{8}\\.vt12$")
+                    .match(QFileInfo(path).fileName())
+                    .hasMatch());
         QVERIFY(!chunkSent());
         // What "Save to File" writes once the edited images are the read ones.
         ControllerImages asRead = session->Images();
@@ -334,6 +340,26 @@ private Q_SLOTS:
         QVERIFY(blocker.remove());
         QVERIFY(session->StartFirmwareUpload(kUploadTime, {}));
         QVERIFY(!shown.last().at(0).value<SettingsBackupOutcome>().Failed());
+    }
+
+    // A disk too full for the whole backup: no upload, and no part of a backup left behind.
+    void fullDiskLeavesTheUploadUnstarted() {
+        QVERIFY(QDir().mkpath(SettingsBackupFolder()));
+        const FullFileSystem disk(SettingsBackupFolder());
+        if (!disk.Mounted())
+            QSKIP(FullFileSystem::SkipReason());
+        disk.Fill();
+        session->ValidateFirmwareFile(firmwarePath);
+        connectPort();
+        answer("VT12F05A");
+        answerSettingsReads();
+        QSignalSpy shown(session.get(), &ControllerSession::SettingsBackupShown);
+
+        QVERIFY(!session->StartFirmwareUpload(kUploadTime, {}));
+        QVERIFY(shown.at(0).at(0).value<SettingsBackupOutcome>().Failed());
+        QVERIFY(!session->Scheduler().HasJob(JOB_WRITE_FIRMWARE_CHUNK));
+        QVERIFY(!chunkSent());
+        QCOMPARE(QDir(SettingsBackupFolder()).entryList(QDir::Files), QStringList{"filler"});
     }
 };
 

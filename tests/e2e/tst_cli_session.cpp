@@ -6,6 +6,7 @@
 #include "tests/e2e/window_session.h"
 #include "tests/firmware/srecord_text.h"
 #include "tests/support/file_dialog_answer.h"
+#include "tests/support/full_file_system.h"
 #include "tests/support/window_test_main.h"
 
 #include <QJsonDocument>
@@ -13,6 +14,9 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 
 namespace {
 constexpr int kCom = 4;
@@ -188,6 +192,77 @@ private Q_SLOTS:
         QVERIFY(files[1].startsWith("COM5-"));
         for (const QString& file : files)
             QCOMPARE(QFileInfo(QDir(folder).filePath(file)).size(), 2600);
+    }
+
+    // A backup FILE that is no regular file, or a full disk: exit 4 with a message, and what
+    // stood there stays as it was. Output to a full disk is no success either.
+    void unwritableOutputEndsWithFour() {
+        WindowSession session;
+        SimulatorProcess sim(session.PortDir());
+        QVERIFY(sim.Start(kCom));
+        const QString port = QString::number(kCom);
+        const QDir dir(session.ProgramDir());
+        QVERIFY(QFile::link(dir.filePath("elsewhere.vt12"), dir.filePath("link.vt12")));
+        QStringList refused{dir.filePath("link.vt12")};
+        if (::geteuid() == 0) {
+            QCOMPARE(::mknod(QFile::encodeName(dir.filePath("null")).constData(), S_IFCHR | 0600,
+                             makedev(1, 3)),
+                     0);
+            refused << dir.filePath("null");
+        }
+        for (const QString& file : refused) {
+            const CliResult backup = RunCli({"backup", file, "--port", port});
+            QCOMPARE(backup.exitCode, 4);
+            QVERIFY(backup.err.contains("not written over"));
+        }
+        QVERIFY(QFileInfo(dir.filePath("link.vt12")).isSymLink());
+        QVERIFY(!QFileInfo::exists(dir.filePath("elsewhere.vt12")));
+
+        QVERIFY(dir.mkdir("small"));
+        const FullFileSystem disk(dir.filePath("small"));
+        if (disk.Mounted()) {
+            const QString old = dir.filePath("small/unit.vt12");
+            QFile file(old);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("old");
+            file.close();
+            disk.Fill();
+            const CliResult backup = RunCli({"backup", old, "--port", port});
+            QCOMPARE(backup.exitCode, 4);
+            QVERIFY(!backup.err.isEmpty());
+            QCOMPARE(Read(old), QByteArray("old"));
+        }
+
+        QProcess counters;
+        counters.setStandardOutputFile("/dev/full");
+        counters.start(SimulatorProcess::BinDir() + "/vt12cli", {"counters", "--port", port});
+        QVERIFY(counters.waitForFinished(kCliTimeoutMs));
+        QCOMPARE(counters.exitCode(), 4);
+        if (!disk.Mounted())
+            QSKIP(FullFileSystem::SkipReason());
+    }
+
+    // Gate names are the unit's or a file's text: a terminal gets their control characters
+    // as escapes, never raw.
+    void restoreEscapesControlCharacters() {
+        WindowSession session;
+        SimulatorProcess sim(session.PortDir());
+        QVERIFY(sim.Start(kCom));
+        const QString port = QString::number(kCom);
+        const QString file = QDir(session.ProgramDir()).filePath("unit.vt12");
+        QCOMPARE(RunCli({"backup", file, "--port", port}).exitCode, 0);
+        QByteArray bytes = Read(file);
+        bytes.replace(900, 7, QByteArray("\x1b[2J\a\r\x9b"));
+        QFile changed(file);
+        QVERIFY(changed.open(QIODevice::WriteOnly));
+        changed.write(bytes);
+        changed.close();
+
+        const CliResult dryRun = RunCli({"restore", file, "--dry-run", "--port", port});
+        QVERIFY2(dryRun.exitCode == 0, dryRun.err.constData());
+        QVERIFY2(dryRun.out.contains("\\x1b[2J\\x07\\x0d"), dryRun.out.constData());
+        QVERIFY(std::ranges::none_of(
+            dryRun.out, [](char c) { return (uint8_t(c) < 0x20 && c != '\n') || c == 0x7F; }));
     }
 
     void noControllerEndsWithTwo() {

@@ -11,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRegularExpression>
 
 namespace {
 constexpr int kCom = 4;
@@ -92,7 +93,9 @@ private Q_SLOTS:
         window.ui.bUploadFirmware->click();
         // No turn of the scheduler has run, so no chunk has gone out yet.
         const QString backup = LatestSettingsBackup(SettingsBackupFolder());
-        QVERIFY(QFileInfo(backup).fileName().endsWith("-F05A.vt12"));
+        QVERIFY(QRegularExpression("-F05A-[a-z0-9]{8}\\.vt12$")
+                    .match(QFileInfo(backup).fileName())
+                    .hasMatch());
         QCOMPARE(QFileInfo(backup).size(), 2600);
         QCOMPARE(window.ui.lBackupInfo->text(),
                  "Settings backed up before the update: " + QFileInfo(backup).fileName());

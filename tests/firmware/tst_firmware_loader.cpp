@@ -5,7 +5,9 @@
 #include "tests/firmware/srecord_text.h"
 
 #include <QBuffer>
+#include <QFile>
 #include <QRandomGenerator>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -38,6 +40,7 @@ private slots:
     void fullFirmwareFile();
     void everyLoadStartsFromBlank();
     void binaryNoise();
+    void lineWithoutEndIsNotReadWhole();
 };
 
 void TestFirmwareLoader::total_data() {
@@ -83,8 +86,11 @@ void TestFirmwareLoader::total_data() {
     QTest::newRow("S1 with no bytes") << Text({Record('1', {})}) << 0;
     QTest::newRow("longest record")
         << Text({Data(0x5000, QByteArray(252, char(0x5A))), End()}) << 252;
+    QTest::newRow("record followed by blanks")
+        << Text({good + QByteArray(500, ' '), Data(0x6000, kFour), End()}) << 8;
+    // No record is that long: the file is rejected at that line, not read to its end.
     QTest::newRow("record followed by 100,000 characters")
-        << Text({good + QByteArray(100000, '7'), Data(0x6000, kFour), End()}) << 8;
+        << Text({Data(0x6000, kFour), good + QByteArray(100000, '7'), End()}) << -4;
     QTest::newRow("line of 100,000 characters") << Text({QByteArray(100000, 'S'), good}) << 0;
 }
 
@@ -208,6 +214,19 @@ void TestFirmwareLoader::binaryNoise() {
         QVERIFY(std::all_of(image.Data(), image.Data() + 0x5000, blank));
         QVERIFY(std::all_of(image.Data() + 0xF000, image.Data() + FirmwareImage::kSize, blank));
     }
+}
+
+// A sparse file of one 1 GB line: rejected within its first block, not read to its end.
+void TestFirmwareLoader::lineWithoutEndIsNotReadWhole() {
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("one-line.vtfw")));
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    file.write("S1130000");
+    QVERIFY(file.resize(qint64(1) << 30));
+    QVERIFY(file.seek(0));
+    FirmwareImage image;
+    QCOMPARE(LoadFirmwareRecords(file, image), 0);
+    QVERIFY2(file.pos() <= 1024 * 1024, qPrintable(QString::number(file.pos())));
 }
 
 QTEST_GUILESS_MAIN(TestFirmwareLoader)

@@ -1,9 +1,10 @@
 // The traffic trace keeps what a file already holds, reaches the disk within a second, and
-// stops on a full disk without losing what was written.
+// stops on a full disk without losing what was written; it stays within its size limit.
 
 #include "link/traffic_trace.h"
 
-#include <QRegularExpression>
+#include <QFileInfo>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -49,14 +50,42 @@ private Q_SLOTS:
         QVERIFY(contentOf(path).contains(" TX "));
     }
 
-    void fullDiskEndsTheTrace() {
-        TrafficTrace trace;
-        QVERIFY(trace.Open(QStringLiteral("/dev/full")));
-        trace.Tx(kPoll, int(sizeof kPoll));
-        QTest::ignoreMessage(
-            QtWarningMsg, QRegularExpression("The trace file /dev/full is no longer written: .+"));
-        trace.Close();
-        QVERIFY(!trace.IsOpen());
+    // Rotation renames the file: a device node or a link is never taken as a trace file.
+    void onlyARegularFileIsTraced() {
+        QTemporaryDir dir;
+        const QString link = dir.filePath("trace.log");
+        QVERIFY(QFile::link(dir.filePath("elsewhere.log"), link));
+        for (const QString& path : {QStringLiteral("/dev/full"), link}) {
+            TrafficTrace trace;
+            QVERIFY(!trace.Open(path));
+            QVERIFY(!trace.ErrorString().isEmpty());
+            QVERIFY(!trace.IsOpen());
+        }
+        QVERIFY(!QFileInfo::exists(dir.filePath("elsewhere.log")));
+    }
+
+    // However many runs add to it, the trace and its one older file stay within the limit, and
+    // the newest lines are in the trace itself.
+    void sizeLimitKeepsOneOlderFile() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("trace.log");
+        constexpr qint64 kLimit = 2000;
+        QRandomGenerator random(24);
+        for (int run = 0; run < 60; ++run) {
+            TrafficTrace trace;
+            QVERIFY(trace.Open(path, kLimit));
+            const int lines = 1 + int(random.bounded(12));
+            for (int i = 0; i < lines; ++i)
+                trace.PortOpen(run);
+            trace.Close();
+            QVERIFY(QFileInfo(path).size() <= kLimit);
+            QVERIFY(QFileInfo(path + ".1").size() <= kLimit);
+            const QList<QByteArray> last = contentOf(path).trimmed().split('\n');
+            QVERIFY(last.size() >= lines);
+            QVERIFY(last.constLast().endsWith(" OPEN " + QByteArray::number(run)));
+        }
+        QVERIFY(QFileInfo::exists(path + ".1"));
+        QVERIFY(!QFileInfo::exists(path + ".2"));
     }
 
     void unwritablePathSaysWhy() {

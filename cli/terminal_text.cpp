@@ -1,0 +1,28 @@
+#include "cli/terminal_text.h"
+
+namespace {
+bool Reorders(char16_t c) {
+    return (c >= 0x200E && c <= 0x200F) || (c >= 0x202A && c <= 0x202E) ||
+           (c >= 0x2066 && c <= 0x2069);
+}
+
+bool Unsafe(char16_t c) {
+    return c < 0x20 || (c >= 0x7F && c <= 0x9F) || Reorders(c);
+}
+} // namespace
+
+QString TerminalText(const QString& text, LineBreaks breaks) {
+    QString shown;
+    shown.reserve(text.size());
+    for (const QChar ch : text) {
+        const char16_t c = ch.unicode();
+        const bool kept = breaks == LineBreaks::Kept && (c == u'\n' || c == u'\t');
+        if (kept || !Unsafe(c))
+            shown += ch;
+        else if (c <= 0xFF)
+            shown += QStringLiteral("\\x%1").arg(int(c), 2, 16, QLatin1Char('0'));
+        else
+            shown += QStringLiteral("\\u%1").arg(int(c), 4, 16, QLatin1Char('0'));
+    }
+    return shown;
+}
