@@ -42,13 +42,15 @@ SettingsBackupOutcome ControllerSession::BackUpSettings(const QDateTime& localTi
     // A folder that cannot be made fails the write below with the platform's message.
     QDir().mkpath(folder);
     const SettingsFileSaved saved = SaveSettingsFile(path, Images_, memos, SettingsSide::Read);
+    if (saved.ok)
+        lastUpdateBackup_ = path;
     return {decision, path, saved.error};
 }
 
 void ControllerSession::RestoreSettingsBackup(const QString& path) {
     // Reads asked for now would wait behind an upload or a save, which drop or check them.
     if (!LinkUp_ || Bootloader_.IsOn() || FirmwareUploadRunning() || scheduler_.VerifyLog()) {
-        Q_EMIT SettingsBackupRestored(path, LoadSettingsFile(path, Images_));
+        Q_EMIT SettingsBackupRestored(path, LoadSettings(path));
         return;
     }
     pendingRestore_ = path;
@@ -66,7 +68,7 @@ void ControllerSession::TakeRestoreWhenRead(BlockId block) {
         (settingsReadJobs_ & kBackupSettingsReads) != kBackupSettingsReads)
         return;
     const QString path = std::exchange(pendingRestore_, QString());
-    Q_EMIT SettingsBackupRestored(path, LoadSettingsFile(path, Images_));
+    Q_EMIT SettingsBackupRestored(path, LoadSettings(path));
 }
 
 void ControllerSession::OnFirmwareChunkWritten() {

@@ -72,7 +72,10 @@ void TfVT12SetAppMain::ShowSettingsBackup(const SettingsBackupOutcome& outcome) 
 }
 
 void TfVT12SetAppMain::bRestoreBackupClick() {
-    const QString latest = LatestSettingsBackup(SettingsBackupFolder());
+    // The unit's own backup of this program's update, before any file that only sorts last.
+    const QString latest = session_->LastUpdateBackup().isEmpty()
+                               ? LatestSettingsBackup(SettingsBackupFolder())
+                               : session_->LastUpdateBackup();
     if (latest.isEmpty())
         return;
     ui.lBackupInfo->setText(

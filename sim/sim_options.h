@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <utility>
 
 namespace vt12sim {
 
@@ -26,6 +27,8 @@ struct SimOptions {
     // Drawn per request from --seed; all zero without --faults.
     FaultRates faults;
     UnitProfile unit;
+    // --set hold:ADDRESS=VALUE: registers the unit holds from the start, in the order given.
+    QList<std::pair<uint16_t, uint16_t>> presets;
 };
 
 struct ParsedCommandLine {
