@@ -209,6 +209,11 @@ void ControllerSession::OnSettingsRead(BlockId block, const RegisterData& reply)
     if (block == BlockId::SlaveGateNames && !scheduler_.VerifyLog())
         scheduler_.SetJob(JOB_READ_SLAVE_VERSION);
     ShowSettingsBlock(block);
+    // The form follows what was read, for every view of it.
+    if (block == BlockId::SystemSettings)
+        form_.ShowSystem();
+    else if (block == BlockId::VacuumSettings)
+        form_.ShowVacuum();
     Q_EMIT SettingsShown(block);
     ShowSaveState();
     TakeRestoreWhenRead(block);

@@ -45,3 +45,12 @@ struct SettingsBackupOutcome {
 
 // The newest backup in folder by its name; empty when there is none.
 QString LatestSettingsBackup(const QString& folder);
+
+// A backup as a technician picks it: "2026-12-09 19:30:12, F05A: Saw, Planer, Sander".
+struct SettingsBackupEntry {
+    QString path;
+    QString description;
+};
+
+// Every backup in folder, the newest first.
+QList<SettingsBackupEntry> SettingsBackups(const QString& folder);

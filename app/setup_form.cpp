@@ -53,6 +53,8 @@ using V = VacuumControls;
 const VacuumBytes kVacuumBytes[] = {
     {&V::eCurrInpCaption, nullptr, nullptr, 0, 16},
     {&V::eCurrInpRng, nullptr, nullptr, 16, 8},
+    // The error level is kept in input counts of the range: a new range keeps the level shown.
+    {&V::eCurrInpRng, nullptr, nullptr, 80, 2},
     {&V::eCurrInpWarning, nullptr, nullptr, 24, 8},
     {&V::eCurrInpUnits, nullptr, nullptr, 32, 8},
     {&V::eCurrInpCaptionS, nullptr, nullptr, 40, 16},

@@ -253,6 +253,8 @@ void CommandRun::Restore() {
                 out_ << "  " << ChangeLine(change) << Qt::endl;
         }
     }
+    if (session_.SlavePartUnsaved())
+        out_ << "Not written: slave gate settings and names (no slave unit answers)." << Qt::endl;
     if (request_.dryRun) {
         Finish(ExitCode::Done);
         return;

@@ -3,9 +3,12 @@
 // reload; an implausible file is refused by vt12cli.
 
 #include "app/changes_window.h"
+#include "monitor/pending_changes.h"
 #include "tests/e2e/window_session.h"
+#include "tests/support/file_dialog_answer.h"
 #include "tests/support/window_test_main.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -36,6 +39,23 @@ void Save(TfVT12SetAppMain& window) {
 
 QStringList Writes(WindowSession& session) {
     return session.CloseAndReadTrace().Requests().filter(QStringLiteral("16:"));
+}
+
+// The window's own file of what it shows, changed by edit, loaded back.
+void LoadChanged(TfVT12SetAppMain& window, const QString& path,
+                 const std::function<void(QByteArray&)>& edit) {
+    AnswerFileDialog(window.ui.dSave, path);
+    window.ui.bSaveToFile->click();
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QByteArray bytes = file.readAll();
+    file.close();
+    edit(bytes);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    file.close();
+    AnswerFileDialog(window.ui.dOpen, path);
+    window.ui.bLoadFromFile->click();
 }
 
 QString ChangesShown(TfVT12SetAppMain& window) {
@@ -90,6 +110,62 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(window.Session().Scheduler().JobMask() == 0, kTimeoutMs);
         QCOMPARE(window.ui.eOffDelay->text(), changes[0].edited);
         QCOMPARE(Writes(session), QStringList{QStringLiteral("16:128,14")});
+    }
+
+    // What a load or the defaults put into the edited images is what the screens held nothing
+    // of: Smart Minimum Airflow, the air velocity.
+    void loadsAreExact() {
+        WindowSession session;
+        SimulatorProcess sim(session.PortDir());
+        QVERIFY(sim.Start(kCom));
+        TfVT12SetAppMain& window = Connect(session);
+        if (!window.ui.cbSmartMinimumAiflowEnabled->isChecked())
+            window.ui.cbSmartMinimumAiflowEnabled->click();
+        LoadChanged(window, QDir(session.ProgramDir()).filePath("smart-off.vt12"),
+                    [](QByteArray& bytes) {
+                        bytes[24] = static_cast<char>(bytes[24] & 0x7F); // Smart off
+                        bytes[100 + 13] = 15;                            // gate 1 compensation
+                    });
+        QCOMPARE(window.Session().GateTable().Text(0, ColCompensation), QStringLiteral("15"));
+        Save(window);
+        QCOMPARE(window.Session().Images().GateSettings.Read.Gates[0].Compensation(), uint8_t(15));
+
+        window.ui.eIniAirVelocity->setText(QStringLiteral("3000"));
+        window.ui.bDefault->click();
+        for (const GateSettingsBlock* block :
+             {&window.Session().Images().GateSettings.Edited,
+              &window.Session().Images().SlaveGateSettings.Edited}) {
+            for (const GateRecord& gate : block->Gates)
+                QCOMPARE(gate.Compensation(), uint8_t(0));
+        }
+        QCOMPARE(window.Session().GateTable().Text(0, ColCompensation), QStringLiteral("0"));
+    }
+
+    // A MASTER's file in a single unit: the slave rows keep the file's names while no slave
+    // answers, and the save says that it could not write them.
+    void masterFileInASingleUnit() {
+        WindowSession session;
+        SimulatorProcess sim(session.PortDir());
+        QVERIFY(sim.Start(kCom));
+        TfVT12SetAppMain& window = Connect(session);
+        LoadChanged(window, QDir(session.ProgramDir()).filePath("master.vt12"),
+                    [](QByteArray& bytes) {
+                        bytes[20] = 2;
+                        for (int i = 0; i < 12; ++i) {
+                            const QByteArray name = "Slave saw " + QByteArray::number(i + 1);
+                            bytes.replace(1200 + 20 * i, name.size(), name);
+                        }
+                    });
+        // Polls tell that no slave answers.
+        const uint32_t answers = window.Session().Scheduler().AnswerCount();
+        QTRY_VERIFY_WITH_TIMEOUT(window.Session().Scheduler().AnswerCount() > answers + 3,
+                                 kTimeoutMs);
+        QCOMPARE(window.Session().GateTable().Text(12, ColName), QStringLiteral("Slave saw 1"));
+        QCOMPARE(window.Session().GateTable().Text(23, ColName), QStringLiteral("Slave saw 12"));
+        QVERIFY(ChangesShown(window).contains("cannot be written: no slave unit answers"));
+        Save(window);
+        QVERIFY(window.ui.mKomSts->toPlainText().contains("not written: no slave unit answers"));
+        QCOMPARE(window.Session().GateTable().Text(12, ColName), QStringLiteral("Slave saw 1"));
     }
 
     void cliRefusesRandomBytes() {
