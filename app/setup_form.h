@@ -22,6 +22,12 @@ public:
     SystemSettingsShown ShowSystem();
     VacuumPanelTexts ShowVacuum();
 
+    // What the widgets show before the form ever filled them (their design texts).
+    void ControlsShown(const SystemControls& system, const VacuumControls& vacuum) {
+        system_ = system;
+        vacuum_ = vacuum;
+    }
+
     // The controls as the technician left them. The fields of a control whose value is unmoved,
     // or means what its fields already show, keep their bytes; one brought back to what the
     // controller showed takes the controller's bytes again.

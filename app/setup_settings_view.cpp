@@ -28,6 +28,7 @@ private:
 SetupSettingsView::SetupSettingsView(MainWindowUi& ui, ControllerSession& session,
                                      bool& controlsLocked, QObject* parent)
     : QObject(parent), ui_(ui), session_(session), controlsLocked_(controlsLocked) {
+    session_.Form().ControlsShown(SystemFromControls(), VacuumFromControls());
     BindChanges();
     // The gate blocks come after the system block (reads, defaults, a file): the air volume of
     // an enabled Smart Minimum Airflow follows their new total.

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <optional>
 
 namespace {
 
@@ -21,8 +22,10 @@ public:
     int64_t operator()(const QString& field, int64_t value, int64_t low, int64_t high) const {
         const int64_t bounded = std::clamp(value, low, high);
         if (bounded != value)
-            named_
-                << QStringLiteral("%1: %2: %3 \u2192 %4").arg(block_, field).arg(value).arg(bounded);
+            named_ << QStringLiteral("%1: %2: %3 \u2192 %4")
+                          .arg(block_, field)
+                          .arg(value)
+                          .arg(bounded);
         return bounded;
     }
 
@@ -51,9 +54,11 @@ void BoundSystem(SystemSettingsBlock& s, const FeatureLevels& levels, const Boun
         return AsByte(bound(Words(caption), value, 0, 1));
     };
     s.SetFanOnDelay(AsWord(bound(Words(Caption::OnDelay), s.FanOnDelay(), 1, kWordMax)));
-    s.SetFanOffDelay(
-        AsWord(bound(Words(Caption::OffDelay), s.FanOffDelay(), 1,
-                     std::min(kWordMax, kDelayRange.maximum * FanOffDelayUnit(levels)))));
+    // Where the unit's firmware is not known yet, the units of either level may be meant.
+    const bool known = levels.MasterCode().First() == u'F';
+    const int64_t offDelayMax =
+        known ? std::min(kWordMax, kDelayRange.maximum * FanOffDelayUnit(levels)) : kWordMax;
+    s.SetFanOffDelay(AsWord(bound(Words(Caption::OffDelay), s.FanOffDelay(), 1, offDelayMax)));
     s.SetOpenAtStop(flag(Caption::OpenAtStop, s.OpenAtStop()));
     s.SetOpenAtError(flag(Caption::OpenAtError, s.OpenAtError()));
     s.SetRunAtError(flag(Caption::RunAtError, s.RunAtError()));
@@ -70,10 +75,12 @@ void BoundSystem(SystemSettingsBlock& s, const FeatureLevels& levels, const Boun
                      SystemSettingsBlock::kCleanRegular | SystemSettingsBlock::kCleanAtStop)));
     s.SetCleanHowLong(limited(Caption::CleanHowLong, SystemBound::CleanHowLong, s.CleanHowLong()));
     const bool inMinutes = levels.Has(Feature::CleanHowOftenInMinutes);
-    const int64_t oftenLow = inMinutes ? Bounded(SystemBound::CleanHowOften, 0)
-                                       : RoundRatio(Bounded(SystemBound::CleanHowOften, 0), 5);
-    const int64_t oftenHigh = inMinutes ? Bounded(SystemBound::CleanHowOften, 255)
-                                        : RoundRatio(Bounded(SystemBound::CleanHowOften, 255), 5);
+    const int64_t oftenLow = inMinutes && known
+                                 ? Bounded(SystemBound::CleanHowOften, 0)
+                                 : RoundRatio(Bounded(SystemBound::CleanHowOften, 0), 5);
+    const int64_t oftenHigh = inMinutes || !known
+                                  ? Bounded(SystemBound::CleanHowOften, 255)
+                                  : RoundRatio(Bounded(SystemBound::CleanHowOften, 255), 5);
     s.SetCleanHowOften(
         AsByte(bound(Words(Caption::CleanHowOften), s.CleanHowOften(), oftenLow, oftenHigh)));
     s.SetInstallationMode(AsByte(
@@ -91,7 +98,7 @@ void BoundSystem(SystemSettingsBlock& s, const FeatureLevels& levels, const Boun
 
 // Delays as the gate table takes them: 0.1 s at least, 500 s at most in hundredths, 3600 s in
 // tenths. A record of zeros is one no unit filled.
-void BoundGates(GateSettingsBlock& block, bool offInTenths, const QString& prefix,
+void BoundGates(GateSettingsBlock& block, std::optional<bool> offInTenths, const QString& prefix,
                 const Bounder& bound) {
     for (size_t i = 0; i < block.Gates.size(); ++i) {
         GateRecord& gate = block.Gates[i];
@@ -103,11 +110,15 @@ void BoundGates(GateSettingsBlock& block, bool offInTenths, const QString& prefi
         gate.SetOnDelay(
             AsWord(bound(name + QStringLiteral("Delay ON"), gate.OnDelay(), 10, 50000)));
         gate.SetOffDelay(AsWord(bound(name + QStringLiteral("Delay OFF"), gate.OffDelay(),
-                                      offInTenths ? 1 : 10, offInTenths ? 36000 : 50000)));
+                                      offInTenths.value_or(true) ? 1 : 10,
+                                      offInTenths.value_or(false) ? 36000 : 50000)));
     }
 }
 
+// A time of 0 stays 0: no unit filled it.
 uint16_t Scaled(uint16_t value, int64_t numerator, int64_t denominator) {
+    if (value == 0)
+        return 0;
     return AsWord(std::clamp<int64_t>(RoundRatio(value * numerator, denominator), 1, kWordMax));
 }
 
@@ -127,12 +138,16 @@ QStringList BoundImplausibleSettings(ControllerImages& images, const FeatureLeve
                 Bounder(named, QStringLiteral("system settings")));
     const bool slavePair =
         images.SystemSettings.Edited.InstallationMode() == kInstallationMasterSlave;
-    BoundGates(images.GateSettings.Edited, levels.Has(Feature::OffDelayInTenths),
+    const auto inTenths = [&](const FirmwareCode& code, Feature feature) {
+        return code.First() == u'F' ? std::optional(levels.Has(feature)) : std::nullopt;
+    };
+    BoundGates(images.GateSettings.Edited, inTenths(levels.MasterCode(), Feature::OffDelayInTenths),
                slavePair ? QStringLiteral("M") : QString(),
                Bounder(named, QStringLiteral("gate settings")));
     // The slave's part counts only where the file is a MASTER's.
     if (slavePair)
-        BoundGates(images.SlaveGateSettings.Edited, levels.Has(Feature::SlaveOffDelayInTenths),
+        BoundGates(images.SlaveGateSettings.Edited,
+                   inTenths(levels.SlaveCode(), Feature::SlaveOffDelayInTenths),
                    QStringLiteral("S"), Bounder(named, QStringLiteral("slave gate settings")));
     return named;
 }
