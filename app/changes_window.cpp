@@ -47,10 +47,16 @@ void ChangesWindow::showEvent(QShowEvent* event) {
 void ChangesWindow::Refresh() {
     QList<SettingChange> changes =
         PendingChanges(session_.Images(), session_.Features(), session_.InstallationMode());
-    lChangesCount->setText(
+    QStringList lines{
         changes.isEmpty() ? QStringLiteral("Nothing differs from the controller's settings.")
         : changes.size() == 1
             ? QStringLiteral("1 setting differs from the controller's.")
-            : QStringLiteral("%1 settings differ from the controller's.").arg(changes.size()));
+            : QStringLiteral("%1 settings differ from the controller's.").arg(changes.size())};
+    if (session_.SlavePartUnsaved())
+        lines << QStringLiteral("The slave's gate settings and names cannot be written: no "
+                                "slave unit answers.");
+    for (const QString& field : session_.LoadCorrections())
+        lines << QStringLiteral("Out of range in the file, bounded: ") + field;
+    lChangesCount->setText(lines.join(u'\n'));
     rows_->SetChanges(std::move(changes));
 }

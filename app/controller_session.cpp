@@ -5,6 +5,8 @@
 #include "data/settings_reply.h"
 
 #include <QCoreApplication>
+#include <algorithm>
+#include <array>
 
 ControllerSession::ControllerSession(SerialChannel& port, TimeBase& time, CommunicationLog& log,
                                      DelayTimer& delay, QObject* parent)
@@ -126,6 +128,8 @@ void ControllerSession::OnFirmwareInfo(FirmwarePart part, const RegisterData& re
 }
 
 void ControllerSession::ApplyFeatureLevel() {
+    // Rows read before the firmware was known are shown again in its units.
+    ShowSettingsBlock(BlockId::GateSettings);
     Q_EMIT FeatureLevelApplied();
     SetBootloaderMode(Features_.Has(Feature::BootloaderMode));
     if (!Features_.Has(Feature::BootloaderInfoRead))
@@ -171,11 +175,25 @@ void ControllerSession::OnSlaveVersion(const RegisterData& reply) {
     if (version.code)
         Features_.SetSlaveCode(*version.code);
     Q_EMIT SlaveVersionShown(version.caption);
+    // The slave rows were shown in units of a firmware not yet known.
+    ShowSettingsBlock(BlockId::SlaveGateSettings);
 }
 
 void ControllerSession::OnSettingsRead(BlockId block, const RegisterData& reply) {
+    // The slave is read again by itself now and then: that refreshes what was read, never what
+    // was edited.
+    const uint32_t readJob = SpecOf(block).readJob;
+    const bool slaveBlock = block == BlockId::SlaveGateSettings || block == BlockId::SlaveGateNames;
+    const bool keepEdits = slaveBlock && !scheduler_.VerifyLog() && Images_.IsChanged(block) &&
+                           (slaveReloads_ & readJob) == 0;
+    slaveReloads_ &= ~readJob;
+    std::array<uint8_t, sizeof(GateNamesBlock)> edits{};
+    const std::span<uint8_t> edited = Images_.EditedImage(block);
+    std::ranges::copy(edited, edits.begin());
     const SettingsReply outcome =
         TakeSettingsReply(Images_, block, reply.data, reply.length, scheduler_.VerifyLog());
+    if (keepEdits)
+        std::copy_n(edits.begin(), edited.size(), edited.begin());
     if (outcome == SettingsReply::Mismatch) {
         log_.KomStsLog(QStringLiteral("FALSE!"), true, false);
         ShowSaveState();
@@ -195,6 +213,11 @@ void ControllerSession::OnSettingsRead(BlockId block, const RegisterData& reply)
     if (block == BlockId::SlaveGateNames && !scheduler_.VerifyLog())
         scheduler_.SetJob(JOB_READ_SLAVE_VERSION);
     ShowSettingsBlock(block);
+    // The form follows what was read, for every view of it.
+    if (block == BlockId::SystemSettings)
+        form_.ShowSystem();
+    else if (block == BlockId::VacuumSettings)
+        form_.ShowVacuum();
     Q_EMIT SettingsShown(block);
     ShowSaveState();
     TakeRestoreWhenRead(block);
@@ -334,8 +357,29 @@ TestGateButtons ControllerSession::OpenCloseAll(bool open) {
 }
 
 void ControllerSession::ShowSaveState() {
-    Q_EMIT SaveStateShown(
-        Images_.AnySettingsChanged(InstallationMode_ == kInstallationMasterSlave));
+    const bool changed = Images_.AnySettingsChanged(InstallationMode_ == kInstallationMasterSlave);
+    if (!changed)
+        loadCorrections_.clear();
+    Q_EMIT SaveStateShown(changed);
+}
+
+void ControllerSession::StartSave() {
+    scheduler_.StartVerifiedSave(SaveWriteJobs(InstallationMode_, SlaveConnected_));
+    if (SlavePartUnsaved())
+        log_.KomStsLog(QStringLiteral("Slave gate settings and names not written: no slave unit "
+                                      "answers."),
+                       false, false);
+}
+
+bool ControllerSession::SlavePartUnsaved() const {
+    return InstallationMode_ == kInstallationMasterSlave && !SlaveConnected_ &&
+           (Images_.IsChanged(BlockId::SlaveGateSettings) ||
+            Images_.IsChanged(BlockId::SlaveGateNames));
+}
+
+void ControllerSession::ReloadSettings(uint32_t readJobs) {
+    slaveReloads_ |= readJobs & (JOB_READ_SLAVE_GATE_SETTINGS | JOB_READ_SLAVE_GATE_NAMES);
+    scheduler_.SetJob(readJobs);
 }
 
 void ControllerSession::OnCounters(CounterMemo memo, const RegisterData& reply) {

@@ -4,6 +4,7 @@
 // the slave unit. Handlers decide here; the window binds its views to the signals.
 
 #include "app/settings_backup.h"
+#include "app/setup_form.h"
 #include "data/bootloader_mode.h"
 #include "data/controller_images.h"
 #include "data/counter_lines.h"
@@ -62,6 +63,9 @@ public:
     ControllerImages& Images() { return Images_; }
     const ControllerImages& Images() const { return Images_; }
     const FeatureLevels& Features() const { return Features_; }
+    // The SETUP form's controls, beside the images they edit.
+    SetupForm& Form() { return form_; }
+    const SetupForm& Form() const { return form_; }
 
     bool LinkUp() const { return LinkUp_; }
     bool TestMode() const { return testMode_.TestMode(); }
@@ -108,6 +112,13 @@ public:
     // The mode the screens show: read from the controller, loaded from a file or chosen.
     void SetInstallationMode(int mode);
     void ShowSaveState();
+    // "Save to Vantor": the blocks that differ written and verified. The slave's part is not
+    // written to a slave that does not answer; the log says so.
+    void StartSave();
+    // The slave's part of the edited images differs, and no slave answers to take it.
+    bool SlavePartUnsaved() const;
+    // "Reload": the replies replace the edits, the slave's included.
+    void ReloadSettings(uint32_t readJobs);
     void OnCounters(CounterMemo memo, const RegisterData& reply);
     void SetLinkState(bool up);
 
@@ -128,6 +139,13 @@ public:
     // holds now (a firmware update may have reset it); a unit that cannot be read now leaves
     // the comparison with what was read last.
     void RestoreSettingsBackup(const QString& path);
+    // A settings file into the edited images, exactly: times written by another firmware level
+    // are taken into this unit's units, and values outside their controls' limits are bounded,
+    // named in the log and kept for the Changes window until nothing differs any more.
+    SettingsFileLoaded LoadSettings(const QString& path);
+    // The backup this program took before its last firmware update; empty before one.
+    const QString& LastUpdateBackup() const { return lastUpdateBackup_; }
+    const QStringList& LoadCorrections() const { return loadCorrections_; }
 
 Q_SIGNALS:
     void LinkShown(bool up);
@@ -211,5 +229,10 @@ private:
     GateMasks MasterGateMasks_;
     GateMasks SlaveGateMasks_;
     GateTableModel gateTable_{Images_, Features_};
+    SetupForm form_{Images_, Features_};
+    QStringList loadCorrections_;
+    QString lastUpdateBackup_;
+    // Slave reads asked for by Reload: only their replies replace the slave's edits.
+    uint32_t slaveReloads_ = 0;
     StatusModel status_{Images_, Features_};
 };

@@ -9,6 +9,12 @@ class GateGrid : public QTableView {
 public:
     using QTableView::QTableView;
 
+    // An open cell editor closed without storing its text: the table is being refilled.
+    void DiscardEditor() {
+        if (state() == EditingState)
+            reset();
+    }
+
 Q_SIGNALS:
     void CurrentCellReleased(const QModelIndex& index);
     void ToggleKeyPressed(const QModelIndex& index);

@@ -39,13 +39,15 @@ SettingsBackupOutcome ControllerSession::BackUpSettings(const QDateTime& localTi
     const SettingsBackupWritten written =
         WriteSettingsBackup(SettingsBackupFolder(), decision.fileName,
                             SettingsFileBytes(Images_, memos, SettingsSide::Read));
+    if (written.error.isEmpty())
+        lastUpdateBackup_ = written.path;
     return {decision, written.path, written.error};
 }
 
 void ControllerSession::RestoreSettingsBackup(const QString& path) {
     // Reads asked for now would wait behind an upload or a save, which drop or check them.
     if (!LinkUp_ || Bootloader_.IsOn() || FirmwareUploadRunning() || scheduler_.VerifyLog()) {
-        Q_EMIT SettingsBackupRestored(path, LoadSettingsFile(path, Images_));
+        Q_EMIT SettingsBackupRestored(path, LoadSettings(path));
         return;
     }
     pendingRestore_ = path;
@@ -63,7 +65,7 @@ void ControllerSession::TakeRestoreWhenRead(BlockId block) {
         (settingsReadJobs_ & kBackupSettingsReads) != kBackupSettingsReads)
         return;
     const QString path = std::exchange(pendingRestore_, QString());
-    Q_EMIT SettingsBackupRestored(path, LoadSettingsFile(path, Images_));
+    Q_EMIT SettingsBackupRestored(path, LoadSettings(path));
 }
 
 void ControllerSession::OnFirmwareChunkWritten() {

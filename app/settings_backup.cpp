@@ -3,9 +3,11 @@
 #include "app/file_write.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QStandardPaths>
+#include <algorithm>
 
 namespace {
 const QString kPrefix = QStringLiteral("vt12-");
@@ -67,6 +69,45 @@ SettingsBackupWritten WriteSettingsBackup(const QString& folder, const QString& 
             break;
     }
     return written;
+}
+
+QList<SettingsBackupEntry> SettingsBackups(const QString& folder) {
+    constexpr int kNamesOffset = 900;
+    constexpr int kNameLength = 20;
+    constexpr int kNamesShown = 3;
+    constexpr int kTimeLength = 17; // "2026-12-09_193012", then "-" and the code
+    const QDir dir(folder);
+    QStringList names = dir.entryList({kPrefix + u'*' + kExtension},
+                                      QDir::Files | QDir::Readable | QDir::NoSymLinks, QDir::Name);
+    std::reverse(names.begin(), names.end());
+    QList<SettingsBackupEntry> entries;
+    for (const QString& name : names) {
+        const QString path = dir.filePath(name);
+        // "vt12-2026-12-09_193012-F05A-k3Xq9TzB.vt12"
+        const QString stem =
+            name.mid(kPrefix.size(), name.size() - kPrefix.size() - kExtension.size());
+        const QDateTime time =
+            QDateTime::fromString(stem.left(kTimeLength), QStringLiteral("yyyy-MM-dd_HHmmss"));
+        QString description = time.isValid() ? time.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))
+                                             : stem.left(kTimeLength);
+        description += QStringLiteral(", ") + stem.mid(kTimeLength + 1).section(u'-', 0, 0);
+        QFile file(path);
+        QStringList gates;
+        if (file.open(QIODevice::ReadOnly) && file.seek(kNamesOffset)) {
+            const QByteArray bytes = file.read(kNameLength * kNamesShown);
+            for (int i = 0; i + kNameLength <= bytes.size(); i += kNameLength) {
+                const QString gate = QString::fromLatin1(bytes.mid(i, kNameLength))
+                                         .section(QChar(0), 0, 0)
+                                         .trimmed();
+                if (!gate.isEmpty())
+                    gates << gate;
+            }
+        }
+        if (!gates.isEmpty())
+            description += QStringLiteral(": ") + gates.join(QStringLiteral(", "));
+        entries.append({path, description});
+    }
+    return entries;
 }
 
 QString LatestSettingsBackup(const QString& folder) {

@@ -57,3 +57,12 @@ SettingsBackupWritten WriteSettingsBackup(const QString& folder, const QString& 
 
 // The newest backup in folder by its name; empty when there is none. Links are passed over.
 QString LatestSettingsBackup(const QString& folder);
+
+// A backup as a technician picks it: "2026-12-09 19:30:12, F05A: Saw, Planer, Sander".
+struct SettingsBackupEntry {
+    QString path;
+    QString description;
+};
+
+// Every backup in folder, the newest first.
+QList<SettingsBackupEntry> SettingsBackups(const QString& folder);

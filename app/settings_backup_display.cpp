@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QInputDialog>
 #include <QLabel>
 #include <QPushButton>
 
@@ -72,9 +73,24 @@ void TfVT12SetAppMain::ShowSettingsBackup(const SettingsBackupOutcome& outcome) 
 }
 
 void TfVT12SetAppMain::bRestoreBackupClick() {
-    const QString latest = LatestSettingsBackup(SettingsBackupFolder());
-    if (latest.isEmpty())
-        return;
+    // The unit's own backup of this program's update; without one, the technician picks among
+    // the older ones: none is taken for being the newest.
+    QString latest = session_->LastUpdateBackup();
+    if (latest.isEmpty()) {
+        const QList<SettingsBackupEntry> backups = SettingsBackups(SettingsBackupFolder());
+        QStringList items;
+        for (const SettingsBackupEntry& backup : backups)
+            items << backup.description;
+        bool chosen = false;
+        const QString item = QInputDialog::getItem(
+            this, QStringLiteral("Restore Settings Backup"),
+            QStringLiteral("No backup was taken by an update in this session. Backups of "
+                           "earlier updates (date, firmware, first gates):"),
+            items, 0, false, &chosen);
+        if (!chosen || !items.contains(item))
+            return;
+        latest = backups[items.indexOf(item)].path;
+    }
     ui.lBackupInfo->setText(
         QStringLiteral("Reading the unit's settings, then loading %1").arg(FileName(latest)));
     SetTextColor(ui.lBackupInfo, palette().color(QPalette::WindowText));

@@ -1,6 +1,7 @@
 // Save to File and Load from File: the edited settings and the three memos in a settings file.
 // A load never talks to the controller; the loaded settings reach it with the next save.
 
+#include "app/gate_grid.h"
 #include "app/main_window.h"
 #include "app/uncaught_error.h"
 #include "data/settings_file.h"
@@ -55,7 +56,7 @@ void TfVT12SetAppMain::bLoadFromFileClick() {
     const std::optional<QString> path = ChosenFile(ui.dOpen);
     if (!path)
         return;
-    const SettingsFileLoaded loaded = LoadSettingsFile(*path, session_->Images());
+    const SettingsFileLoaded loaded = session_->LoadSettings(*path);
     if (!loaded.ok) {
         ReportUncaughtError(FileError(*path, loaded.error));
         return;
@@ -68,6 +69,7 @@ void TfVT12SetAppMain::bLoadFromFileClick() {
 
 // The Save buttons tell at once whether the loaded settings differ from the controller's.
 void TfVT12SetAppMain::ShowLoadedSettings() {
+    ui.gData->DiscardEditor();
     setup_->ShowSystemSettings();
     session_->ShowGateTables();
     session_->ShowSaveState();

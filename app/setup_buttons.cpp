@@ -1,6 +1,7 @@
 // The buttons that act on the controller's settings: save, reload, factory defaults, and the
 // SERVICE page's counters and restart.
 
+#include "app/gate_grid.h"
 #include "app/kom_status_panel.h"
 #include "app/main_window.h"
 #include "app/uncaught_error.h"
@@ -57,6 +58,7 @@ void TfVT12SetAppMain::ShowSettings(BlockId block) {
 }
 
 void TfVT12SetAppMain::LoadFactoryDefaults() {
+    ui.gData->DiscardEditor();
     const FactoryDefaultsApplied applied = ApplyFactoryDefaults(session_->Images());
     ui.eIniAirVelocity->setText(applied.eIniAirVelocity);
     setup_->ShowSystemSettings();
@@ -68,11 +70,10 @@ void TfVT12SetAppMain::bSaveClick() {
     ui.mKomSts->clear();
     ui.pbKomSts->hide();
     ui.pbKomSts->setValue(0);
-    session_->Scheduler().StartVerifiedSave(
-        SaveWriteJobs(session_->InstallationMode(), session_->SlaveConnected()));
+    session_->StartSave();
     komPanel_->ShowOnSetup();
 }
 
 void TfVT12SetAppMain::bReloadClick() {
-    session_->Scheduler().SetJob(ReloadJobs(session_->InstallationMode()));
+    session_->ReloadSettings(ReloadJobs(session_->InstallationMode()));
 }

@@ -28,11 +28,17 @@ private:
 SetupSettingsView::SetupSettingsView(MainWindowUi& ui, ControllerSession& session,
                                      bool& controlsLocked, QObject* parent)
     : QObject(parent), ui_(ui), session_(session), controlsLocked_(controlsLocked) {
+    session_.Form().ControlsShown(SystemFromControls(), VacuumFromControls());
     BindChanges();
     // The gate blocks come after the system block (reads, defaults, a file): the air volume of
     // an enabled Smart Minimum Airflow follows their new total.
     connect(&session_, &ControllerSession::GateFramesShown, this,
             &SetupSettingsView::ShowSmartMinAirVolume);
+    // Times and cleaning intervals are shown in the units of the firmware that holds them.
+    connect(&session_, &ControllerSession::FeatureLevelApplied, this, [this] {
+        ShowSystemSettings();
+        ShowVacuumSettings();
+    });
 }
 
 void SetupSettingsView::ShowSmartMinAirVolume() {
@@ -80,23 +86,20 @@ void SetupSettingsView::SettingsChanged() {
     if (controlsLocked_)
         return;
     BuildSystemImage();
-    session_.Images().VacuumSettings.Edited =
-        ::BuildVacuumImage(VacuumFromControls(), session_.Features());
+    session_.Form().EditVacuum(VacuumFromControls());
     session_.ShowSaveState();
 }
 
 void SetupSettingsView::BuildSystemImage() {
-    const SystemImageBuilt built = ::BuildSystemImage(SystemFromControls(), session_.Features(),
-                                                      session_.Images().SystemSettings.Edited);
+    const SystemImageBuilt built = session_.Form().EditSystem(SystemFromControls());
     ui_.lAtLeastOneGate->setVisible(built.lAtLeastOneGateVisible);
     ShowMinAirflowPercent(built.minAirflowPercent);
 }
 
 void SetupSettingsView::ShowSystemSettings() {
     const LockedWhileFilling lock(controlsLocked_);
-    SystemControls controls = SystemFromControls();
-    const SystemSettingsShown shown = ::ShowSystemSettings(session_.Images().SystemSettings.Edited,
-                                                           session_.Features(), controls);
+    const SystemSettingsShown shown = session_.Form().ShowSystem();
+    const SystemControls& controls = session_.Form().System();
     SystemToControls(controls);
     session_.SetInstallationMode(controls.InstallationMode);
     ui_.lAtLeastOneGate->setVisible(shown.lAtLeastOneGateVisible);
@@ -107,10 +110,8 @@ void SetupSettingsView::ShowSystemSettings() {
 
 void SetupSettingsView::ShowVacuumSettings() {
     const LockedWhileFilling lock(controlsLocked_);
-    VacuumControls controls = VacuumFromControls();
-    const VacuumPanelTexts panels = ::ShowVacuumSettings(session_.Images().VacuumSettings.Edited,
-                                                         session_.Features(), controls);
-    VacuumToControls(controls);
+    const VacuumPanelTexts panels = session_.Form().ShowVacuum();
+    VacuumToControls(session_.Form().Vacuum());
     ui_.lCurrInpLabel->setText(panels.lCurrInpLabel);
     ui_.lCurrInpLabelS->setText(panels.lCurrInpLabelS);
     ui_.lCurrentInputUnits->setText(panels.lCurrentInputUnits);

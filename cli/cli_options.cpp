@@ -22,10 +22,12 @@ Commands:
   detect          Where the controller answers, and its firmware code.
   info [--json]   Identification, bootloader data, hardware version, installation mode, slave.
   backup FILE     Reads all settings and writes the settings file as "Save to File" does.
-  restore FILE [--dry-run]  Loads the file as "Load from File" does, lists the blocks that
-                  differ with each changed setting (controller -> file, as the screens show
-                  it) and, without --dry-run, saves them as "Save to Vantor" does, with its
-                  log; done only when every written block verified "OK".
+  restore FILE [--dry-run] [--force]  Loads the file as "Load from File" does, lists the
+                  blocks that differ with each changed setting (controller -> file, as the
+                  screens show it) and, without --dry-run, saves them as "Save to Vantor"
+                  does, with its log; done only when every written block verified "OK".
+                  A file with values outside their limits is refused (exit 4, the fields
+                  named) unless --force, which writes them bounded.
   firmware FILE   Checks the firmware file as the window does, keeps the unit's settings
                   in ~/.local/share/vt12set/backups/, then uploads it, with a progress
                   bar on a terminal; done when the controller answers again.
@@ -103,7 +105,10 @@ CliParsed ParseCliArguments(const QStringList& arguments, const QString& version
         QStringLiteral("Run for every controller on COM1 to COM10; backup FILE is a folder."));
     const QCommandLineOption dryRun(QStringLiteral("dry-run"),
                                     QStringLiteral("restore: list, write nothing."));
-    parser.addOptions({port, device, wait, trace, json, csv, dryRun, seconds, allPorts});
+    const QCommandLineOption force(
+        QStringLiteral("force"),
+        QStringLiteral("restore: write a file whose values lie outside their limits, bounded."));
+    parser.addOptions({port, device, wait, trace, json, csv, dryRun, force, seconds, allPorts});
     parser.addPositionalArgument(
         QStringLiteral("command"),
         QStringLiteral("detect, info, backup, restore, firmware, monitor, counters or restart."),
@@ -140,6 +145,7 @@ CliParsed ParseCliArguments(const QStringList& arguments, const QString& version
     request.json = parser.isSet(json);
     request.csv = parser.isSet(csv);
     request.dryRun = parser.isSet(dryRun);
+    request.force = parser.isSet(force);
     if (request.json && request.command != CliCommand::Info &&
         request.command != CliCommand::Monitor)
         return usageError(QStringLiteral("--json belongs to info and monitor."));
@@ -153,6 +159,8 @@ CliParsed ParseCliArguments(const QStringList& arguments, const QString& version
         return usageError(QStringLiteral("--csv belongs to counters."));
     if (request.dryRun && request.command != CliCommand::Restore)
         return usageError(QStringLiteral("--dry-run belongs to restore."));
+    if (request.force && request.command != CliCommand::Restore)
+        return usageError(QStringLiteral("--force belongs to restore."));
     request.allPorts = parser.isSet(allPorts);
     if (request.allPorts && (parser.isSet(port) || parser.isSet(device) || parser.isSet(wait)))
         return usageError(QStringLiteral("--all-ports tries every port once, alone."));

@@ -15,6 +15,7 @@ struct CliRequest {
     bool json = false;
     bool csv = false;
     bool dryRun = false;
+    bool force = false;
     // Above 0: only this COM number, mapped as the window maps it.
     int port = 0;
     QString device;

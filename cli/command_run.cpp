@@ -24,14 +24,6 @@ CommandRun::CommandRun(const CliRequest& request, CliLink& link, QTextStream& ou
     });
     connect(&session_, &S::SlaveVersionShown, this,
             [this](const QString& caption) { slaveVersion_ = caption; });
-    connect(&session_, &S::SettingsShown, this, [this](BlockId block) {
-        if (block == BlockId::SystemSettings)
-            ShowSystemSettings(session_.Images().SystemSettings.Edited, session_.Features(),
-                               controls_);
-        else if (block == BlockId::VacuumSettings)
-            ShowVacuumSettings(session_.Images().VacuumSettings.Edited, session_.Features(),
-                               vacuumControls_);
-    });
     connect(&session_, &S::FirmwareFileChecked, this, &CommandRun::OnFirmwareChecked);
     connect(&session_, &S::BootloaderModeShown, this, &CommandRun::OnBootloaderMode);
     link_.OnLogLine = [this](const QString& line) {
@@ -243,10 +235,18 @@ void CommandRun::OnBootloaderMode(const BootloaderTransition& change) {
 }
 
 void CommandRun::Restore() {
-    const RestorePrepared prepared = PrepareRestore(request_.file, session_, controls_);
+    const RestorePrepared prepared = PrepareRestore(request_.file, session_);
     if (!prepared.ok) {
         err_ << TerminalText(QDir::toNativeSeparators(request_.file)) << ": "
              << TerminalText(prepared.error) << Qt::endl;
+        Finish(ExitCode::FileRejected);
+        return;
+    }
+    if (!prepared.bounded.isEmpty() && !request_.force) {
+        err_ << QDir::toNativeSeparators(request_.file)
+             << ": values outside their limits (--force writes them bounded):" << Qt::endl;
+        for (const QString& field : prepared.bounded)
+            err_ << "  " << field << Qt::endl;
         Finish(ExitCode::FileRejected);
         return;
     }
@@ -259,18 +259,26 @@ void CommandRun::Restore() {
                 out_ << "  " << TerminalText(ChangeLine(change)) << Qt::endl;
         }
     }
+    if (session_.SlavePartUnsaved())
+        out_ << "Not written: slave gate settings and names (no slave unit answers)." << Qt::endl;
     if (request_.dryRun) {
         Finish(ExitCode::Done);
         return;
     }
     saving_ = true;
-    session_.Scheduler().StartVerifiedSave(prepared.writeJobs);
+    session_.StartSave();
 }
 
 // Every write of the save answered and read back: done only when each block verified.
 void CommandRun::EndSave() {
     link_.FlushLog();
     const bool withSlave = session_.InstallationMode() == kInstallationMasterSlave;
+    if (session_.SlavePartUnsaved()) {
+        err_ << "The slave's gate settings and names were not written: no slave unit answers."
+             << Qt::endl;
+        Finish(ExitCode::VerificationFailed);
+        return;
+    }
     if (sawMismatch_ || session_.Images().AnySettingsChanged(withSlave)) {
         err_ << "The controller did not take every setting as written." << Qt::endl;
         Finish(ExitCode::VerificationFailed);

@@ -6,8 +6,6 @@
 #include "cli/cli_link.h"
 #include "cli/cli_options.h"
 #include "cli/controller_report.h"
-#include "data/system_settings_controls.h"
-#include "data/vacuum_settings_controls.h"
 
 #include <QElapsedTimer>
 #include <QTextStream>
@@ -69,9 +67,6 @@ private:
     FirmwareCode uploadedCode_;
     QElapsedTimer restartWait_;
     int progress_ = 0;
-    // The SETUP page's system settings controls, as the window keeps them.
-    SystemControls controls_;
-    VacuumControls vacuumControls_;
     bool monitoring_ = false;
     bool finished_ = false;
     bool quietWithoutController_ = false;

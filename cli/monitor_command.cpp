@@ -15,11 +15,12 @@ void CommandRun::StartMonitor() {
 
 void CommandRun::PrintMonitorLine(const StatusDisplay& shown) {
     const ControllerImages& images = session_.Images();
+    const VacuumControls& vacuumControls = session_.Form().Vacuum();
     const VacuumReading vacuum = ShowVacuumReading(
         {session_.LinkUp(), session_.InstallationMode(), images.Status.InputValue(),
-         images.SlaveStatus.InputValue(), vacuumControls_.eCurrInpRng,
-         vacuumControls_.eCurrInpWarning, vacuumControls_.eCurrInpRngS,
-         vacuumControls_.eCurrInpWarningS, images.VacuumSettings.Edited.ErrorLevel(),
+         images.SlaveStatus.InputValue(), vacuumControls.eCurrInpRng,
+         vacuumControls.eCurrInpWarning, vacuumControls.eCurrInpRngS,
+         vacuumControls.eCurrInpWarningS, images.VacuumSettings.Edited.ErrorLevel(),
          session_.Features().Has(Feature::VacuumErrorSettings)});
     const QTime now = QTime::currentTime();
     if (request_.json)

@@ -5,8 +5,7 @@
 
 #include <QFileInfo>
 
-RestorePrepared PrepareRestore(const QString& path, ControllerSession& session,
-                               SystemControls& controls) {
+RestorePrepared PrepareRestore(const QString& path, ControllerSession& session) {
     RestorePrepared prepared;
     const QFileInfo file(path);
     if (file.isFile() && file.size() != kSettingsFileSize) {
@@ -15,19 +14,18 @@ RestorePrepared PrepareRestore(const QString& path, ControllerSession& session,
                              .arg(kSettingsFileSize);
         return prepared;
     }
-    ControllerImages& images = session.Images();
-    const SettingsFileLoaded loaded = LoadSettingsFile(path, images);
+    const SettingsFileLoaded loaded = session.LoadSettings(path);
     if (!loaded.ok) {
         prepared.error = loaded.error;
         return prepared;
     }
-    ShowSystemSettings(images.SystemSettings.Edited, session.Features(), controls);
-    session.SetInstallationMode(controls.InstallationMode);
+    prepared.bounded = session.LoadCorrections();
+    session.SetInstallationMode(session.Images().SystemSettings.Edited.InstallationMode());
     session.ShowGateTables();
-    BuildSystemImage(controls, session.Features(), images.SystemSettings.Edited);
 
     prepared.ok = true;
     prepared.writeJobs = SaveWriteJobs(session.InstallationMode(), session.SlaveConnected());
+    const ControllerImages& images = session.Images();
     for (const WriteJobLog& log : kWriteJobLogs) {
         const BlockSpec* block = BlockForJob(log.job);
         if ((prepared.writeJobs & log.job) != 0 && images.IsChanged(block->id))

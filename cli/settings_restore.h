@@ -3,7 +3,6 @@
 // "Save to Vantor" starts, listed before it is started.
 
 #include "app/controller_session.h"
-#include "data/system_settings_controls.h"
 #include "monitor/pending_changes.h"
 
 #include <QStringList>
@@ -11,6 +10,8 @@
 struct RestorePrepared {
     bool ok = false;
     QString error;
+    // Values outside their limits, as bounded: the file is not written without --force.
+    QStringList bounded;
     // In the order of the writes: "gate settings", "system settings", ...
     QStringList changedBlocks;
     // Setting by setting, of the blocks the save writes.
@@ -18,8 +19,6 @@ struct RestorePrepared {
     uint32_t writeJobs = 0;
 };
 
-// Loads the file into the edited images and shows it in controls, as the SETUP page shows a
-// loaded file, then rebuilds the system image from them as a save does. A file of another size
-// than a settings file is refused: unattended, a wrong file would be written to the unit.
-RestorePrepared PrepareRestore(const QString& path, ControllerSession& session,
-                               SystemControls& controls);
+// Loads the file into the edited images as the SETUP page loads it. A file of another size than
+// a settings file is refused: unattended, a wrong file would be written to the unit.
+RestorePrepared PrepareRestore(const QString& path, ControllerSession& session);

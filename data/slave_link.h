@@ -24,8 +24,10 @@ inline bool SlaveShownLost(bool slaveConnected, int installationMode) {
 
 // What the screens show of a lost slave: empty rows and an empty status. The read image keeps
 // what the slave last reported.
+// Edits of the slave's rows (a loaded MASTER file) stay until they are saved or reloaded.
 inline void ForgetSlave(ControllerImages& images) {
-    images.SlaveGateSettings.Edited = SlaveGateSettingsBlock{};
+    if (!images.SlaveGateSettings.Changed())
+        images.SlaveGateSettings.Edited = SlaveGateSettingsBlock{};
     images.SlaveStatus = SlaveStatusBlock{};
 }
 

@@ -80,8 +80,13 @@ SystemImageBuilt BuildSystemImage(const SystemControls& controls, const FeatureL
 
     edited.SetGateMode(controls.rbSignalSimul ? 0 : 1);
     edited.SetFanOnDelay(AtLeastOne(ToWord(entry(&SystemControls::eOnDelay) * 10)));
-    const uint16_t offDelay =
-        AtLeastOne(ToWord(entry(&SystemControls::eOffDelay) * OffDelayUnit(levels)));
+    // The minutes the up-down offers, and no more than the field holds in the unit's steps:
+    // what is written is what the control shows after a reload.
+    const int64_t offDelayLimit = std::min<int64_t>(
+        kDelayRange.maximum, std::numeric_limits<uint16_t>::max() / OffDelayUnit(levels));
+    const int64_t offMinutes =
+        std::clamp<int64_t>(entry(&SystemControls::eOffDelay), 0, offDelayLimit);
+    const uint16_t offDelay = AtLeastOne(ToWord(offMinutes * OffDelayUnit(levels)));
     edited.SetFanOffDelay(offDelay);
     built.lAtLeastOneGateVisible = offDelay > 10;
     edited.SetButtonCancel(ToWord(entry(&SystemControls::eButtonCancel) * 10));

@@ -173,6 +173,16 @@ std::optional<CommitResult> GateTableModel::Commit(int row, int column, const QS
         return std::nullopt;
     CommitResult result;
     GateRecord& gate = Record(row);
+    // An editor closed on what the cell showed leaves the unit's bytes, which the cell may show
+    // rounded.
+    const bool unchanged =
+        column == ColName ? typed == CellText(row, column)
+                          : typed.trimmed() == CellText(row, column).trimmed() ||
+                                LenientFloat(typed, -1) == LenientFloat(CellText(row, column), -2);
+    if (unchanged) {
+        result.totals = RecalcGateRow(row);
+        return result;
+    }
     if (column == ColName) {
         const QString name = typed.left(kGateNameLength);
         CellText(row, ColName) = name;
@@ -223,10 +233,13 @@ void GateTableModel::CommitValue(int row, int column, double value) {
         break;
     }
     default:
-        // The compensation is stored from its text by RecalcGateRow.
-        text = QString::number(CompensationEntry(value));
+        gate.SetCompensation(CompensationEntry(value));
+        text = QString::number(gate.Compensation());
         break;
     }
+    // The extra area follows the diameters and the compensation the technician typed.
+    if (column >= ColGate1)
+        gate.SetExtraArea(CompensationFigures(gate, gate.Compensation()).extraArea);
 }
 
 std::optional<GateTableTotals> GateTableModel::Toggle(int row, int column) {
@@ -251,11 +264,9 @@ int GateTableModel::AirVelocity() const {
 GateTableTotals GateTableModel::RecalcGateRow(int row) {
     if (!RowValid(row))
         return Totals();
-    GateRecord& gate = Record(row);
-    const uint8_t compensation = CompensationEntry(LenientFloat(CellText(row, ColCompensation), 0));
-    gate.SetCompensation(compensation);
-    const GateRowFigures figures = CompensationFigures(gate, compensation);
-    gate.SetExtraArea(figures.extraArea);
+    // Figures only: showing a row never changes what the unit holds.
+    const GateRecord& gate = Record(row);
+    const GateRowFigures figures = CompensationFigures(gate, gate.Compensation());
     compensationLimits_[At(row)] = figures.compensationLimit;
     CellText(row, ColAirVolume) = QString::number(AirVolume(gate, AirVelocity()));
     return Totals();

@@ -15,9 +15,21 @@ struct SettingChange {
 QList<SettingChange> CompareSettings(const QList<SettingInWords>& read,
                                      const QList<SettingInWords>& edited);
 
-// The read images against the edited ones. A changed block whose difference lies only in values
-// the screens do not show (or show alike) is listed with one line of its own, so the list is
-// empty exactly when a save would write nothing.
+// The bytes of one field of a settings block (some bits of one byte where a byte holds several),
+// named as the screens name it; a field no control shows says so in its name.
+struct FieldBytes {
+    QString name;
+    int offset = 0;
+    int length = 1;
+    uint8_t mask = 0xFF;
+};
+
+// Every byte of the block belongs to one field (to several only through their bits).
+QList<FieldBytes> SettingsFields(BlockId block, int installationMode);
+
+// The read images against the edited ones, field by field of the bytes that differ: a save
+// writes a block exactly when a line names it, and every byte it changes belongs to a line.
+// A field the screens show alike on both sides (rounded) adds the stored numbers.
 QList<SettingChange> PendingChanges(const ControllerImages& images, const FeatureLevels& features,
                                     int installationMode);
 

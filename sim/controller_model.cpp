@@ -157,6 +157,18 @@ PlantInputs ControllerModel::plantInputs() const {
     return inputs;
 }
 
+bool ControllerModel::preset(uint16_t address, uint16_t value) {
+    const BlockSpan* span = blockForWrite(address, 1);
+    if (span == nullptr) {
+        return false;
+    }
+    const qsizetype offset = (address - span->start) * 2;
+    QByteArray& bytes = stored(span->id);
+    bytes[offset] = static_cast<char>(value >> 8);
+    bytes[offset + 1] = static_cast<char>(value & 0xFF);
+    return true;
+}
+
 ModbusException ControllerModel::write(uint16_t start, QByteArrayView data) {
     const auto count = static_cast<uint16_t>(data.size() / 2);
     const BlockSpan* span = blockForWrite(start, count);

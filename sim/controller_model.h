@@ -43,6 +43,9 @@ public:
 
     ReadOutcome read(RegisterTable table, uint16_t start, uint16_t count) const;
     ModbusException write(uint16_t start, QByteArrayView data);
+    // A holding register of a settings block as the unit keeps it, before any request; false
+    // for an address outside those blocks.
+    bool preset(uint16_t address, uint16_t value);
     // Function 101: the restart command or a test command.
     ModbusException command(uint16_t a, uint16_t b, uint16_t c);
     // Function 110.

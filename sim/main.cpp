@@ -64,6 +64,12 @@ int main(int argc, char* argv[]) {
     }
 
     ControllerModel model(options.unit);
+    for (const auto& [address, value] : options.presets) {
+        if (!model.preset(address, value)) {
+            complain(QStringLiteral("--set: register %1 lies in no settings block.").arg(address));
+            return 1;
+        }
+    }
     model.setNoticeHandler(say);
     if (!options.storeFile.isEmpty()) {
         const auto store = [&model, &options] {

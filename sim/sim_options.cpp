@@ -7,6 +7,7 @@
 #include <QRegularExpression>
 
 #include <limits>
+#include <optional>
 
 namespace vt12sim {
 
@@ -152,6 +153,22 @@ bool readDropChunk(const QString& text, SimOptions* options) {
     return true;
 }
 
+// "hold:128=35" or "hold:0x80=0x23".
+std::optional<std::pair<uint16_t, uint16_t>> readPreset(const QString& text) {
+    if (!text.startsWith(QLatin1String("hold:")))
+        return std::nullopt;
+    const QStringList parts = text.mid(5).split(u'=');
+    if (parts.size() != 2)
+        return std::nullopt;
+    bool addressOk = false;
+    bool valueOk = false;
+    const int address = parts[0].trimmed().toInt(&addressOk, 0);
+    const int value = parts[1].trimmed().toInt(&valueOk, 0);
+    if (!addressOk || !valueOk || address < 0 || address > 0xFFFF || value < 0 || value > 0xFFFF)
+        return std::nullopt;
+    return std::pair{static_cast<uint16_t>(address), static_cast<uint16_t>(value)};
+}
+
 ParsedCommandLine failure(const QString& text) {
     ParsedCommandLine parsed;
     parsed.text = text;
@@ -236,12 +253,17 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments) {
         "line-noise",
         "No controller: the line carries random bytes (random) or echoes what it hears (echo).",
         "KIND");
+    const QCommandLineOption preset(
+        "set",
+        "Start holding VALUE in the settings register ADDRESS, e.g. hold:128=35 (Fan On Delay "
+        "3.5 s); repeatable. Both numbers decimal or 0x hex.",
+        "hold:ADDRESS=VALUE");
     parser.addOptions(
         {help,          portDir,          com,       pace,       latency,      lateAnswer,
          lateBy,        silent,           dropChunk, firmware,   idStyle,      hardware,
          master,        storeDifferently, live,      seed,       faults,       storeFile,
          securityAlarm, bypass,           drive,     driveFault, driveOffline, addressBit7,
-         restartTime,   refuseFirmware,   lineNoise});
+         restartTime,   refuseFirmware,   lineNoise, preset});
 
     if (!parser.parse(arguments)) {
         return failure(parser.errorText() + QStringLiteral("\nTry --help."));
@@ -346,6 +368,15 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments) {
     options.paced = parser.isSet(pace);
     options.silent = parser.isSet(silent);
     options.storeFile = parser.value(storeFile);
+    for (const QString& text : parser.values(preset)) {
+        const std::optional<std::pair<uint16_t, uint16_t>> register_ = readPreset(text);
+        if (!register_) {
+            return failure(QStringLiteral("--set wants hold:ADDRESS=VALUE with numbers from 0 to "
+                                          "65535, not '%1'.")
+                               .arg(text));
+        }
+        options.presets.append(*register_);
+    }
     parsed.outcome = ParsedCommandLine::Outcome::Run;
     return parsed;
 }

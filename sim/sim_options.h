@@ -7,6 +7,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <utility>
 
 namespace vt12sim {
 
@@ -29,6 +30,8 @@ struct SimOptions {
     // No controller on the line, only noise or an echo.
     LineNoiseKind lineNoise = LineNoiseKind::None;
     UnitProfile unit;
+    // --set hold:ADDRESS=VALUE: registers the unit holds from the start, in the order given.
+    QList<std::pair<uint16_t, uint16_t>> presets;
 };
 
 struct ParsedCommandLine {

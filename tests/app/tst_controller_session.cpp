@@ -304,7 +304,8 @@ private Q_SLOTS:
         session->OnStatusPoll(replyOf(statusReply(14)));
         QCOMPARE(lostShown.size(), 1);
         QVERIFY(lostShown.last().at(0).toBool());
-        QCOMPARE(session->Images().SlaveGateSettings.Edited.Gates[0].Enabled(), uint8_t(0));
+        // An edit of the slave's rows stays while no slave answers.
+        QCOMPARE(session->Images().SlaveGateSettings.Edited.Gates[0].Enabled(), uint8_t(1));
         session->OnStatusPoll(replyOf(statusReply(14)));
         QCOMPARE(lostShown.size(), 1);
 

@@ -90,6 +90,26 @@ private Q_SLOTS:
         QCOMPARE(LatestSettingsBackup(dir.path()), latest.isEmpty() ? "" : dir.filePath(latest));
         QCOMPARE(LatestSettingsBackup(dir.filePath("missing")), QString());
     }
+
+    // Offered newest first, each by its date, firmware and first gate names.
+    void backupsToChooseFrom() {
+        QTemporaryDir dir;
+        for (const auto& [name, gates] :
+             {std::pair{"vt12-2026-12-09_193012-F03K.vt12", QByteArray("Saw")},
+              {"vt12-2027-01-02_070509-F05A.vt12", QByteArray("Planer")}}) {
+            QByteArray bytes(2600, '\0');
+            bytes.replace(900, gates.size(), gates);
+            bytes.replace(920, 6, "Sander");
+            QFile file(dir.filePath(name));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(bytes);
+        }
+        const QList<SettingsBackupEntry> backups = SettingsBackups(dir.path());
+        QCOMPARE(backups.size(), 2);
+        QCOMPARE(backups[0].description, "2027-01-02 07:05:09, F05A: Planer, Sander");
+        QCOMPARE(backups[1].path, dir.filePath("vt12-2026-12-09_193012-F03K.vt12"));
+        QCOMPARE(backups[1].description, "2026-12-09 19:30:12, F03K: Saw, Sander");
+    }
 };
 
 QTEST_GUILESS_MAIN(TestSettingsBackup)

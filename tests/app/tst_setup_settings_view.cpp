@@ -48,6 +48,9 @@ private Q_SLOTS:
     void everyKeystrokeRebuildsTheImages() {
         ui().eOnDelay->setText(QStringLiteral("5"));
         QCOMPARE(int(session().Images().SystemSettings.Edited.FanOnDelay()), 50);
+        ui().eCurrInpRng->setText(QStringLiteral("5"));
+        QCOMPARE(session().Images().VacuumSettings.Edited.SensorRange(SensorSide::Master),
+                 qint64(5000));
         ui().eCurrInpRng->setText(QString());
         QCOMPARE(session().Images().VacuumSettings.Edited.SensorRange(SensorSide::Master),
                  qint64(20000));

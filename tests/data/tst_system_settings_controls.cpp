@@ -197,7 +197,8 @@ void TestSystemSettingsControls::entryStores_data() {
     row("45 min off delay at F04A", "F04A", "eOffDelay", "45", 2, 2, 2700);
     row("45 min off delay at F03K", "F03K", "eOffDelay", "45", 2, 2, 27000);
     row("0 min off delay stores 1", "F04A", "eOffDelay", "0", 2, 2, 1);
-    row("110 min off delay at F03K", "F03K", "eOffDelay", "110", 2, 2, 65535);
+    // The most whole minutes the field holds in tenths: what a reload shows is what was written.
+    row("110 min off delay at F03K", "F03K", "eOffDelay", "110", 2, 2, 65400);
     row("109 min off delay at F03K", "F03K", "eOffDelay", "109", 2, 2, 65400);
     row("empty cancel time", "F05A", "eButtonCancel", "", 4, 2, 12000);
     row("cancel time beyond the word", "F05A", "eButtonCancel", "6554", 4, 2, 65535);

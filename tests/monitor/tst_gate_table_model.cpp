@@ -243,12 +243,14 @@ void TestGateTableModel::recalcGateRow() {
     t.images.GateSettings.Edited.Gates[2].SetExtraArea(99);
     t.model.ShowGateNames(Unit::Master);
     const GateTableTotals totals = t.model.ShowGateSettings(Unit::Master, false)->totals;
-    QCOMPARE(int(t.Gate(2).ExtraArea()), extraArea);
+    // Shown, the row keeps what the unit holds.
+    QCOMPARE(int(t.Gate(2).ExtraArea()), 99);
     QCOMPARE(t.model.Text(2, 10), airVolume);
     QCOMPARE(totals.tooBigVisible, !warningEnd.isEmpty());
     if (totals.tooBigVisible)
         QCOMPARE(*totals.tooBigText, warningEnd);
-    // Typing the same compensation again gives the same row.
+    // Typed, the compensation derives its extra area.
+    t.model.Commit(2, 9, QString::number(compensation + 1));
     const CommitResult again = *t.model.Commit(2, 9, QString::number(compensation));
     QCOMPARE(int(t.Gate(2).ExtraArea()), extraArea);
     QCOMPARE(again.totals.tooBigVisible, !warningEnd.isEmpty());

@@ -78,9 +78,13 @@ private slots:
                    i.SystemSettings.Edited.SetMBA(7);
                    i.VacuumSettings.Edited.SetSensorWarning(SensorSide::Master, 15500);
                })
-            << QStringList{
-                   "system settings | Values not shown on the screens: as read \u2192 changed",
-                   "Vacuum settings | Master Warning at: 20 \u2192 15.5"};
+            << QStringList{"system settings | MBA (not shown): 1 \u2192 7",
+                           "Vacuum settings | Master Warning at: 20 \u2192 15.5"};
+        QTest::newRow("a value shown rounded: the stored numbers too")
+            << "F05A" << 0
+            << Edit([](ControllerImages& i) { i.SystemSettings.Edited.SetFanOnDelay(35); })
+            << QStringList{"system settings | Fan On Delay [sec.]: 3 (stored 30) \u2192 3 "
+                           "(stored 35)"};
     }
     void listsChangesInTheScreensWords() {
         QFETCH(QString, firmware);
