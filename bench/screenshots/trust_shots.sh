@@ -29,7 +29,7 @@ shoot() {
 }
 
 VT12_SHOTS_PAGES=tsManual shoot alarms 1366x768 6000 0 --live --security-alarm
-VT12_SHOTS_PAGES=tsManual shoot linkdown 1366x768 16000 5 --live --security-alarm
+VT12_SHOTS_PAGES=tsManual shoot linkdown 1366x768 30000 14 --live --security-alarm
 VT12_SHOTS_PAGES=tsSettings,tsDetail VT12_SHOTS_SAVE=1 VT12_SHOTS_SCREEN=1 \
     shoot notverified 1366x768 11000 0 --store-differently
 VT12_SHOTS_PAGES=tsManual VT12_SHOTS_TEST_MODE=1 shoot testmode 1366x768 6000 0 --live
