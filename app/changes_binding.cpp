@@ -1,5 +1,6 @@
 #include "app/changes_window.h"
 #include "app/main_window.h"
+#include "app/open_over_main.h"
 #include "app/uncaught_error.h"
 
 #include <QPushButton>
@@ -9,9 +10,7 @@ void TfVT12SetAppMain::BindPendingChanges() {
         RunGuarded([this] {
             if (!changes_)
                 changes_ = std::make_unique<ChangesWindow>(*session_, this);
-            changes_->show();
-            changes_->raise();
-            changes_->activateWindow();
+            OpenOverMainWindow(changes_.get(), this);
         });
     });
 }

@@ -109,6 +109,10 @@ void ControllerSession::ShowLinkState(bool up) {
         // The input value display shows "--" for 0.
         Images_.Status.SetInputValue(0);
         Images_.SlaveStatus.SetInputValue(0);
+        // Nothing shown live may outlast the link: no data until the first status after it.
+        Q_EMIT StatusShown(status_.ShowNoData());
+        Q_EMIT SlaveStatusShown(StatusModel::NoDataUnit());
+        Q_EMIT DriveStatusShown(NoDriveData());
     }
     Q_EMIT LinkShown(up);
     if (up)
@@ -194,6 +198,8 @@ void ControllerSession::OnSettingsRead(BlockId block, const RegisterData& reply)
         TakeSettingsReply(Images_, block, reply.data, reply.length, scheduler_.VerifyLog());
     if (keepEdits)
         std::copy_n(edits.begin(), edited.size(), edited.begin());
+    if (failedVerification_.Took(block, outcome))
+        Q_EMIT VerificationShown(failedVerification_.Message());
     if (outcome == SettingsReply::Mismatch) {
         log_.KomStsLog(QStringLiteral("FALSE!"), true, false);
         ShowSaveState();

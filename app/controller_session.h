@@ -19,6 +19,7 @@
 #include "link/traffic_ring.h"
 #include "link/traffic_trace.h"
 #include "monitor/drive_status_display.h"
+#include "monitor/failed_verification.h"
 #include "monitor/gate_table_model.h"
 #include "monitor/status_model.h"
 #include "monitor/test_mode.h"
@@ -160,6 +161,8 @@ Q_SIGNALS:
     void SlaveVersionShown(const QString& caption);
     void SlaveLostShown(bool lost);
     void SaveStateShown(bool unsaved);
+    // Which blocks a save could not verify and what to do; empty once they verify or are read.
+    void VerificationShown(const QString& message);
     // A settings block read into both images: its screens show it.
     void SettingsShown(BlockId block);
     void CountersRead(CounterMemo memo);
@@ -235,4 +238,5 @@ private:
     // Slave reads asked for by Reload: only their replies replace the slave's edits.
     uint32_t slaveReloads_ = 0;
     StatusModel status_{Images_, Features_};
+    FailedVerification failedVerification_;
 };

@@ -53,8 +53,13 @@ void GateCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
     if (!cells)
         return;
     const CellLook look = cells->Look(index);
-    painter->fillRect(option.rect, BackgroundColour(look.background, option.palette));
-    const QColor text = look.greyText ? kGreyText : QColor(Qt::black);
+    // A disabled table (no link, bootloader mode) takes no input and must look it.
+    const bool readOnly = !option.state.testFlag(QStyle::State_Enabled);
+    const QColor background = readOnly && look.background == CellBackground::Table
+                                  ? option.palette.color(QPalette::Disabled, QPalette::Window)
+                                  : BackgroundColour(look.background, option.palette);
+    painter->fillRect(option.rect, background);
+    const QColor text = look.greyText || readOnly ? kGreyText : QColor(Qt::black);
     const QPoint corner = option.rect.topLeft() + kCheckBoxOffset;
     switch (look.checkBox) {
     case CheckBoxPicture::Checked:

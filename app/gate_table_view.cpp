@@ -123,6 +123,8 @@ void GateTableView::ShowSmartMinimumAirflow(bool checked) {
 }
 
 void GateTableView::ShowCorrectedMaxCurrent(int milliamps) {
+    // The notice sits on the Additional Settings panel: hidden, it would say nothing.
+    ui_.cbAdvancedSettings->setChecked(true);
     ui_.pcAdvanced->setCurrentWidget(ui_.TabSheet2);
     ui_.pMaxCurrentInfo->show();
     ui_.tMaxCurrectCorrection->start();

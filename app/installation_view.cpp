@@ -61,6 +61,7 @@ void InstallationView::ShowInstallationMode(int mode) {
     ui_.pGateCurrent->move(layout.masterBarsLeft, ui_.pGateCurrent->y());
     ui_.imMasterSlave->setPixmap(ProgramBitmap(layout.schematic));
     ui_.lCurrInpLabelMaster->setText(layout.masterPressureLabel);
+    ui_.lGateCurrentCaption->setText(layout.masterCurrentCaption);
     ui_.bResetUnit->setText(QString::fromLatin1(kResetUnitsCaption));
     // The table takes its rows for the mode, the slave's filled in the MASTER installation.
     session_.ShowGateTables();

@@ -1,11 +1,13 @@
 #include "app/main_window.h"
 #include "app/changes_window.h"
+#include "app/control_tooltips.h"
 #include "app/gate_table_view.h"
 #include "app/installation_view.h"
 #include "app/kom_status_panel.h"
 #include "app/page_builders.h"
 #include "app/traffic_window.h"
 #include "app/trends_window.h"
+#include "app/window_keyboard.h"
 #include "monitor/view/drive_vacuum_view.h"
 #include "monitor/view/status_view.h"
 #include "monitor/view/test_mode_view.h"
@@ -112,6 +114,8 @@ void TfVT12SetAppMain::FormCreate(const QStringList& arguments) {
             (ui.*entry.shape)->SetPen(entry.outline);
     }
     SetTextColor(ui.lSmartMinimumAirflowEnabled, SignalMinAirflowColor);
+    SetControlToolTips(this);
+    BindKeyboard(this, ui);
     resizer_->ClearLayoutTable();
     ControlsLocked = true;
 }

@@ -11,6 +11,7 @@
 #include "link/af_com_port.h"
 #include "widgets/gate_frame.h"
 
+#include <QMap>
 #include <QPixmap>
 #include <QWidget>
 #include <array>
@@ -74,7 +75,7 @@ private:
     void ShowTrends();
     void ComPortDataReceived(TAfComPort* sender, int count);
     void tDelayTimer();
-    void PermissionHint(int port);
+    void ShowPortOpenFailure(int port);
 
     // Views: what the session decided, on the controls.
     void ShowLinkState(bool up);
@@ -141,6 +142,8 @@ private:
     std::unique_ptr<ChangesWindow> changes_;
     std::unique_ptr<TrendsWindow> trends_;
     QString savedDir_;
+    // Why each port tried since the last one opened could not be opened, by port number.
+    QMap<int, QString> portHints_;
     bool portTried_ = false;
     bool shown_ = false;
     bool closed_ = false;

@@ -5,6 +5,8 @@
 #include "app/installation_view.h"
 #include "app/kom_status_panel.h"
 #include "app/main_window.h"
+#include "app/open_over_main.h"
+#include "app/port_open_hint.h"
 #include "app/traffic_window.h"
 #include "app/uncaught_error.h"
 #include "monitor/view/status_view.h"
@@ -42,8 +44,11 @@ void TfVT12SetAppMain::BindViews() {
     S* s = session_.get();
     connect(s, &S::LinkShown, this, &TfVT12SetAppMain::ShowLinkState);
     connect(s, &S::PortTrying, this, &TfVT12SetAppMain::ShowTrying);
-    connect(s, &S::PortOpenedOn, this, [this] { ui.pVTDetected->setToolTip(QString()); });
-    connect(s, &S::PortOpenFailedOn, this, &TfVT12SetAppMain::PermissionHint);
+    connect(s, &S::PortOpenedOn, this, [this] {
+        portHints_.clear();
+        ui.pVTDetected->setToolTip(QString());
+    });
+    connect(s, &S::PortOpenFailedOn, this, &TfVT12SetAppMain::ShowPortOpenFailure);
     connect(s, &S::SlaveOnPortShown, this, &TfVT12SetAppMain::ShowSlaveOnPort);
     connect(s, &S::FirmwareTextRead, this, &TfVT12SetAppMain::ShowFirmwareText);
     connect(s, &S::FeatureLevelApplied, this, &TfVT12SetAppMain::ShowFeatureLevel);
@@ -52,6 +57,10 @@ void TfVT12SetAppMain::BindViews() {
     connect(s, &S::SlaveVersionShown, ui.lSlaveFirmwareVersion, &QLabel::setText);
     connect(s, &S::SlaveLostShown, this, &TfVT12SetAppMain::ShowSlaveLost);
     connect(s, &S::SaveStateShown, this, &TfVT12SetAppMain::ShowSaveState);
+    connect(s, &S::VerificationShown, this, [this](const QString& message) {
+        ui.lVerifyFailed->setText(message);
+        ui.lVerifyFailed->setVisible(!message.isEmpty());
+    });
     connect(s, &S::CountersRead, this, &TfVT12SetAppMain::ShowCounters);
 
     statusView_ = std::make_unique<StatusView>(ui, *ui.tSecurityBlinkTimer, *ui.tBypassBlinkTimer,
@@ -61,10 +70,9 @@ void TfVT12SetAppMain::BindViews() {
     connect(s, &S::SlaveStatusShown, status, &StatusView::ShowSlaveStatus);
     connect(s, &S::GateFramesShown, status, &StatusView::ShowGateSettings);
     connect(s, &S::GateNamesShown, status, &StatusView::ShowGateNames);
-    connect(s, &S::LinkShown, status, [status](bool up) {
-        if (!up)
-            status->ShowLinkDown();
-    });
+    // Until the first status arrives there is nothing to show.
+    status->ShowStatus(StatusModel::NoDataStatus());
+    status->ShowSlaveStatus(StatusModel::NoDataUnit());
     BindDriveVacuumView();
     BindTrends();
     setup_ = std::make_unique<SetupSettingsView>(ui, *s, ControlsLocked);
@@ -96,9 +104,7 @@ void TfVT12SetAppMain::BindViews() {
 void TfVT12SetAppMain::ShowTrafficMonitor() {
     if (!traffic_)
         traffic_ = std::make_unique<TrafficWindow>(*session_, this);
-    traffic_->show();
-    traffic_->raise();
-    traffic_->activateWindow();
+    OpenOverMainWindow(traffic_.get(), this);
 }
 
 void TfVT12SetAppMain::ComPortDataReceived(TAfComPort*, int count) {
@@ -153,13 +159,11 @@ void TfVT12SetAppMain::ShowTrying(int port) {
     ui.pVTDetected->setText(QStringLiteral("... trying detect on COM%1").arg(port));
 }
 
-void TfVT12SetAppMain::PermissionHint(int port) {
-    if (ComPort.LastOpenFailure() != OpenFailure::NoPermission)
+void TfVT12SetAppMain::ShowPortOpenFailure(int port) {
+    // One line for each port that failed since the last one opened, each with its cause.
+    const QString hint = PortOpenHint(port, ComPort.DevicePath(), ComPort.LastOpenFailure());
+    if (hint.isEmpty())
         return;
-    ui.pVTDetected->setToolTip(
-        QStringLiteral("COM%1 (%2) cannot be opened: permission denied.\n"
-                       "Add your user to the \"dialout\" group (sudo adduser $USER dialout), "
-                       "then log out and in again.")
-            .arg(port)
-            .arg(ComPort.DevicePath()));
+    portHints_[port] = hint;
+    ui.pVTDetected->setToolTip(QStringList(portHints_.values()).join(u'\n'));
 }

@@ -1,4 +1,5 @@
 #include "app/main_window_ui.h"
+#include "app/window_fit.h"
 
 #include "app/page_align.h"
 #include "app/page_builders.h"
@@ -84,9 +85,10 @@ void SetupMainWindowUi(QWidget* window, MainWindowUi& ui) {
     window->resize(kDesignClientSize);
     window->setMinimumSize(kMinimumClientSize);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect placed(QPoint(), kDesignClientSize);
-        placed.moveCenter(screen->availableGeometry().center());
-        window->move(placed.topLeft());
+        // The frame is not known before the window manager has decorated the window: a usual
+        // title bar and border is allowed for, so the title bar is never above the screen.
+        const QRect available = screen->availableGeometry();
+        window->move(PlaceWindow(available, kDesignClientSize + kUsualFrame, available).topLeft());
     }
 
     SetupWindowHeader(window, ui);

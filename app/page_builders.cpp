@@ -43,10 +43,13 @@ void SetBackground(QWidget* control, const QColor& color) {
 }
 
 void SetTextColor(QWidget* control, const QColor& color) {
+    // Disabled, a control keeps the style's grey, so that it looks disabled.
     QPalette palette = control->palette();
-    palette.setColor(QPalette::WindowText, color);
-    palette.setColor(QPalette::Text, color);
-    palette.setColor(QPalette::ButtonText, color);
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        palette.setColor(group, QPalette::WindowText, color);
+        palette.setColor(group, QPalette::Text, color);
+        palette.setColor(group, QPalette::ButtonText, color);
+    }
     control->setPalette(palette);
 }
 

@@ -1,5 +1,6 @@
 #include "app/page_service.h"
 
+#include "app/kom_log_colours.h"
 #include "app/page_align.h"
 #include "app/page_builders.h"
 #include "app/page_controls.h"
@@ -45,6 +46,7 @@ void SetupSavingProgress(ServicePageUi& ui) {
     ui.mKomSts = MakeMemo(ui.pKomStatus, "mKomSts", QRect(4, 4, 322, 232));
     SetOwnFont(ui.mKomSts, kDesignFontPixels, true);
     SetTextColor(ui.mKomSts, QColor(255, 0, 0));
+    ColourLogVerdicts(ui.mKomSts);
     ui.pbKomSts = Make<QProgressBar>(ui.pKomStatus, "pbKomSts", QRect(4, 240, 322, 18));
     ui.pbKomSts->setRange(0, 100);
     ui.pbKomSts->setValue(0);

@@ -138,6 +138,15 @@ void SetupCentre(SetupPageUi& ui) {
     // Below the notes, clear of lTooBig: the pending changes, open also without a link.
     ui.bShowChanges = Make<QPushButton>(ui.pVariable, "bShowChanges", QRect(8, 342, 149, 28),
                                         QStringLiteral("Changes\u2026"));
+    // Beside it, for as long as a save has not verified.
+    ui.lVerifyFailed = Make<QLabel>(ui.pVariable, "lVerifyFailed", QRect(164, 336, 413, 50));
+    SetBackground(ui.lVerifyFailed, QColor(255, 0, 0));
+    SetTextColor(ui.lVerifyFailed, Qt::white);
+    SetBold(ui.lVerifyFailed);
+    ui.lVerifyFailed->setWordWrap(true);
+    ui.lVerifyFailed->setTextFormat(Qt::PlainText);
+    ui.lVerifyFailed->setIndent(4);
+    ui.lVerifyFailed->hide();
 }
 
 void SetupSmartMinAirflow(SetupPageUi& ui) {

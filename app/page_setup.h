@@ -35,6 +35,7 @@ struct SetupPageUi : SetupMainSheetUi, SetupAdvancedSheetUi, SetupPressureSheetU
     QLabel* lGateNameNote = nullptr;
     QLabel* lTooBig = nullptr;
     QPushButton* bShowChanges = nullptr;
+    QLabel* lVerifyFailed = nullptr;
     QFrame* pOvladani = nullptr;
     QFrame* pSmartMinAirflow = nullptr;
     QLabel* lSmartMinAirflowCaption = nullptr;

@@ -126,7 +126,9 @@ void SetupCurrentBlock(QFrame* block, QLabel*& caption, QLabel*& oddCurrent, QLa
                        QLabel*& oddGate, QLabel*& evenGate, const char* suffix) {
     const auto name = [suffix](const char* base) { return QByteArray(base) + QByteArray(suffix); };
     caption = MakeCentred(block, name("lGateCurrentCaption").constData(),
-                          QStringLiteral("GATE CURRENT [mA]"), QRect(0, 2, 106, 14));
+                          *suffix ? QStringLiteral("SLAVE GATES [mA]")
+                                  : QStringLiteral("GATE CURRENT [mA]"),
+                          QRect(0, 2, 106, 14));
     SetOwnFont(caption, 10, true);
     SetTextColor(caption, kCaptionBlue);
     QLabel* top = nullptr;
@@ -168,7 +170,8 @@ void SetupBars(StatusTestPageUi& ui) {
     ui.pGateCurrent = Make<QFrame>(ui.pBars, "pGateCurrent", QRect(140, 4, 106, 214));
     SetupCurrentBlock(ui.pGateCurrent, ui.lGateCurrentCaption, ui.lOddCurr, ui.lEvenCurr,
                       ui.lOddGateCurrent, ui.lEvenGateCurrent, "");
-    ui.pGateCurrent24 = Make<QFrame>(ui.pBars, "pGateCurrent24", QRect(200, 4, 106, 214));
+    // Clear of the master's bars at their MASTER/SLAVE place, so the headings do not touch.
+    ui.pGateCurrent24 = Make<QFrame>(ui.pBars, "pGateCurrent24", QRect(202, 4, 106, 214));
     SetupCurrentBlock(ui.pGateCurrent24, ui.lGateCurrentCaption24, ui.lOddCurr24, ui.lEvenCurr24,
                       ui.lOddGateCurrent24, ui.lEvenGateCurrent24, "24");
     ui.lbDrvOdd = PlaceLevelBar(TLevelBarInstance::lbDrvOdd, ui.pGateCurrent, kOddBar);
@@ -300,7 +303,8 @@ void SetupDrivePanels(StatusTestPageUi& ui) {
     ui.lVfdMaxFrequency = MakeBubbleRow(bubble, "lVfdMaxFrequency", "Maximum Frequency", 5);
     ui.pMoreAboutVfd->hide();
 
-    ui.pRawVfdData = MakePanel(ui.pTest, "pRawVfdData", QRect(4, 298, 460, 241));
+    // Floats over the page beside the bubble (placed when it opens).
+    ui.pRawVfdData = MakePanel(ui.tsManual, "pRawVfdData", QRect(4, 298, 460, 241));
     SetBackground(ui.pRawVfdData, QColor(64, 64, 64));
     SetTextColor(ui.pRawVfdData, Qt::white);
     ui.lRawVfdData = Make<QLabel>(ui.pRawVfdData, "lRawVfdData", QRect(8, 4, 444, 34));

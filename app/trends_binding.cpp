@@ -2,6 +2,7 @@
 // pressure panels' sources.
 
 #include "app/main_window.h"
+#include "app/open_over_main.h"
 #include "app/trends_window.h"
 #include "app/uncaught_error.h"
 #include "app/vacuum_inputs.h"
@@ -23,7 +24,5 @@ void TfVT12SetAppMain::ShowTrends() {
                                    ui.lCurrentInputUnits->text(), ui.lCurrentInputUnitsS->text()};
             },
             this);
-    trends_->show();
-    trends_->raise();
-    trends_->activateWindow();
+    OpenOverMainWindow(trends_.get(), this);
 }

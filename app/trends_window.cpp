@@ -173,9 +173,11 @@ void TrendsWindow::StartRecording() {
     series_.Clear();
     recording_.push_back(connect(&session_, &ControllerSession::StatusShown, this,
                                  [this](const StatusDisplay& shown) { TakeStatus(shown); }));
-    recording_.push_back(
-        connect(&session_, &ControllerSession::SlaveStatusShown, this,
-                [this](const UnitStatus& slave) { series_.AddSlaveStatus(slave); }));
+    recording_.push_back(connect(&session_, &ControllerSession::SlaveStatusShown, this,
+                                 [this](const UnitStatus& slave) {
+                                     if (slave.live)
+                                         series_.AddSlaveStatus(slave);
+                                 }));
 }
 
 void TrendsWindow::StopRecording() {
@@ -185,6 +187,9 @@ void TrendsWindow::StopRecording() {
 }
 
 void TrendsWindow::TakeStatus(const StatusDisplay& shown) {
+    // A link down is a gap in the curves, not a fall to zero.
+    if (!shown.live)
+        return;
     std::optional<TrendVacuum> vacuum;
     if (shown.showVacuumReading)
         vacuum = vacuum_();

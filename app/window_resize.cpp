@@ -3,6 +3,7 @@
 #include "app/conversions.h"
 #include "app/main_window_ui.h"
 #include "app/page_align.h"
+#include "app/window_fit.h"
 
 #include "app/gate_grid.h"
 #include <QAbstractScrollArea>
@@ -164,7 +165,7 @@ void WindowResizer::StateStep(bool minimized, bool maximized) {
         }
         resizeState_ = 1;
     } else {
-        if (resizeState_ == 1) {
+        if (resizeState_ == 1 && EnlargedFitsScreen()) {
             // The window grows first, so that the controls aligned to it take the new room.
             enlarged_ = true;
             HoldNormalSize();
@@ -180,6 +181,12 @@ void WindowResizer::StateStep(bool minimized, bool maximized) {
     } else if (!minimized) {
         HoldNormalSize();
     }
+}
+
+bool WindowResizer::EnlargedFitsScreen() const {
+    const QScreen* screen = window_->screen();
+    return screen == nullptr ||
+           EnlargedLayoutFits(kDesignClientSize, FrameMargins(), screen->availableGeometry());
 }
 
 QSize WindowResizer::FrameMargins() const {
@@ -271,6 +278,13 @@ void WindowResizer::RestoreLayout() {
 }
 
 void WindowResizer::ScaleLayout(int multiplier, int divisor) {
+    // The window's font scales with its controls' own fonts, so that text taken from the
+    // window is not left smaller than text beside it (a bold Save button, the captions).
+    QFont windowFont = window_->font();
+    if (windowFont.pixelSize() > 0) {
+        windowFont.setPixelSize(std::max(1, Scaled(windowFont.pixelSize(), multiplier, divisor)));
+        window_->setFont(windowFont);
+    }
     QWidget* header = ui_.Panel1;
     WalkControls(window_, [multiplier, divisor, header](QWidget* control) {
         const QRect bounds = control->geometry();

@@ -1,6 +1,7 @@
 #pragma once
 // The main window's own layout rule: the layout is recorded at the first resize after the first
-// activation, enlarged by 6/5 in the normal window state and restored when maximized again.
+// activation, enlarged by 6/5 in the normal window state where the screen holds it, and
+// restored when maximized again.
 // In the normal state the window's size is held: its client area fits the layout, enlarged or
 // not, as far as the screen allows, and a drag at the border is undone without enlarging.
 
@@ -75,6 +76,8 @@ private:
     void ApplyStateSizes(int rowHeight, int captionHeight, int tabHeight);
     void ApplyGateColumns();
     void ApplyTabWidth();
+    // The enlarged layout is taken only where the screen holds it whole.
+    bool EnlargedFitsScreen() const;
     // Width and height the window manager's frame adds to the client area.
     QSize FrameMargins() const;
     QSize HeldSize() const;

@@ -65,6 +65,9 @@ void CommandRun::OnLinkShown(bool up) {
 }
 
 void CommandRun::OnStatusShown(const StatusDisplay& shown) {
+    // The link lost clears the screens' live data: that is no poll answered.
+    if (!shown.live)
+        return;
     if (monitoring_) {
         PrintMonitorLine(shown);
         return;

@@ -107,6 +107,15 @@ void ControllerImages::StoreReply(BlockId id, const uint8_t* data, int length) {
     });
 }
 
+void ControllerImages::StoreReadBack(BlockId id, const uint8_t* data, int length) {
+    if (data == nullptr || length != static_cast<int>(EditedImage(id).size()))
+        return;
+    VisitBlock(*this, id, [&](auto& member) {
+        if constexpr (IsSettingsImages<decltype(member)>)
+            LoadWire(member.Read, data, length);
+    });
+}
+
 bool ControllerImages::EditedEquals(BlockId id, const uint8_t* data, int length) const {
     const std::span<const uint8_t> edited = EditedImage(id);
     if (edited.empty() || data == nullptr || length != static_cast<int>(edited.size()))

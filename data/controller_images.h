@@ -55,6 +55,9 @@ struct ControllerImages {
     // A read reply: into both images of a settings block, into a read-only block as it is.
     // A short reply leaves the rest zero, a long one is cut to the block.
     void StoreReply(BlockId id, const uint8_t* data, int length);
+    // A verifying read that differs: the read image takes what the unit holds, the edited image
+    // keeps what was written, so the block stays changed. A reply of another size is not taken.
+    void StoreReadBack(BlockId id, const uint8_t* data, int length);
     // A verifying read: the reply holds exactly the edited image.
     bool EditedEquals(BlockId id, const uint8_t* data, int length) const;
 };

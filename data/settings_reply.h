@@ -6,7 +6,9 @@
 enum class SettingsReply {
     Stored,   // taken into both images
     Verified, // a verifying read equal to what was written: taken into both images
-    Mismatch, // a verifying read that differs: both images stay as they were
+    // A verifying read that differs: the read image takes what the unit holds (what a changes
+    // list compares with), the edited image keeps what was written.
+    Mismatch,
 };
 
 SettingsReply TakeSettingsReply(ControllerImages& images, BlockId block, const uint8_t* data,

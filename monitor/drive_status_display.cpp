@@ -102,3 +102,14 @@ DriveStatusDisplay ShowDriveStatus(const DriveStatusBlock& drive) {
     display.statusWord = drive.StatusWord();
     return display;
 }
+
+DriveStatusDisplay NoDriveData() {
+    DriveStatusDisplay display;
+    const QString none = QStringLiteral("--");
+    display.lamp = kPanelSilver;
+    display.text = QStringLiteral("no data");
+    display.letters.fill(kPanelGrey);
+    display.frequency = display.power = none;
+    display.bubble = {none, none, none, none, none, none};
+    return display;
+}

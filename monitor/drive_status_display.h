@@ -42,3 +42,5 @@ struct DriveStatusDisplay {
 
 // Every block has a display: a drive the controller cannot reach shows "???" in each figure.
 DriveStatusDisplay ShowDriveStatus(const DriveStatusBlock& drive);
+// No drive status to show: the link is down, or back and not yet polled.
+DriveStatusDisplay NoDriveData();

@@ -8,11 +8,13 @@ void FanPower::SetPercentage(int percentage) {
     percentage_ = std::clamp(percentage, 0, kMaxPercentage);
 }
 
-void FanPower::TypePercentage(const QString& text) {
+bool FanPower::TypePercentage(const QString& text) {
     bool ok = false;
     const int typed = text.trimmed().toInt(&ok);
-    if (ok)
-        SetPercentage(typed);
+    if (!ok)
+        return false;
+    SetPercentage(typed);
+    return percentage_ != typed;
 }
 
 void FanPower::SetSliderPosition(int position) {

@@ -17,8 +17,9 @@ public:
     // Arrows of the up-down; outside 0..100 it stops at the bound as the up-down does.
     void SetPercentage(int percentage);
     // What eFanPwr holds after a keystroke. Text that is no whole number keeps the percentage,
-    // so an entry being retyped never sends a stray power.
-    void TypePercentage(const QString& text);
+    // so an entry being retyped never sends a stray power. True when a number outside 0..100
+    // was bounded: the entry then shows the percentage sent instead of what was typed.
+    bool TypePercentage(const QString& text);
     void SetSliderPosition(int position);
 
     // 0..255 as the controller takes it: Round(percentage x 2.55), ties to even.

@@ -13,5 +13,8 @@ InstallationLayout LayoutOfInstallation(int mode) {
                        : layout.mode == kInstallationDrive ? QStringLiteral("MS_VFD")
                                                            : QStringLiteral("MS_SINGLE");
     layout.masterPressureLabel = withSlave ? QStringLiteral("Master") : QString();
+    // Beside the slave's bars, the master's heading says whose they are.
+    layout.masterCurrentCaption =
+        pair ? QStringLiteral("MASTER GATES [mA]") : QStringLiteral("GATE CURRENT [mA]");
     return layout;
 }

@@ -29,6 +29,8 @@ struct InstallationLayout {
     QString schematic;
     // lCurrInpLabelMaster.
     QString masterPressureLabel;
+    // lGateCurrentCaption.
+    QString masterCurrentCaption;
 };
 
 // The gate table takes the mode itself (its rows, numbers and paging). Applying a layout also

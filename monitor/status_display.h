@@ -28,6 +28,7 @@ struct GateFrameStatus {
 };
 
 struct DriverDisplay {
+    bool live = true; // false: no figure to show, the bar and its captions in their no-data look
     int position = 0; // bar 0..127; a larger value fills the bar
     int current = 0;  // mA, as milliamps shows it
     QString milliamps;
@@ -36,6 +37,7 @@ struct DriverDisplay {
 
 // The part of a poll that the master and the slave unit both show.
 struct UnitStatus {
+    bool live = true; // false: the unit's indicators show no data
     std::array<GateFrameStatus, kGatesPerUnit> gates;
     DriverDisplay odd;
     DriverDisplay even;
@@ -65,6 +67,9 @@ struct CleaningDisplay {
 };
 
 struct StatusDisplay {
+    // false: no status to show (link down, or back and not yet polled); every indicator in its
+    // no-data look, no lamp blinks.
+    bool live = true;
     NoticeDisplay notice;
     UnitStatus unit;
     int activeSensorCount = 0;    // master plus slave
@@ -79,13 +84,4 @@ struct StatusDisplay {
     FanDelayDisplay fanDelay;
     CleaningDisplay cleaning;
     bool showVacuumReading = false;
-};
-
-// What the link going down leaves on these elements: every frame inactive with its manual
-// marker off and its button up, and the following.
-struct LinkDownStatus {
-    QString figures = QStringLiteral("--"); // lActiveSns, lOpnGates
-    int fanPosition = 0;
-    int driverPosition = 0; // the master's two bars
-    Lamp dustLamp = Lamp::Off;
 };

@@ -8,6 +8,7 @@
 
 namespace {
 constexpr int kVacuumHardware = 4;
+const QString kNoFigure = QStringLiteral("--");
 
 bool Bit(uint16_t mask, int gate) {
     return ((mask >> gate) & 1u) != 0;
@@ -42,6 +43,35 @@ StatusDisplay StatusModel::ShowStatus(const GateMasks& masks, uint16_t manualMin
     shown.cleaning = Cleaning(status.CleaningState(), status.CleaningTime(), status.FanOutput());
     shown.showVacuumReading =
         features_.HardwareVersion(status.HardwareVersion()) >= kVacuumHardware;
+    return shown;
+}
+
+StatusDisplay StatusModel::ShowNoData() {
+    master_ = UnitState{};
+    slave_ = UnitState{};
+    notice_ = NoticeLine{};
+    return NoDataStatus();
+}
+
+StatusDisplay StatusModel::NoDataStatus() {
+    StatusDisplay shown;
+    shown.live = false;
+    shown.unit = NoDataUnit();
+    shown.activeSensors = kNoFigure;
+    shown.fanPercent = kNoFigure;
+    return shown;
+}
+
+UnitStatus StatusModel::NoDataUnit() {
+    UnitStatus shown;
+    shown.live = false;
+    for (DriverDisplay* driver : {&shown.odd, &shown.even}) {
+        driver->live = false;
+        driver->milliamps = kNoFigure;
+    }
+    shown.odd.gateCaption = QStringLiteral("Odd");
+    shown.even.gateCaption = QStringLiteral("Even");
+    shown.openGates = kNoFigure;
     return shown;
 }
 

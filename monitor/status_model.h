@@ -21,6 +21,12 @@ public:
                              int installationMode);
     UnitStatus ShowSlaveStatus(const GateMasks& masks, uint16_t manualMinAirflowMask);
 
+    // No status to show: the link is down, or back and not yet polled. What was kept of earlier
+    // polls is forgotten, so that the next status is shown as the first one.
+    StatusDisplay ShowNoData();
+    static StatusDisplay NoDataStatus();
+    static UnitStatus NoDataUnit();
+
     // Leaving the MASTER installation: the slave no longer adds to the figures.
     void ResetSlaveCounts() { slave_.activeSensors = slave_.openGates = 0; }
 

@@ -74,8 +74,10 @@ TestFanControls TestModeModel::SetPercentage(int percentage) {
 }
 
 TestFanControls TestModeModel::TypePercentage(const QString& text) {
-    power_.TypePercentage(text);
-    return FanControls();
+    const bool corrected = power_.TypePercentage(text);
+    TestFanControls controls = FanControls();
+    controls.entryCorrected = corrected;
+    return controls;
 }
 
 TestFanControls TestModeModel::SetSliderPosition(int position) {

@@ -36,6 +36,8 @@ struct TestFanControls {
     bool powerPanelVisible = false;
     int percentage = 0;
     int sliderPosition = FanPower::kMaxSliderPosition;
+    // A typed percentage was bounded: eFanPwr shows what is sent, not what was typed.
+    bool entryCorrected = false;
 };
 
 struct TestModeControls {

@@ -25,7 +25,7 @@ QFont ArialPixels(int pixels, bool bold) {
 
 TfrGate::TfrGate(const GatePictures& gatePictures, QWidget* owner)
     : QFrame(owner), pictures(gatePictures) {
-    setMinimumWidth(FrameWidth);
+    // No minimum width: in the MASTER/SLAVE view a column is narrower than the design.
     resize(FrameWidth, FrameHeight);
 
     Shape1 = new TShape(TShape::TShapeKind::Rectangle, this);
@@ -48,6 +48,7 @@ void TfrGate::BuildPanel1() {
     bTlacitko->setGeometry(11, 5, 40, 28);
     bTlacitko->setFont(ArialPixels(11, true));
     bTlacitko->setCursor(Qt::PointingHandCursor);
+    bTlacitko->setToolTip(QStringLiteral("Test mode: down opens this gate, up closes it"));
     bTlacitko->setCheckable(true);
     bTlacitko->setFocusPolicy(Qt::NoFocus);
     // Only test mode enables the buttons.
@@ -229,11 +230,19 @@ void TfrGate::SetInnerCircle(const QColor& fill, const QColor& outline) {
 
 void TfrGate::SetTextColor(const QColor& color) {
     // The colour holds in the disabled state too: outside test mode the buttons are
-    // disabled, and that is where the minimum-airflow blue must show.
+    // disabled, and that is where the minimum-airflow blue must show. A disabled button shows
+    // it faded towards its face, so that it still looks disabled.
     for (QWidget* widget : {static_cast<QWidget*>(bTlacitko), static_cast<QWidget*>(lGateName)}) {
         QPalette palette = widget->palette();
         palette.setColor(QPalette::All, QPalette::ButtonText, color);
         palette.setColor(QPalette::All, QPalette::WindowText, color);
         widget->setPalette(palette);
     }
+    QPalette button = bTlacitko->palette();
+    const QColor face = button.color(QPalette::Disabled, QPalette::Button);
+    button.setColor(QPalette::Disabled, QPalette::ButtonText,
+                    QColor((color.red() + 2 * face.red()) / 3,
+                           (color.green() + 2 * face.green()) / 3,
+                           (color.blue() + 2 * face.blue()) / 3));
+    bTlacitko->setPalette(button);
 }

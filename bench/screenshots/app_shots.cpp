@@ -6,7 +6,11 @@
 // opened at once and taken last; with VT12_SHOTS_CHANGES set, a fan delay, a gate's delay and a
 // name are edited once the settings are read, and the pending changes are opened and taken last;
 // with VT12_SHOTS_TRENDS set to a number of seconds, the trends window is opened at once and
-// taken last, no sooner than that many seconds after the start.
+// taken last, no sooner than that many seconds after the start. With VT12_SHOTS_SAVE set, the
+// fan on delay is raised by one and "Save to Vantor" clicked half way to the first page, and the
+// pending changes opened a few seconds later. VT12_SHOTS_PAGES, a comma-separated list of page
+// names (tsManual, tsSettings, ...), takes only those pages; with VT12_SHOTS_SCREEN set, the
+// whole screen is taken just before the pages, the extra windows in front.
 
 #include "app/gate_grid.h"
 #include "app/main_window.h"
@@ -74,9 +78,13 @@ int main(int argc, char* argv[]) {
                 ->grabWindow(window.winId())
                 .save(out.filePath(prefix + "_" + name + passes[pass] + ".png"));
         }
+        const QStringList only =
+            qEnvironmentVariable("VT12_SHOTS_PAGES").split(u',', Qt::SkipEmptyParts);
         do
             ++page;
-        while (page < pages->count() && !pages->isTabVisible(page));
+        while (page < pages->count() &&
+               (!pages->isTabVisible(page) ||
+                (!only.isEmpty() && !only.contains(pages->widget(page)->objectName()))));
         if (page >= pages->count()) {
             if (++pass == passes.size()) {
                 if (auto* traffic = window.findChild<QWidget*>(QStringLiteral("fTraffic")))
@@ -123,6 +131,37 @@ int main(int argc, char* argv[]) {
             const QModelIndex name = gates->index(1, ColName);
             gates->setData(name, name.data().toString() + QStringLiteral(" 2"), Qt::EditRole);
             window.ui.bShowChanges->click();
+        });
+    }
+    if (qEnvironmentVariableIsSet("VT12_SHOTS_SCREEN")) {
+        // The whole screen before the pages: where the extra windows opened and how they fit.
+        // They are raised, given time to paint, taken, and put back behind the main window.
+        const QStringList extras{QStringLiteral("fTraffic"), QStringLiteral("fChanges"),
+                                 QStringLiteral("fTrends")};
+        QTimer::singleShot(std::max(0, waitMs - 800), &window, [&window, extras] {
+            for (const QString& name : extras)
+                if (auto* extra = window.findChild<QWidget*>(name))
+                    extra->raise();
+        });
+        QTimer::singleShot(std::max(0, waitMs - 100), &window, [&window, extras, &out, prefix] {
+            window.screen()->grabWindow(0).save(out.filePath(prefix + "_screen.png"));
+            for (const QString& name : extras)
+                if (auto* extra = window.findChild<QWidget*>(name))
+                    extra->lower();
+        });
+    }
+    if (qEnvironmentVariableIsSet("VT12_SHOTS_SAVE")) {
+        QTimer::singleShot(waitMs / 2, &window, [&window] {
+            window.ui.pcPages->setCurrentWidget(window.ui.tsSettings);
+            QLineEdit* onDelay = window.ui.eOnDelay;
+            onDelay->setText(QString::number(onDelay->text().toInt() + 1));
+            window.ui.bSave->click();
+        });
+        QTimer::singleShot(waitMs / 2 + 4000, &window, [&window] {
+            window.ui.bShowChanges->click();
+            // Taken from the screen with the pages: it waits behind the main window.
+            auto* changes = window.findChild<QWidget*>(QStringLiteral("fChanges"));
+            QTimer::singleShot(kPaintMs, changes, [changes] { changes->lower(); });
         });
     }
     return QApplication::exec();

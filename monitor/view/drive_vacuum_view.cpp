@@ -10,10 +10,12 @@
 #include <QFrame>
 #include <QLabel>
 #include <QMouseEvent>
+#include <algorithm>
 
 namespace {
 // The bubble's arrow tip, below its top edge.
 constexpr int kArrowFromTop = 94;
+constexpr int kRawDataGap = 4;
 
 QColor ColorOf(PanelColour c) {
     return {c.red, c.green, c.blue};
@@ -80,7 +82,18 @@ void DriveVacuumView::lMoreAboutVFDClick() {
 }
 
 void DriveVacuumView::lVfdMaxFrequencyClick() {
-    ui_.pRawVfdData->setVisible(ui_.pRawVfdData->isHidden());
+    QWidget* raw = ui_.pRawVfdData;
+    if (!raw->isHidden()) {
+        raw->hide();
+        return;
+    }
+    // Left of the bubble and clear of the VFD box, so neither hides "More about VFD".
+    const QWidget* bubble = ui_.pMoreAboutVfd;
+    const QWidget* page = raw->parentWidget();
+    raw->move(std::max(0, bubble->x() - kRawDataGap - raw->width()),
+              std::clamp(bubble->y(), 0, std::max(0, page->height() - raw->height())));
+    raw->show();
+    raw->raise();
 }
 
 bool DriveVacuumView::eventFilter(QObject* watched, QEvent* event) {

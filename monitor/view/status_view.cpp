@@ -42,6 +42,8 @@ QColor SignalOf(SignalColor signal, Unit unit) {
 
 void ShowDriver(const DriverDisplay& driver, TLevelBar* bar, QLabel* milliamps, QLabel* gate) {
     bar->SetPosition(driver.position);
+    milliamps->setEnabled(driver.live);
+    gate->setEnabled(driver.live);
     milliamps->setText(driver.milliamps);
     gate->setText(driver.gateCaption);
 }
@@ -62,7 +64,12 @@ void StatusView::ShowStatus(const StatusDisplay& shown) {
     ShowUnit(Unit::Master, shown.unit);
     ui_.lActiveSns->setText(shown.activeSensors);
 
-    if (shown.bypassBlinks) {
+    if (!shown.live) {
+        bypassBlink_.stop();
+        securityBlink_.stop();
+        ShowBypass(Lamp::Off);
+        ShowSecurity({Lamp::Off, CaptionColor::Normal});
+    } else if (shown.bypassBlinks) {
         // Enabling a running timer keeps its phase.
         if (!bypassBlink_.isActive())
             bypassBlink_.start();
@@ -70,7 +77,12 @@ void StatusView::ShowStatus(const StatusDisplay& shown) {
         bypassBlink_.stop();
         ShowBypass(shown.bypassLamp);
     }
-    SetSecurityInput(shown.securityInOrder);
+    if (shown.live)
+        SetSecurityInput(shown.securityInOrder);
+    // Figures without data are greyed as well as dashed.
+    for (QWidget* figure :
+         {static_cast<QWidget*>(ui_.lActiveSns), static_cast<QWidget*>(ui_.lVsdPowerProc)})
+        figure->setEnabled(shown.live);
 
     ui_.lbFanOut->SetPosition(shown.fanPosition);
     ui_.lVsdPowerProc->setText(shown.fanPercent);
@@ -121,6 +133,7 @@ void StatusView::ShowUnit(Unit unit, const UnitStatus& shown) {
         ShowDriver(shown.even, ui_.lbDrvEven24, ui_.lEvenCurr24, ui_.lEvenGateCurrent24);
     }
     ui_.lOpnGates->setText(shown.openGates);
+    ui_.lOpnGates->setEnabled(shown.live);
 }
 
 void StatusView::ShowGateSettings(Unit unit, const GateSettingsShown& shown) {
@@ -138,13 +151,6 @@ void StatusView::ShowGateNames(Unit unit, const std::array<QString, kGatesPerUni
     const size_t first = unit == Unit::Master ? 0 : kGatesPerUnit;
     for (size_t i = 0; i < kGatesPerUnit; ++i)
         gates_[first + i]->SetGateName(names[i]);
-}
-
-void StatusView::ShowLinkDown() {
-    const LinkDownStatus down;
-    ui_.lbFanOut->SetPosition(down.fanPosition);
-    ui_.lbDrvOdd->SetPosition(down.driverPosition);
-    ui_.lbDrvEven->SetPosition(down.driverPosition);
 }
 
 void StatusView::SetSecurityInput(bool inOrder) {

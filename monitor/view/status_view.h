@@ -27,8 +27,6 @@ public:
     // The frames' part of the gate settings and names.
     void ShowGateSettings(Unit unit, const GateSettingsShown& shown);
     void ShowGateNames(Unit unit, const std::array<QString, kGatesPerUnit>& names);
-    // The bars the link-down display leaves at 0; the rest is the window's link display.
-    void ShowLinkDown();
 
     void SetSecurityInput(bool inOrder);
 

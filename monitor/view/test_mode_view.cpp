@@ -45,8 +45,11 @@ void TestModeView::Bind() {
         RunGuarded([&] { ShowFan(session_.TestRequest().SetPercentage(percentage)); });
     });
     connect(ui_.eFanPwr, &QLineEdit::textEdited, this, [this](const QString& text) {
-        // The entry keeps what is being typed.
-        RunGuarded([&] { ShowFan(session_.TestRequest().TypePercentage(text), false); });
+        // The entry keeps what is being typed, unless it was bounded to what is sent.
+        RunGuarded([&] {
+            const TestFanControls fan = session_.TestRequest().TypePercentage(text);
+            ShowFan(fan, fan.entryCorrected);
+        });
     });
     connect(ui_.tbPower, &QSlider::valueChanged, this, [this](int position) {
         RunGuarded([&] { ShowFan(session_.TestRequest().SetSliderPosition(position)); });

@@ -8,6 +8,7 @@
 
 #include <QSignalSpy>
 #include <QTest>
+#include <algorithm>
 
 namespace {
 using Bytes = std::vector<uint8_t>;
@@ -217,6 +218,7 @@ private Q_SLOTS:
         QFETCH(int, progress);
         QFETCH(bool, unsaved);
         QSignalSpy saveState(session.get(), &ControllerSession::SaveStateShown);
+        QSignalSpy verification(session.get(), &ControllerSession::VerificationShown);
         ControllerImages& images = session->Images();
         images.SystemSettings.Edited.SetFanOnDelay(30);
         Bytes reply(WireView(images.SystemSettings.Edited).begin(),
@@ -231,6 +233,16 @@ private Q_SLOTS:
         QCOMPARE(roles.progress, progress);
         QCOMPARE(saveState.last().at(0).toBool(), unsaved);
         QCOMPARE(images.SystemSettings.Edited.FanOnDelay(), uint16_t(30));
+        // What the unit was read back to hold is what the changes list compares with.
+        QVERIFY(std::ranges::equal(WireView(images.SystemSettings.Read), reply));
+        // A failed check stays on the screen until the block is read again.
+        QCOMPARE(verification.size(), same ? 0 : 1);
+        if (!same) {
+            QVERIFY(verification.last().at(0).toString().contains(QStringLiteral("system")));
+            scheduler().StartFullReload(); // "Reload from Vantor": a plain read
+            session->OnSettingsRead(BlockId::SystemSettings, replyOf(reply));
+            QCOMPARE(verification.last().at(0).toString(), QString());
+        }
     }
 
     // The link was lost while a changed block was being written; the port found again

@@ -79,8 +79,12 @@ private Q_SLOTS:
         offline.Session().Images().SystemSettings.Edited.SetMaxCurrent(96);
         gate(0).SetDiameter2(4);
         showGates();
+        ui().cbAdvancedSettings->setChecked(false);
         type(0, ColGate1, QStringLiteral("4"));
         QVERIFY(!ui().pMaxCurrentInfo->isHidden());
+        // The notice is on the Additional Settings panel, which opens to show it.
+        QVERIFY(ui().cbAdvancedSettings->isChecked());
+        QVERIFY(!ui().pAdvanced->isHidden());
         QCOMPARE(ui().pcAdvanced->currentWidget(), ui().TabSheet2);
         QCOMPARE(ui().eMaxCurrent->text(), QStringLiteral("926"));
         QVERIFY(offline.Session().Images().SystemSettings.Edited.MaxCurrent() > 96);

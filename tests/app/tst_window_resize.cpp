@@ -128,6 +128,10 @@ private Q_SLOTS:
         const QRect button = w.ui.bSave->geometry();
         const QRect table = w.ui.gData->geometry();
         const int figurePixels = w.ui.lActiveSns->font().pixelSize();
+        // Unsaved changes make the Save button's font its own, as bold.
+        QFont bold = w.ui.bSave->font();
+        bold.setBold(true);
+        w.ui.bSave->setFont(bold);
         int expectedRestores = 0;
         for (int step = 0; step < states.size(); ++step) {
             const bool wasEnlarged = step > 0 && enlarged[step - 1] == 1;
@@ -138,6 +142,9 @@ private Q_SLOTS:
             QCOMPARE(w.ui.bSave->geometry(), ScaledBy(button, factor));
             QCOMPARE(w.ui.gData->geometry(), ScaledBy(table, factor));
             QCOMPARE(w.ui.lActiveSns->font().pixelSize(), qRound(figurePixels * factor));
+            // One size of text side by side, whether a font is the control's own or not.
+            QCOMPARE(w.ui.bReload->font().pixelSize(), qRound(11 * factor));
+            QCOMPARE(w.ui.bSave->font().pixelSize(), w.ui.bReload->font().pixelSize());
             QCOMPARE(w.ui.gData->verticalHeader()->defaultSectionSize(), enlarged[step] ? 22 : 19);
             QCOMPARE(w.ui.gData->horizontalHeader()->height(), enlarged[step] ? 38 : 32);
             QCOMPARE(w.ui.pcPages->tabBar()->tabRect(0).height(), enlarged[step] ? 29 : 25);

@@ -5,6 +5,7 @@
 #include "tests/support/file_dialog_answer.h"
 #include "tests/support/window_test_main.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -93,6 +94,9 @@ private Q_SLOTS:
         QCOMPARE(window.ui.eReverseDelay->text(), QStringLiteral("1100"));
         QVERIFY(ShownUnsaved(window.ui.bSave));
         QVERIFY(ShownUnsaved(window.ui.bSave2));
+        // It stays said beside the buttons, not only in a log that hides itself.
+        QVERIFY(!window.ui.lVerifyFailed->isHidden());
+        QVERIFY(window.ui.lVerifyFailed->text().contains(QStringLiteral("system settings")));
     }
 
     void fileBetweenTwoSavesWritesNothingNew() {

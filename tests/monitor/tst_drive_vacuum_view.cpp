@@ -158,6 +158,12 @@ private Q_SLOTS:
 
         Click(ui().lVfdMaxFrequency);
         QVERIFY(!ui().pRawVfdData->isHidden());
+        // Neither floating panel hides the other or the link that opened them.
+        const QRect raw = ui().pRawVfdData->geometry();
+        QVERIFY(!raw.intersects(ui().pMoreAboutVfd->geometry()));
+        QVERIFY(!raw.intersects(
+            QRect(ui().lMoreAboutVFD->mapTo(page, QPoint()), ui().lMoreAboutVFD->size())));
+        QVERIFY(page->rect().contains(raw));
         Click(ui().lVfdMaxFrequency);
         QVERIFY(ui().pRawVfdData->isHidden());
         Click(ui().lVfdMaxFrequency);

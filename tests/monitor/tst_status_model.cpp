@@ -1,6 +1,7 @@
 #include "monitor/status_model.h"
 #include "status_bytes.h"
 
+#include <QRandomGenerator>
 #include <QTest>
 
 using namespace status_bytes;
@@ -44,6 +45,7 @@ private slots:
     void fanDelay();
     void fanAndVacuum_data();
     void fanAndVacuum();
+    void noDataThenTheNextStatusAsTheFirst();
 };
 
 void TestStatusModel::driverCurrent_data() {
@@ -325,6 +327,65 @@ void TestStatusModel::fanAndVacuum() {
     QCOMPARE(shown.fanPercent, percent);
     QCOMPARE(shown.dustLamp, fan != 0 ? Lamp::Green : Lamp::Off);
     QCOMPARE(shown.showVacuumReading, vacuum);
+}
+
+// A link lost leaves nothing live on the page, and what the model kept of the polls before it
+// (driver samples, the slave's counts, the notice shown) does not colour the first status
+// after it: that one is shown as a model that never saw a poll shows it.
+void TestStatusModel::noDataThenTheNextStatusAsTheFirst() {
+    QRandomGenerator random(1226);
+    const auto fill = [&random](StatusBlock& status) {
+        for (uint8_t& byte : status.Bytes)
+            byte = uint8_t(random.bounded(256));
+    };
+    for (int run = 0; run < 200; ++run) {
+        Controller seen;
+        Controller fresh;
+        const uint16_t enabled = uint16_t(random.bounded(0x1000));
+        for (Controller* c : {&seen, &fresh}) {
+            c->EnableGates(c->images.GateSettings.Edited, enabled);
+            c->EnableGates(c->images.SlaveGateSettings.Edited, enabled);
+        }
+        const int polls = 1 + random.bounded(4);
+        for (int poll = 0; poll < polls; ++poll) {
+            fill(seen.images.Status);
+            fill(seen.images.SlaveStatus);
+            seen.model.ShowStatus(MasksOf(seen.images.Status), 0, 2);
+            seen.model.ShowSlaveStatus(MasksOf(seen.images.SlaveStatus), 0);
+        }
+
+        const StatusDisplay none = seen.model.ShowNoData();
+        QVERIFY(!none.live && !none.unit.live);
+        QVERIFY(!none.bypassBlinks && none.bypassLamp == Lamp::Off);
+        QCOMPARE(none.dustLamp, Lamp::Off);
+        QVERIFY(!none.notice.visible && !none.fanDelay.visible);
+        QVERIFY(!none.cleaning.regularEnabled && !none.cleaning.atStopEnabled);
+        QVERIFY(!none.cleaning.timeVisible && none.cleaning.lamp == Lamp::Off);
+        QCOMPARE(none.fanPosition, 0);
+        for (const QString& figure : {none.activeSensors, none.unit.openGates, none.fanPercent,
+                                      none.unit.odd.milliamps, none.unit.even.milliamps})
+            QCOMPARE(figure, QStringLiteral("--"));
+        for (const DriverDisplay* driver : {&none.unit.odd, &none.unit.even})
+            QVERIFY(!driver->live && driver->position == 0);
+        const UnitStatus slave = StatusModel::NoDataUnit();
+        QVERIFY(!slave.live && !slave.odd.live && slave.odd.position == 0);
+
+        fill(fresh.images.Status);
+        seen.images.Status = fresh.images.Status;
+        const StatusDisplay a = seen.model.ShowStatus(MasksOf(seen.images.Status), 0, 2);
+        const StatusDisplay b = fresh.model.ShowStatus(MasksOf(fresh.images.Status), 0, 2);
+        QVERIFY(a.live);
+        QCOMPARE(a.activeSensors, b.activeSensors);
+        QCOMPARE(a.unit.openGates, b.unit.openGates);
+        QCOMPARE(a.notice.visible, b.notice.visible);
+        QCOMPARE(a.notice.text, b.notice.text);
+        for (const auto& [x, y] :
+             {std::pair{a.unit.odd, b.unit.odd}, std::pair{a.unit.even, b.unit.even}}) {
+            QCOMPARE(x.position, y.position);
+            QCOMPARE(x.milliamps, y.milliamps);
+            QCOMPARE(x.gateCaption, y.gateCaption);
+        }
+    }
 }
 
 QTEST_GUILESS_MAIN(TestStatusModel)

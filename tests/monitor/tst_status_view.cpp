@@ -95,6 +95,46 @@ private Q_SLOTS:
         QCOMPARE(ui().lActiveSns->text(), QStringLiteral("--"));
     }
 
+    // Alarms blinking, figures and a notice up when the cable is pulled: nothing of it stays,
+    // not even after the link is back, until a status arrives.
+    void linkDownLeavesNothingLive() {
+        readSettings(kInstallationMasterSlave);
+        StatusBlock status{};
+        status.Bytes[15] = 15;
+        PutWord(status, ActiveSensors, 0x4001); // bypass blinks, security alarm
+        PutWord(status, NoticeFlags, 0x0001);
+        PutWord(status, OpeningGates, 0x001);
+        status.Bytes[kOddDriverCurrent] = 40;
+        status.Bytes[kFanOutput] = 200;
+        session().OnStatusPoll(replyOf(status));
+        session().OnSlaveStatusPoll(replyOf(status));
+        auto* security = offline.Window().findChild<QTimer*>(QStringLiteral("tSecurityBlinkTimer"));
+        auto* bypass = offline.Window().findChild<QTimer*>(QStringLiteral("tBypassBlinkTimer"));
+        QVERIFY(security->isActive() && bypass->isActive());
+
+        session().SetLinkState(false);
+        session().SetLinkState(true);
+        QVERIFY(!security->isActive() && !bypass->isActive());
+        const QColor off(192, 192, 192);
+        for (const TShape* lamp : {ui().shSecurityInput, ui().shBypassInput, ui().sDustOn})
+            QCOMPARE(lamp->BrushColor(), off);
+        for (const QLabel* figure : {ui().lActiveSns, ui().lOpnGates, ui().lVsdPowerProc,
+                                     ui().lOddCurr, ui().lEvenCurr, ui().lOddCurr24}) {
+            QCOMPARE(figure->text(), QStringLiteral("--"));
+            QVERIFY(!figure->isEnabled());
+        }
+        for (const TLevelBar* bar : {ui().lbFanOut, ui().lbDrvOdd, ui().lbDrvOdd24})
+            QCOMPARE(bar->Position(), 0);
+        QVERIFY(ui().pNotifyLabel->isHidden());
+        QVERIFY(ui().lDelay->isHidden());
+        QCOMPARE(ui().lVFD_StatusText->text(), QStringLiteral("no data"));
+
+        session().OnStatusPoll(replyOf(status));
+        QVERIFY(ui().lActiveSns->isEnabled());
+        QCOMPARE(ui().lActiveSns->text(), QStringLiteral("1"));
+        QVERIFY(security->isActive());
+    }
+
     void slaveUnitInMasterInstallation() {
         readSettings(kInstallationMasterSlave);
         StatusBlock master{};

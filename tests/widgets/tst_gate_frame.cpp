@@ -34,7 +34,7 @@ int ShownPictureWidth(TfrGate& frame) {
 QColor TextColor(TfrGate& frame, const char* child) {
     QWidget* widget = frame.findChild<QWidget*>(child);
     return qobject_cast<QPushButton*>(widget)
-               ? widget->palette().color(QPalette::Disabled, QPalette::ButtonText)
+               ? widget->palette().color(QPalette::Active, QPalette::ButtonText)
                : widget->palette().color(QPalette::WindowText);
 }
 
@@ -223,6 +223,12 @@ void TestGateFrame::minAirflowColour() {
     frame.SetMinAirflowGate(minAirflow);
     QCOMPARE(TextColor(frame, "bTlacitko"), color);
     QCOMPARE(TextColor(frame, "lGateName"), color);
+    // Disabled, the button shows the same colour faded, so it does not look pressable.
+    const QPalette button = frame.findChild<QPushButton*>("bTlacitko")->palette();
+    QVERIFY(button.color(QPalette::Disabled, QPalette::ButtonText) != color);
+    QCOMPARE(button.color(QPalette::Disabled, QPalette::ButtonText).blue() >
+                 button.color(QPalette::Disabled, QPalette::ButtonText).red(),
+             color.blue() > color.red());
     // Decided at the call: enabling or disabling the button later changes nothing.
     frame.SetGateButtonEnabled(!buttonEnabled);
     QCOMPARE(TextColor(frame, "lGateName"), color);
@@ -290,8 +296,9 @@ void TestGateFrame::createGateFrames() {
     window.resize(600, 500);
     auto* first = new QWidget(&window);
     auto* other = new QWidget(&window);
-    first->setGeometry(0, 0, 300, 500);
-    other->setGeometry(300, 0, 300, 500);
+    // Half of the gate overview each, as in the MASTER/SLAVE view: narrower than a frame.
+    first->setGeometry(0, 0, 263, 500);
+    other->setGeometry(263, 0, 263, 500);
     const std::array<TfrGate*, 24> frames = CreateGateFrames(first, other, DistinctPictures());
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -300,6 +307,7 @@ void TestGateFrame::createGateFrames() {
         QCOMPARE(frame->objectName(), QStringLiteral("FrameGate%1").arg(i));
         QCOMPARE(frame->parentWidget(), i < 12 ? first : other);
         QCOMPARE(frame->y(), (i % 12) * 39);
+        QCOMPARE(frame->width(), 263);
         QVERIFY(frame->isVisible());
         QCOMPARE(frame->GateNumber(), i + 1);
         QCOMPARE(frame->findChild<QLabel*>("lGateName")->text(),
@@ -315,6 +323,7 @@ void TestGateFrame::panelsFollowWidthAndScale_data() {
     QTest::addColumn<int>("panel1Width");
     QTest::newRow("design") << QSize(268, 39) << 137;
     QTest::newRow("wider column") << QSize(400, 39) << 137;
+    QTest::newRow("MASTER/SLAVE column") << QSize(263, 39) << 137;
     QTest::newRow("layout enlarged by 6/5") << QSize(322, 47) << 165;
 }
 
