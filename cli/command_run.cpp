@@ -1,25 +1,37 @@
 #include "cli/command_run.h"
 
+#include "cli/counters_output.h"
+#include "cli/json_lines.h"
+#include "cli/open_failure_text.h"
+#include "cli/settings_in_text.h"
 #include "cli/settings_restore.h"
 #include "data/counters_csv.h"
 #include "data/identification.h"
+#include "data/installation_mode.h"
 #include "data/settings_file.h"
 
 #include <QDir>
 
 CommandRun::CommandRun(const CliRequest& request, CliLink& link, QTextStream& out, QTextStream& err,
-                       QObject* parent)
+                       RunShared& shared, QObject* parent)
     : QObject(parent), request_(request), link_(link), session_(link.Session()), out_(out),
-      err_(err) {
+      err_(err), shared_(shared) {
     started_.start();
+    if (request_.verbose)
+        echo_ = std::make_unique<FrameEcho>(session_, err_);
     using S = ControllerSession;
     connect(&session_, &S::PortTrying, this, &CommandRun::OnPortTrying);
+    connect(&session_, &S::PortOpenFailedOn, this, [this](int port) {
+        openFailures_.insert(port, {link_.Port().DevicePath(), link_.Port().LastOpenFailure()});
+    });
+    connect(&session_, &S::PortOpenedOn, this, [this](int port) { openFailures_.remove(port); });
     connect(&session_, &S::LinkShown, this, &CommandRun::OnLinkShown);
     connect(&session_, &S::StatusShown, this, &CommandRun::OnStatusShown);
     connect(&session_, &S::FirmwareTextRead, this, &CommandRun::OnFirmwareText);
     connect(&session_, &S::CountersRead, this, &CommandRun::OnCounters);
     connect(&session_, &S::HardwareVersionShown, this, [this](const HardwareVersionView& view) {
         hardwareVersion_ = HardwareVersionCaption(view.version);
+        hardwareVersionNumber_ = view.version;
     });
     connect(&session_, &S::SlaveVersionShown, this,
             [this](const QString& caption) { slaveVersion_ = caption; });
@@ -40,16 +52,35 @@ CommandRun::CommandRun(const CliRequest& request, CliLink& link, QTextStream& ou
     };
 }
 
+CommandRun::~CommandRun() = default;
+
+QStringList CommandRun::OpenFailures(bool withMissing) const {
+    QStringList causes;
+    for (auto it = openFailures_.begin(); it != openFailures_.end(); ++it) {
+        if (withMissing || it->second != OpenFailure::NoDevice)
+            causes << OpenFailureText(it.key(), it->first, it->second);
+    }
+    return causes;
+}
+
+void CommandRun::NoController() {
+    if (!quietWithoutController_) {
+        err_ << "No controller found." << Qt::endl;
+        for (const QString& cause : OpenFailures(session_.Detector().FixedPort() > 0))
+            err_ << cause << Qt::endl;
+    }
+    Finish(ExitCode::NoController);
+}
+
 void CommandRun::OnPortTrying(int) {
     ++triesSinceUp_;
     const int round = session_.Detector().FixedPort() > 0 ? 1 : TPortDetector::kLastPort;
     if (triesSinceUp_ <= round || started_.elapsed() < request_.waitSeconds * 1000LL)
         return;
     if (!wasUp_) {
-        if (!quietWithoutController_)
-            err_ << "No controller found." << Qt::endl;
-        Finish(ExitCode::NoController);
+        NoController();
     } else {
+        ClearProgress();
         err_ << "The controller stopped answering." << Qt::endl;
         Finish(ExitCode::LinkLost);
     }
@@ -65,6 +96,7 @@ void CommandRun::OnLinkShown(bool up) {
     // unit is silent for a while.
     if (!wasUp_ || session_.BootloaderModeOn() || restarting_ || uploading_)
         return;
+    ClearProgress();
     err_ << "The controller stopped answering." << Qt::endl;
     Finish(ExitCode::LinkLost);
 }
@@ -136,13 +168,27 @@ ControllerReport CommandRun::Report() const {
     report.installationMode = session_.InstallationMode();
     report.slaveConnected = session_.SlaveConnected();
     report.slaveVersion = slaveVersion_;
+    report.hardwareVersionNumber = hardwareVersionNumber_;
+    report.slaveFirmwareCode = session_.Features().SlaveCode().Text();
     return report;
 }
 
 void CommandRun::Act() {
+    // A sweep's text output names the unit before what it prints of it.
+    const bool named =
+        request_.command == CliCommand::Detect || request_.command == CliCommand::Info;
+    if (request_.allPorts && !request_.json && !request_.csv && !named) {
+        out_ << QStringLiteral("COM%1 (%2):")
+                    .arg(link_.Port().ComNumber())
+                    .arg(link_.Port().DevicePath())
+             << Qt::endl;
+    }
     switch (request_.command) {
     case CliCommand::Detect:
-        out_ << DetectLine(Report());
+        if (request_.json)
+            out_ << QString::fromUtf8(DetectJson(Report()));
+        else
+            out_ << DetectLine(Report());
         Finish(ExitCode::Done);
         break;
     case CliCommand::Info:
@@ -174,29 +220,61 @@ void CommandRun::Act() {
         StartMonitor();
         break;
     case CliCommand::Counters:
-        if (request_.csv) {
-            const ControllerImages& images = session_.Images();
-            const FeatureLevels& features = session_.Features();
-            QList<UnitCounters> units{
-                {QStringLiteral("master"), features.MasterCode().Text(), &images.Counters}};
-            if (slaveCountersRead_) {
-                units.append(
-                    {QStringLiteral("slave"), features.SlaveCode().Text(), &images.SlaveCounters});
-            }
-            // All sixteen counters, as a script wants them.
-            out_ << CountersCsv(QDateTime::currentDateTime(), units, true);
-        } else {
-            out_ << masterCounters_ << Qt::endl;
-            if (slaveCountersRead_)
-                out_ << slaveCounters_ << Qt::endl;
-        }
+        PrintCounters();
         Finish(ExitCode::Done);
+        break;
+    case CliCommand::Diff:
+        Diff();
+        break;
+    case CliCommand::Show:
         break;
     case CliCommand::Restart:
         restarting_ = true;
         session_.Scheduler().SetJob(JOB_RESET_UNIT);
         break;
     }
+}
+
+void CommandRun::PrintCounters() {
+    const ControllerImages& images = session_.Images();
+    const FeatureLevels& features = session_.Features();
+    const UnitCounters master{QStringLiteral("master"), features.MasterCode().Text(),
+                              &images.Counters};
+    std::optional<UnitCounters> slave;
+    if (slaveCountersRead_)
+        slave = UnitCounters{QStringLiteral("slave"), features.SlaveCode().Text(),
+                             &images.SlaveCounters};
+    const QDateTime now = QDateTime::currentDateTime();
+    if (request_.json) {
+        out_ << QString::fromUtf8(CountersJson(UnitKeys(Report()), now, master, slave));
+    } else if (request_.csv) {
+        QList<UnitCounters> units{master};
+        if (slave)
+            units.append(*slave);
+        // All sixteen counters, as a script wants them.
+        out_ << CountersCsvWithPort(CountersCsv(now, units, true), link_.Port().ComNumber(),
+                                    !shared_.csvHeaderWritten);
+        shared_.csvHeaderWritten = true;
+    } else {
+        out_ << masterCounters_ << Qt::endl;
+        if (slaveCountersRead_)
+            out_ << slaveCounters_ << Qt::endl;
+    }
+}
+
+// diff FILE: the controller's settings against the file's, as restore --dry-run would list them.
+void CommandRun::Diff() {
+    auto images = std::make_unique<ControllerImages>(session_.Images());
+    const SettingsFileLoaded loaded = LoadSettingsFile(request_.file, *images);
+    if (!loaded.ok) {
+        err_ << QDir::toNativeSeparators(request_.file) << ": " << loaded.error << Qt::endl;
+        Finish(ExitCode::FileRejected);
+        return;
+    }
+    const int fileMode = images->SystemSettings.Edited.InstallationMode();
+    const int mode = fileMode == kInstallationMasterSlave ? fileMode : session_.InstallationMode();
+    out_ << ChangesText(PendingChanges(*images, session_.Features(), mode)) << Qt::flush;
+    Finish(ExitCode::Done);
 }
 
 // With --all-ports FILE is a folder, and each unit's file is named by its port and firmware:
@@ -219,6 +297,7 @@ void CommandRun::OnBootloaderMode(const BootloaderTransition& change) {
     if (!change.entered)
         return;
     if (uploading_ && !session_.Scheduler().HasJob(JOB_WRITE_FIRMWARE_CHUNK)) {
+        ClearProgress();
         err_ << "The controller did not start the new firmware: it waits in its bootloader."
              << Qt::endl;
         Finish(ExitCode::VerificationFailed);
@@ -258,12 +337,17 @@ void CommandRun::Restore() {
         return;
     }
     saving_ = true;
+    restoreBlocks_ = BlocksToWrite(session_.Images(), prepared.writeJobs);
     session_.Scheduler().StartVerifiedSave(prepared.writeJobs);
 }
 
 // Every write of the save answered and read back: done only when each block verified.
 void CommandRun::EndSave() {
     link_.FlushLog();
+    if (stopSignal_ != 0) {
+        ReportStoppedRestore();
+        return;
+    }
     const bool withSlave = session_.InstallationMode() == kInstallationMasterSlave;
     if (sawMismatch_ || session_.Images().AnySettingsChanged(withSlave)) {
         err_ << "The controller did not take every setting as written." << Qt::endl;

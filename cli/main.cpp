@@ -1,12 +1,37 @@
 // vt12cli: the controller session of vt12set on the command line, for scripts.
 
 #include "app/persisted_settings.h"
+#include "app/termination_signals.h"
 #include "app/uncaught_error.h"
 #include "cli/cli_options.h"
 #include "cli/command_run.h"
+#include "cli/file_check.h"
 #include "cli/port_sweep.h"
+#include "cli/settings_in_text.h"
 
 #include <QCoreApplication>
+
+namespace {
+// show FILE and diff A B: the files alone.
+ExitCode RunOnFiles(const CliRequest& request, QTextStream& out, QTextStream& err) {
+    const SettingsFileInWords first = ReadSettingsFileInWords(request.file);
+    if (!first.error.isEmpty()) {
+        err << request.file << ": " << first.error << Qt::endl;
+        return ExitCode::FileRejected;
+    }
+    if (request.command == CliCommand::Show) {
+        out << SettingsText(first) << Qt::flush;
+        return ExitCode::Done;
+    }
+    const SettingsFileInWords second = ReadSettingsFileInWords(request.otherFile);
+    if (!second.error.isEmpty()) {
+        err << request.otherFile << ": " << second.error << Qt::endl;
+        return ExitCode::FileRejected;
+    }
+    out << ChangesText(FileDifferences(first, second)) << Qt::flush;
+    return ExitCode::Done;
+}
+} // namespace
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
@@ -21,6 +46,14 @@ int main(int argc, char* argv[]) {
     }
     const CliRequest& request = *parsed.request;
     SetUncaughtErrorHandler([&err](const QString& text) { err << text << Qt::endl; });
+
+    const QString fileProblem = FileProblem(request);
+    if (!fileProblem.isEmpty()) {
+        err << fileProblem << Qt::endl;
+        return static_cast<int>(ExitCode::FileRejected);
+    }
+    if (!request.NeedsController())
+        return static_cast<int>(RunOnFiles(request, out, err));
 
     PortPathOverrides paths;
     int fixedPort = request.port;
@@ -38,17 +71,21 @@ int main(int argc, char* argv[]) {
     if (request.allPorts) {
         PortSweep sweep(request, paths, out, err);
         QObject::connect(&sweep, &PortSweep::Finished, &app, exitWith);
+        OnTerminationSignals(&app, [&sweep](int signal) { sweep.Stop(signal); });
         sweep.Start();
         return QCoreApplication::exec();
     }
 
     CliLink link(fixedPort, paths);
     if (!request.traceFile.isEmpty() && !link.Session().Trace().Open(request.traceFile)) {
-        err << "Cannot write the trace file " << request.traceFile << Qt::endl;
+        err << "Cannot write the trace file " << request.traceFile << ": "
+            << link.Session().Trace().ErrorString() << Qt::endl;
         return static_cast<int>(ExitCode::FileRejected);
     }
-    CommandRun run(request, link, out, err);
+    RunShared shared;
+    CommandRun run(request, link, out, err, shared);
     QObject::connect(&run, &CommandRun::Finished, &app, exitWith);
+    OnTerminationSignals(&app, [&run](int signal) { run.Stop(signal); });
     link.Begin();
     return QCoreApplication::exec();
 }
