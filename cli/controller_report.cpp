@@ -66,8 +66,10 @@ QByteArray InfoJson(const ControllerReport& report) {
     object.insert(QStringLiteral("installationModeName"),
                   InstallationModeWords(report.installationMode));
     object.insert(QStringLiteral("slaveConnected"), report.slaveConnected);
-    object.insert(QStringLiteral("slaveFirmwareCode"), report.slaveConnected
-                                                           ? QJsonValue(report.slaveFirmwareCode)
+    // Blank until the slave's version has been read.
+    const QString slaveCode = report.slaveFirmwareCode.trimmed();
+    object.insert(QStringLiteral("slaveFirmwareCode"), report.slaveConnected && !slaveCode.isEmpty()
+                                                           ? QJsonValue(slaveCode)
                                                            : QJsonValue(QJsonValue::Null));
     return JsonLine(object);
 }

@@ -66,7 +66,12 @@ QString MonitorLine(const QTime& time, const StatusDisplay& shown, const VacuumR
 
 QJsonObject MonitorObject(const QDateTime& time, const StatusDisplay& shown,
                           const VacuumReading& vacuum, const QString& vacuumUnit) {
-    const std::optional<double> value = vacuum.master.value;
+    // As the panel shows it, rounded to its figures.
+    bool numeric = false;
+    const double shownValue = vacuum.master.text.toDouble(&numeric);
+    const QJsonValue vacuumValue = vacuum.master.value.has_value() && numeric
+                                       ? QJsonValue(Quantity(shownValue, vacuumUnit))
+                                       : QJsonValue(QJsonValue::Null);
     return {
         {QStringLiteral("time"), IsoTime(time)},
         {QStringLiteral("gates"), GateLetters(shown.unit)},
@@ -76,7 +81,6 @@ QJsonObject MonitorObject(const QDateTime& time, const StatusDisplay& shown,
         {QStringLiteral("fanPercent"), shown.fanPercentage},
         {QStringLiteral("oddCurrentMilliamps"), shown.unit.odd.current},
         {QStringLiteral("evenCurrentMilliamps"), shown.unit.even.current},
-        {QStringLiteral("vacuum"),
-         value ? QJsonValue(Quantity(*value, vacuumUnit)) : QJsonValue(QJsonValue::Null)},
+        {QStringLiteral("vacuum"), vacuumValue},
     };
 }

@@ -129,7 +129,8 @@ private Q_SLOTS:
         shown.unit.odd.current = 334;
         shown.activeSensorCount = 2;
         VacuumReading vacuum;
-        vacuum.master.value = 2.5;
+        vacuum.master.value = 2.4987;
+        vacuum.master.text = QStringLiteral("2.5");
         const QJsonObject poll =
             MonitorObject(QDateTime::currentDateTime(), shown, vacuum, QStringLiteral("kPa"));
         QCOMPARE(poll.value("fanPercent").toInt(), 78);

@@ -61,6 +61,7 @@ class TestCliScripts : public QObject {
     void StartCli(QProcess& cli, const QStringList& arguments) const {
         cli.setProcessEnvironment(Environment());
         cli.start(SimulatorProcess::BinDir() + "/vt12cli", arguments);
+        cli.waitForStarted(kCliTimeoutMs);
     }
 
     CliResult RunCli(const QStringList& arguments) const {
