@@ -119,7 +119,8 @@ void CommandRun::OnStatusShown(const StatusDisplay& shown) {
         return;
     }
     if (restarting_) {
-        out_ << "Restarted." << Qt::endl;
+        if (!request_.quiet)
+            out_ << "Restarted." << Qt::endl;
         Finish(ExitCode::Done);
         return;
     }
