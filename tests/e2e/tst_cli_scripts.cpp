@@ -12,6 +12,7 @@
 #include <QSet>
 #include <cerrno>
 #include <cstring>
+#include <unistd.h>
 
 namespace {
 constexpr int kCliTimeoutMs = 60000;
@@ -208,6 +209,12 @@ private Q_SLOTS:
         const QByteArray now = Read(after);
         QCOMPARE(NamesSegment(now), NamesSegment(namesWritten ? changed : old));
         QCOMPARE(SystemSegment(now), SystemSegment(systemWritten ? changed : old));
+
+        // What is left to write, as diff lists it against the unit.
+        const CliResult left = RunCli({"diff", file, "--port", "6"});
+        QCOMPARE(left.exitCode, 0);
+        QCOMPARE(left.out.contains("Changed: gate names"), !namesWritten);
+        QCOMPARE(left.out.contains("Changed: system settings"), !systemWritten);
     }
 
     // Stopped during the upload the unit waits in its bootloader; the command the message
@@ -260,6 +267,40 @@ private Q_SLOTS:
         holder.waitForFinished(kCliTimeoutMs);
         QCOMPARE(busy.exitCode, 2);
         QVERIFY2(busy.err.contains("another program holds the port"), busy.err.constData());
+    }
+
+    // A port the user may not open: as root, through the user nobody; otherwise a file without
+    // permissions as the device.
+    void forbiddenPortNamesTheGroupToJoin() {
+        const QString cli = SimulatorProcess::BinDir() + "/vt12cli";
+        QProcess tool;
+        tool.setProcessEnvironment(Environment());
+        SimulatorProcess sim(portDir_.path());
+        if (::geteuid() == 0) {
+            // The port directory alone: the test's program directory is closed to nobody.
+            QProcessEnvironment environment;
+            environment.insert("VT12_PORT_DIR", portDir_.path());
+            tool.setProcessEnvironment(environment);
+            QVERIFY(sim.Start(10));
+            const QFile::Permissions open = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                            QFile::ReadOther | QFile::ExeOther;
+            QVERIFY(QFile::setPermissions(portDir_.path(), open));
+            const QStringList asNobody{"-u", "nobody", "--", cli};
+            tool.start("runuser", asNobody + QStringList{"--version"});
+            if (!tool.waitForFinished(kCliTimeoutMs) || tool.exitCode() != 0)
+                QSKIP("The user nobody cannot run the program here.");
+            tool.start("runuser", asNobody + QStringList{"detect", "--port", "10"});
+        } else {
+            const QString device = programDir_.filePath("ttyForbidden");
+            QVERIFY(Write(device, {}));
+            QFile::setPermissions(device, {});
+            tool.start(cli, {"detect", "--device", device});
+        }
+        QVERIFY(tool.waitForFinished(kCliTimeoutMs));
+        QCOMPARE(tool.exitCode(), 2);
+        const QByteArray err = tool.readAllStandardError();
+        QVERIFY2(err.contains(SystemWords(EACCES).toLocal8Bit()), err.constData());
+        QVERIFY(err.contains("dialout"));
     }
 
     void badFileIsReportedBeforeAnySearch_data() {
