@@ -1,11 +1,7 @@
 #include "cli/command_run.h"
 
-#include "cli/counters_output.h"
-#include "cli/json_lines.h"
 #include "cli/open_failure_text.h"
-#include "cli/settings_in_text.h"
 #include "cli/settings_restore.h"
-#include "data/counters_csv.h"
 #include "data/identification.h"
 #include "data/installation_mode.h"
 #include "data/settings_file.h"
@@ -234,48 +230,6 @@ void CommandRun::Act() {
         session_.Scheduler().SetJob(JOB_RESET_UNIT);
         break;
     }
-}
-
-void CommandRun::PrintCounters() {
-    const ControllerImages& images = session_.Images();
-    const FeatureLevels& features = session_.Features();
-    const UnitCounters master{QStringLiteral("master"), features.MasterCode().Text(),
-                              &images.Counters};
-    std::optional<UnitCounters> slave;
-    if (slaveCountersRead_)
-        slave = UnitCounters{QStringLiteral("slave"), features.SlaveCode().Text(),
-                             &images.SlaveCounters};
-    const QDateTime now = QDateTime::currentDateTime();
-    if (request_.json) {
-        out_ << QString::fromUtf8(CountersJson(UnitKeys(Report()), now, master, slave));
-    } else if (request_.csv) {
-        QList<UnitCounters> units{master};
-        if (slave)
-            units.append(*slave);
-        // All sixteen counters, as a script wants them.
-        out_ << CountersCsvWithPort(CountersCsv(now, units, true), link_.Port().ComNumber(),
-                                    !shared_.csvHeaderWritten);
-        shared_.csvHeaderWritten = true;
-    } else {
-        out_ << masterCounters_ << Qt::endl;
-        if (slaveCountersRead_)
-            out_ << slaveCounters_ << Qt::endl;
-    }
-}
-
-// diff FILE: the controller's settings against the file's, as restore --dry-run would list them.
-void CommandRun::Diff() {
-    auto images = std::make_unique<ControllerImages>(session_.Images());
-    const SettingsFileLoaded loaded = LoadSettingsFile(request_.file, *images);
-    if (!loaded.ok) {
-        err_ << QDir::toNativeSeparators(request_.file) << ": " << loaded.error << Qt::endl;
-        Finish(ExitCode::FileRejected);
-        return;
-    }
-    const int fileMode = images->SystemSettings.Edited.InstallationMode();
-    const int mode = fileMode == kInstallationMasterSlave ? fileMode : session_.InstallationMode();
-    out_ << ChangesText(PendingChanges(*images, session_.Features(), mode)) << Qt::flush;
-    Finish(ExitCode::Done);
 }
 
 // With --all-ports FILE is a folder, and each unit's file is named by its port and firmware:
