@@ -39,6 +39,7 @@ public:
     // SIGINT, SIGTERM or SIGHUP: the command ends as soon as the controller is left whole, a
     // restore after the block in flight, with the exit code for what was done.
     void Stop(int signal);
+    bool IsFinished() const { return finished_; }
 
 Q_SIGNALS:
     void Finished(ExitCode code);

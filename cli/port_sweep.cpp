@@ -34,7 +34,8 @@ void PortSweep::Stop(int signal) {
     if (stopped_)
         return;
     stopped_ = true;
-    if (run_)
+    // Between two ports nothing is under way: the sweep ends here.
+    if (run_ && !run_->IsFinished())
         run_->Stop(signal);
     else
         Q_EMIT Finished(SignalExitCode(signal));
@@ -57,6 +58,8 @@ void PortSweep::PortFinished(ExitCode code) {
 void PortSweep::NextPort() {
     // The link that reported is still on the stack: it goes once its event is over.
     QTimer::singleShot(0, this, [this] {
+        if (stopped_)
+            return;
         if (port_ < TPortDetector::kLastPort) {
             RunOn(port_ + 1);
             return;

@@ -120,8 +120,14 @@ private Q_SLOTS:
         QCOMPARE(ports, (QSet<int>{2, 5}));
         QCOMPARE(info.out.count('\n'), 2);
 
-        const CliResult counters = RunCli({"counters", "--csv", "--all-ports"});
+        // -v: the frames on standard error, the rows alone on standard output.
+        const CliResult counters = RunCli({"counters", "--csv", "--all-ports", "-v"});
         QCOMPARE(counters.exitCode, 0);
+        QVERIFY2(QRegularExpression(
+                     "(^|\n)TX 05 03( [0-9A-F]{2})+\nRX 05 03( [0-9A-F]{2})+ OK \\d+ ms\n")
+                     .match(QString::fromLatin1(counters.err))
+                     .hasMatch(),
+                 counters.err.left(400).constData());
         const QList<QByteArray> rows = counters.out.trimmed().split('\n');
         QCOMPARE(rows.count("port,date,firmware,unit,counter,name,value"), 1);
         QCOMPARE(rows.first(), "port,date,firmware,unit,counter,name,value");
