@@ -224,6 +224,7 @@ void CommandRun::Act() {
         Diff();
         break;
     case CliCommand::Show:
+        // A file alone: main lists it without opening a port.
         break;
     case CliCommand::Restart:
         restarting_ = true;
