@@ -155,6 +155,37 @@ private Q_SLOTS:
         QVERIFY2(help.contains(u'"' + header + u'"'), qPrintable(header));
     }
 
+    // Every option and command word of --help, and every exit code, has its place in the man
+    // page: the two are written by hand and must not drift apart.
+    void manPageCoversTheHelp() {
+        QFile file(QStringLiteral(VT12_CLI_MAN_PAGE));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString page = QString::fromUtf8(file.readAll()).remove(u'\\');
+        const QString help = ParseCliArguments({"vt12cli", "--help"}, "1.0").text;
+        const QRegularExpression option(R"((?:^|\s)(--[a-z-]+))");
+        int options = 0;
+        for (auto it = option.globalMatch(help); it.hasNext();) {
+            const QString name = it.next().captured(1);
+            if (name == "--help-all")
+                continue;
+            ++options;
+            QVERIFY2(page.contains(name), qPrintable(name));
+        }
+        QVERIFY(options >= 12);
+        const QRegularExpression command(R"(\n  ([a-z]+) )");
+        int commands = 0;
+        for (auto it = command.globalMatch(help.mid(help.indexOf("Commands:"))); it.hasNext();) {
+            const QString word = it.next().captured(1);
+            ++commands;
+            QVERIFY2(page.contains(".B " + word) || page.contains(".BI " + word) ||
+                         page.contains(".BR " + word),
+                     qPrintable(word));
+        }
+        QVERIFY(commands >= 10);
+        for (int code = 0; code <= int(ExitCode::Unfinished); ++code)
+            QVERIFY(page.contains(QStringLiteral(".B %1\n").arg(code)));
+    }
+
     void frameLineShowsBytesResultAndRoundTrip() {
         TrafficEvent answer;
         answer.length = 3;
