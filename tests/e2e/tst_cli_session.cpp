@@ -66,7 +66,9 @@ private Q_SLOTS:
         const CliResult backup = RunCli({"backup", cliFile, "--port", QString::number(kCom)});
         QCOMPARE(backup.exitCode, 0);
         QCOMPARE(Read(cliFile).size(), 2600);
-        QCOMPARE(Read(cliFile), Read(windowFile));
+        // The counter memos (from 2000 on) are read a moment apart, and the simulator's
+        // counters run on: the settings and the identification must be the same.
+        QCOMPARE(Read(cliFile).left(2000), Read(windowFile).left(2000));
 
         const CliResult info = RunCli({"info", "--json"});
         QCOMPARE(info.exitCode, 0);
