@@ -227,7 +227,7 @@ private Q_SLOTS:
     // gives finishes the update.
     void signalDuringFirmwareTellsHowToFinish() {
         SimulatorProcess sim(portDir_.path());
-        QVERIFY(sim.Start(7, {"--latency", "5"}));
+        QVERIFY(sim.Start(7, {"--latency", "10"}));
         const QString file = programDir_.filePath("VT12F06A.vtfw");
         QVERIFY(Write(file, srec::Text(srec::FirmwareLines(srec::FirmwareWindow("VT12F06A")))));
 
