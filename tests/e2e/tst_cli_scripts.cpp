@@ -195,6 +195,14 @@ private Q_SLOTS:
         const QString file = programDir_.filePath("changed.vt12");
         QVERIFY(Write(file, changed));
 
+        // The office's view of the two files, without a controller.
+        const CliResult files = RunCli({"diff", before, file});
+        QCOMPARE(files.exitCode, 0);
+        QVERIFY(files.out.startsWith("Changed: gate names\n  Name of gate 1: "));
+        QVERIFY(files.out.contains("Changed: system settings\n  Fan On Delay [sec.]: "));
+        QCOMPARE(RunCli({"show", file}).out.count("\n  "),
+                 RunCli({"show", before}).out.count("\n  "));
+
         QProcess cli;
         StartCli(cli, {"restore", file, "--port", "6"});
         const CliResult result = SignalWhen(cli, "  Fan On Delay", SIGINT);
