@@ -3,23 +3,27 @@
 #include <QCommandLineParser>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace {
 struct CommandWord {
     const char* name;
     CliCommand command;
-    bool takesFile;
+    int fewestFiles;
+    int mostFiles;
 };
 
 constexpr CommandWord kCommands[] = {
-    {"detect", CliCommand::Detect, false},     {"info", CliCommand::Info, false},
-    {"backup", CliCommand::Backup, true},      {"restore", CliCommand::Restore, true},
-    {"firmware", CliCommand::Firmware, true},  {"monitor", CliCommand::Monitor, false},
-    {"counters", CliCommand::Counters, false}, {"restart", CliCommand::Restart, false},
+    {"detect", CliCommand::Detect, 0, 0},     {"info", CliCommand::Info, 0, 0},
+    {"backup", CliCommand::Backup, 1, 1},     {"restore", CliCommand::Restore, 1, 1},
+    {"firmware", CliCommand::Firmware, 1, 1}, {"monitor", CliCommand::Monitor, 0, 0},
+    {"counters", CliCommand::Counters, 0, 0}, {"restart", CliCommand::Restart, 0, 0},
+    {"show", CliCommand::Show, 1, 1},         {"diff", CliCommand::Diff, 1, 2},
 };
 
 const char kDetails[] = R"(
 Commands:
-  detect          Where the controller answers, and its firmware code.
+  detect [--json]  Where the controller answers, and its firmware code.
   info [--json]   Identification, bootloader data, hardware version, installation mode, slave.
   backup FILE     Reads all settings and writes the settings file as "Save to File" does.
   restore FILE [--dry-run] [--force]  Loads the file as "Load from File" does, lists the
@@ -34,27 +38,36 @@ Commands:
   monitor [--json] [--seconds N]  One line per status poll: gates (O open, C closed,
                   o opening, c closing, - not in use), sensors (S active, M minimum airflow,
                   . idle), active sensors, open gates, fan, gate-motor currents, vacuum.
-  counters [--csv]  The counters of the unit (and of its slave unit).
+  counters [--csv | --json]  The counters of the unit (and of its slave unit).
   restart         Restarts the unit(s).
+  show FILE       Every setting of a settings file in words; no controller needed.
+  diff A B        The settings that differ between two settings files, in words.
+  diff FILE       The settings that differ between the controller and FILE (controller
+                  first), as restore --dry-run lists them.
 
 Without --port or --device the controller is searched on COM1 to COM10, once.
 With --all-ports each port is tried once and the command runs on every controller found
 (backup: FILE is a folder, one file per unit named by port and firmware: COM3-F05A.vt12;
---trace FILE: one trace per port, FILE.COMn).
+--trace FILE: one trace per port, FILE.COMn). Text output names each unit's port.
 
-monitor --json: one object per line with "time", "gates", "sensors", "activeSensors",
-"openGates", "fan", "oddCurrent", "evenCurrent", "vacuum".
-info --json: one object with "port", "device", "firmwareCode", "identification",
-"bootloader", "hardwareVersion", "installationMode", "slaveConnected", "slaveVersion".
---csv: the header "unit,counter,value", then one row per counter.
+--json: JSON Lines, one object per line with "schema": 1, "port" and "device"; one per unit
+(monitor: one per poll). Numbers carry their unit in the key ("fanPercent",
+"oddCurrentMilliamps") or beside them ("vacuum": {"value": 2.5, "unit": "kPa"}); "time" is
+ISO 8601 with date and offset.
+--csv: the header "port,date,firmware,unit,counter,name,value" once, then one row per
+counter, all sixteen of each unit.
 
 Exit codes:
   0  done
   1  usage
-  2  no controller
+  2  no controller (each port that could not be opened is named with its cause)
   3  verification failed
-  4  file rejected
+  4  file rejected (found before any controller is searched where the file alone tells)
   5  link lost
+  6  stopped by a signal part way: restore wrote some blocks, or the unit waits in its
+     bootloader after an interrupted firmware update
+  128+n  stopped by signal n with nothing changed half way: 130 SIGINT, 143 SIGTERM,
+     129 SIGHUP; 141 when standard output was closed (monitor | head -1)
 
 Environment:
   VT12_PORT_DIR     Directory whose files COM1 to COM10 are the ports (the simulator's).
@@ -65,12 +78,16 @@ CliParsed usageError(const QString& text) {
     return {std::nullopt, text + QStringLiteral("\nTry --help.\n"), ExitCode::Usage};
 }
 
-std::optional<int> wholeNumber(const QString& text, int lowest, int highest) {
+std::optional<qint64> wholeNumber(const QString& text, qint64 lowest, qint64 highest) {
     bool ok = false;
-    const int value = text.toInt(&ok);
+    const qint64 value = text.toLongLong(&ok);
     if (!ok || value < lowest || value > highest)
         return std::nullopt;
     return value;
+}
+
+bool isOneOf(CliCommand command, std::initializer_list<CliCommand> commands) {
+    return std::find(commands.begin(), commands.end(), command) != commands.end();
 }
 } // namespace
 
@@ -80,7 +97,14 @@ CliParsed ParseCliArguments(const QStringList& arguments, const QString& version
         QStringLiteral("The Vantor 12 controller from the command line: the session of "
                        "vt12set without its window."));
     const QCommandLineOption help = parser.addHelpOption();
-    const QCommandLineOption versionOption = parser.addVersionOption();
+    // -v is verbose, as in most tools; the version is -V.
+    const QCommandLineOption versionOption({QStringLiteral("V"), QStringLiteral("version")},
+                                           QStringLiteral("Print the version and exit."));
+    const QCommandLineOption verbose({QStringLiteral("v"), QStringLiteral("verbose")},
+                                     QStringLiteral("Print every frame on standard error."));
+    const QCommandLineOption quiet(
+        {QStringLiteral("q"), QStringLiteral("quiet")},
+        QStringLiteral("No log lines, notes or progress bar; results and errors only."));
     const QCommandLineOption port(QStringLiteral("port"),
                                   QStringLiteral("Use only COMn, mapped as in vt12set."),
                                   QStringLiteral("n"));
@@ -95,10 +119,11 @@ CliParsed ParseCliArguments(const QStringList& arguments, const QString& version
                                    QStringLiteral("Write every frame and result to FILE."),
                                    QStringLiteral("FILE"));
     const QCommandLineOption json(QStringLiteral("json"),
-                                  QStringLiteral("info and monitor as JSON."));
-    const QCommandLineOption seconds(QStringLiteral("seconds"),
-                                     QStringLiteral("monitor: stop after N seconds."),
-                                     QStringLiteral("N"));
+                                  QStringLiteral("detect, info, monitor and counters as JSON "
+                                                 "Lines."));
+    const QCommandLineOption seconds(
+        QStringLiteral("seconds"), QStringLiteral("monitor: stop after N seconds (1 to 31622400)."),
+        QStringLiteral("N"));
     const QCommandLineOption csv(QStringLiteral("csv"), QStringLiteral("counters as CSV."));
     const QCommandLineOption allPorts(
         QStringLiteral("all-ports"),
@@ -108,11 +133,12 @@ CliParsed ParseCliArguments(const QStringList& arguments, const QString& version
     const QCommandLineOption force(
         QStringLiteral("force"),
         QStringLiteral("restore: write a file whose values lie outside their limits, bounded."));
-    parser.addOptions({port, device, wait, trace, json, csv, dryRun, force, seconds, allPorts});
-    parser.addPositionalArgument(
-        QStringLiteral("command"),
-        QStringLiteral("detect, info, backup, restore, firmware, monitor, counters or restart."),
-        QStringLiteral("COMMAND [FILE]"));
+    parser.addOptions({versionOption, verbose, quiet, port, device, wait, trace, json, csv, dryRun,
+                       force, seconds, allPorts});
+    parser.addPositionalArgument(QStringLiteral("command"),
+                                 QStringLiteral("detect, info, backup, restore, firmware, "
+                                                "monitor, counters, restart, show or diff."),
+                                 QStringLiteral("COMMAND [FILE] [FILE2]"));
 
     const QString program =
         arguments.isEmpty() ? QStringLiteral("vt12cli") : QFileInfo(arguments.first()).fileName();
@@ -133,34 +159,45 @@ CliParsed ParseCliArguments(const QStringList& arguments, const QString& version
     }
     if (chosen == nullptr)
         return usageError(QStringLiteral("Unknown command: %1").arg(words.first()));
-    if (words.size() != (chosen->takesFile ? 2 : 1))
-        return usageError(chosen->takesFile
+    const qsizetype files = words.size() - 1;
+    if (files < chosen->fewestFiles || files > chosen->mostFiles) {
+        if (chosen->mostFiles == 0)
+            return usageError(QStringLiteral("%1 takes no argument.").arg(words.first()));
+        return usageError(chosen->mostFiles == 1
                               ? QStringLiteral("%1 takes one FILE.").arg(words.first())
-                              : QStringLiteral("%1 takes no argument.").arg(words.first()));
+                              : QStringLiteral("%1 takes one FILE or two.").arg(words.first()));
+    }
 
     CliRequest request;
     request.command = chosen->command;
-    if (chosen->takesFile)
-        request.file = words.at(1);
+    request.file = words.value(1);
+    request.otherFile = words.value(2);
     request.json = parser.isSet(json);
     request.csv = parser.isSet(csv);
     request.dryRun = parser.isSet(dryRun);
     request.force = parser.isSet(force);
-    if (request.json && request.command != CliCommand::Info &&
-        request.command != CliCommand::Monitor)
-        return usageError(QStringLiteral("--json belongs to info and monitor."));
+    request.quiet = parser.isSet(quiet);
+    request.verbose = parser.isSet(verbose);
+    if (request.json && !isOneOf(request.command, {CliCommand::Detect, CliCommand::Info,
+                                                   CliCommand::Monitor, CliCommand::Counters}))
+        return usageError(QStringLiteral("--json belongs to detect, info, monitor and counters."));
     if (parser.isSet(seconds)) {
-        const auto number = wholeNumber(parser.value(seconds), 1, 86400 * 366);
+        const auto number = wholeNumber(parser.value(seconds), 1, kLongestMonitorSeconds);
         if (request.command != CliCommand::Monitor || !number)
-            return usageError(QStringLiteral("--seconds belongs to monitor, from 1 on."));
+            return usageError(QStringLiteral("--seconds belongs to monitor, from 1 to %1 (a year).")
+                                  .arg(kLongestMonitorSeconds));
         request.seconds = *number;
     }
     if (request.csv && request.command != CliCommand::Counters)
         return usageError(QStringLiteral("--csv belongs to counters."));
+    if (request.csv && request.json)
+        return usageError(QStringLiteral("--csv and --json exclude each other."));
     if (request.dryRun && request.command != CliCommand::Restore)
         return usageError(QStringLiteral("--dry-run belongs to restore."));
     if (request.force && request.command != CliCommand::Restore)
         return usageError(QStringLiteral("--force belongs to restore."));
+    if (request.quiet && request.verbose)
+        return usageError(QStringLiteral("--quiet and --verbose exclude each other."));
     request.allPorts = parser.isSet(allPorts);
     if (request.allPorts && (parser.isSet(port) || parser.isSet(device) || parser.isSet(wait)))
         return usageError(QStringLiteral("--all-ports tries every port once, alone."));
@@ -168,20 +205,25 @@ CliParsed ParseCliArguments(const QStringList& arguments, const QString& version
         return usageError(QStringLiteral("monitor takes one controller."));
     if (parser.isSet(port) && parser.isSet(device))
         return usageError(QStringLiteral("--port and --device exclude each other."));
+    const bool linkOptions = request.allPorts || parser.isSet(port) || parser.isSet(device) ||
+                             parser.isSet(wait) || parser.isSet(trace);
+    if (!request.NeedsController() && linkOptions)
+        return usageError(
+            QStringLiteral("%1 of files needs no controller: no port options.").arg(words.first()));
     if (parser.isSet(port)) {
         const auto number = wholeNumber(parser.value(port), 1, 99);
         if (!number)
             return usageError(QStringLiteral("--port takes a COM number from 1 to 99."));
-        request.port = *number;
+        request.port = static_cast<int>(*number);
     }
     request.device = parser.value(device);
     if (parser.isSet(device) && request.device.isEmpty())
         return usageError(QStringLiteral("--device takes a path."));
     if (parser.isSet(wait)) {
-        const auto seconds = wholeNumber(parser.value(wait), 0, 86400);
-        if (!seconds)
+        const auto waitFor = wholeNumber(parser.value(wait), 0, 86400);
+        if (!waitFor)
             return usageError(QStringLiteral("--wait takes whole seconds from 0 to 86400."));
-        request.waitSeconds = *seconds;
+        request.waitSeconds = static_cast<int>(*waitFor);
     }
     request.traceFile = parser.value(trace);
     return {request, QString(), ExitCode::Done};

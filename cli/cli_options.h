@@ -7,25 +7,48 @@
 #include <QStringList>
 #include <optional>
 
-enum class CliCommand { Detect, Info, Backup, Restore, Firmware, Monitor, Counters, Restart };
+enum class CliCommand {
+    Detect,
+    Info,
+    Backup,
+    Restore,
+    Firmware,
+    Monitor,
+    Counters,
+    Restart,
+    Show,
+    Diff
+};
 
 struct CliRequest {
     CliCommand command = CliCommand::Detect;
     QString file;
+    // diff A B: the second file; empty when A is compared with the unit.
+    QString otherFile;
     bool json = false;
     bool csv = false;
     bool dryRun = false;
     bool force = false;
+    // -q: no log lines, notes or progress bar; results and errors still.
+    bool quiet = false;
+    // -v: every frame on standard error.
+    bool verbose = false;
     // Above 0: only this COM number, mapped as the window maps it.
     int port = 0;
     QString device;
     // Detection goes on for at least this long before the command gives up.
     int waitSeconds = 0;
     // monitor: above 0, how long it runs.
-    int seconds = 0;
+    qint64 seconds = 0;
     QString traceFile;
     // Every controller on COM1 to COM10 in turn; a backup's FILE is then a folder.
     bool allPorts = false;
+
+    // show and diff of two files need no controller.
+    bool NeedsController() const {
+        return command != CliCommand::Show &&
+               !(command == CliCommand::Diff && !otherFile.isEmpty());
+    }
 };
 
 // Either a request to run, or a text to print and the code to leave with (help and version on
@@ -38,3 +61,6 @@ struct CliParsed {
 
 // arguments begin with the program name.
 CliParsed ParseCliArguments(const QStringList& arguments, const QString& version);
+
+// The longest monitor --seconds: a year.
+inline constexpr qint64 kLongestMonitorSeconds = 366LL * 86400;

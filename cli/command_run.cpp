@@ -1,26 +1,34 @@
 #include "cli/command_run.h"
 
+#include "cli/open_failure_text.h"
 #include "cli/settings_restore.h"
 #include "cli/terminal_text.h"
-#include "data/counters_csv.h"
 #include "data/identification.h"
+#include "data/installation_mode.h"
 #include "data/settings_file.h"
 
 #include <QDir>
 
 CommandRun::CommandRun(const CliRequest& request, CliLink& link, QTextStream& out, QTextStream& err,
-                       QObject* parent)
+                       RunShared& shared, QObject* parent)
     : QObject(parent), request_(request), link_(link), session_(link.Session()), out_(out),
-      err_(err) {
+      err_(err), shared_(shared) {
     started_.start();
+    if (request_.verbose)
+        echo_ = std::make_unique<FrameEcho>(session_, err_);
     using S = ControllerSession;
     connect(&session_, &S::PortTrying, this, &CommandRun::OnPortTrying);
+    connect(&session_, &S::PortOpenFailedOn, this, [this](int port) {
+        openFailures_.insert(port, {link_.Port().DevicePath(), link_.Port().LastOpenFailure()});
+    });
+    connect(&session_, &S::PortOpenedOn, this, [this](int port) { openFailures_.remove(port); });
     connect(&session_, &S::LinkShown, this, &CommandRun::OnLinkShown);
     connect(&session_, &S::StatusShown, this, &CommandRun::OnStatusShown);
     connect(&session_, &S::FirmwareTextRead, this, &CommandRun::OnFirmwareText);
     connect(&session_, &S::CountersRead, this, &CommandRun::OnCounters);
     connect(&session_, &S::HardwareVersionShown, this, [this](const HardwareVersionView& view) {
         hardwareVersion_ = HardwareVersionCaption(view.version);
+        hardwareVersionNumber_ = view.version;
     });
     connect(&session_, &S::SlaveVersionShown, this,
             [this](const QString& caption) { slaveVersion_ = caption; });
@@ -33,6 +41,26 @@ CommandRun::CommandRun(const CliRequest& request, CliLink& link, QTextStream& ou
     };
 }
 
+CommandRun::~CommandRun() = default;
+
+QStringList CommandRun::OpenFailures(bool withMissing) const {
+    QStringList causes;
+    for (auto it = openFailures_.begin(); it != openFailures_.end(); ++it) {
+        if (withMissing || it->second != OpenFailure::NoDevice)
+            causes << OpenFailureText(it.key(), it->first, it->second);
+    }
+    return causes;
+}
+
+void CommandRun::NoController() {
+    if (!quietWithoutController_) {
+        err_ << "No controller found." << Qt::endl;
+        for (const QString& cause : OpenFailures(session_.Detector().FixedPort() > 0))
+            err_ << cause << Qt::endl;
+    }
+    Finish(ExitCode::NoController);
+}
+
 void CommandRun::OnPortTrying(int) {
     ++triesSinceUp_;
     if (WaitingForRestart())
@@ -41,10 +69,9 @@ void CommandRun::OnPortTrying(int) {
     if (triesSinceUp_ <= round || started_.elapsed() < request_.waitSeconds * 1000LL)
         return;
     if (!wasUp_) {
-        if (!quietWithoutController_)
-            err_ << "No controller found." << Qt::endl;
-        Finish(ExitCode::NoController);
+        NoController();
     } else {
+        ClearProgress();
         err_ << "The controller stopped answering." << Qt::endl;
         Finish(ExitCode::LinkLost);
     }
@@ -60,6 +87,7 @@ void CommandRun::OnLinkShown(bool up) {
     // unit is silent for a while.
     if (!wasUp_ || session_.BootloaderModeOn() || restarting_ || uploading_)
         return;
+    ClearProgress();
     err_ << "The controller stopped answering." << Qt::endl;
     Finish(ExitCode::LinkLost);
 }
@@ -85,7 +113,8 @@ void CommandRun::OnStatusShown(const StatusDisplay& shown) {
         return;
     }
     if (restarting_) {
-        out_ << "Restarted." << Qt::endl;
+        if (!request_.quiet)
+            out_ << "Restarted." << Qt::endl;
         Finish(ExitCode::Done);
         return;
     }
@@ -134,13 +163,27 @@ ControllerReport CommandRun::Report() const {
     report.installationMode = session_.InstallationMode();
     report.slaveConnected = session_.SlaveConnected();
     report.slaveVersion = slaveVersion_;
+    report.hardwareVersionNumber = hardwareVersionNumber_;
+    report.slaveFirmwareCode = session_.Features().SlaveCode().Text();
     return report;
 }
 
 void CommandRun::Act() {
+    // A sweep's text output names the unit before what it prints of it.
+    const bool named =
+        request_.command == CliCommand::Detect || request_.command == CliCommand::Info;
+    if (request_.allPorts && !request_.json && !request_.csv && !named) {
+        out_ << QStringLiteral("COM%1 (%2):")
+                    .arg(link_.Port().ComNumber())
+                    .arg(link_.Port().DevicePath())
+             << Qt::endl;
+    }
     switch (request_.command) {
     case CliCommand::Detect:
-        out_ << TerminalText(DetectLine(Report()), LineBreaks::Kept);
+        if (request_.json)
+            out_ << QString::fromUtf8(DetectJson(Report()));
+        else
+            out_ << TerminalText(DetectLine(Report()), LineBreaks::Kept);
         Finish(ExitCode::Done);
         break;
     case CliCommand::Info:
@@ -173,24 +216,14 @@ void CommandRun::Act() {
         StartMonitor();
         break;
     case CliCommand::Counters:
-        if (request_.csv) {
-            const ControllerImages& images = session_.Images();
-            const FeatureLevels& features = session_.Features();
-            QList<UnitCounters> units{
-                {QStringLiteral("master"), features.MasterCode().Text(), &images.Counters}};
-            if (slaveCountersRead_) {
-                units.append(
-                    {QStringLiteral("slave"), features.SlaveCode().Text(), &images.SlaveCounters});
-            }
-            // All sixteen counters, as a script wants them.
-            out_ << TerminalText(CountersCsv(QDateTime::currentDateTime(), units, true),
-                                 LineBreaks::Kept);
-        } else {
-            out_ << TerminalText(masterCounters_, LineBreaks::Kept) << Qt::endl;
-            if (slaveCountersRead_)
-                out_ << TerminalText(slaveCounters_, LineBreaks::Kept) << Qt::endl;
-        }
+        PrintCounters();
         Finish(ExitCode::Done);
+        break;
+    case CliCommand::Diff:
+        Diff();
+        break;
+    case CliCommand::Show:
+        // A file alone: main lists it without opening a port.
         break;
     case CliCommand::Restart:
         restarting_ = true;
@@ -219,6 +252,7 @@ void CommandRun::OnBootloaderMode(const BootloaderTransition& change) {
     if (!change.entered)
         return;
     if (uploading_ && !session_.Scheduler().HasJob(JOB_WRITE_FIRMWARE_CHUNK)) {
+        ClearProgress();
         err_ << "The controller did not start the new firmware: it waits in its bootloader."
              << Qt::endl;
         Finish(ExitCode::VerificationFailed);
@@ -269,12 +303,17 @@ void CommandRun::Restore() {
         return;
     }
     saving_ = true;
+    restoreBlocks_ = BlocksToWrite(session_.Images(), prepared.writeJobs);
     session_.StartSave();
 }
 
 // Every write of the save answered and read back: done only when each block verified.
 void CommandRun::EndSave() {
     link_.FlushLog();
+    if (stopSignal_ != 0) {
+        ReportStoppedRestore();
+        return;
+    }
     const bool withSlave = session_.InstallationMode() == kInstallationMasterSlave;
     if (session_.SlavePartUnsaved()) {
         err_ << "The slave's gate settings and names were not written: no slave unit answers."

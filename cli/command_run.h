@@ -6,20 +6,38 @@
 #include "cli/cli_link.h"
 #include "cli/cli_options.h"
 #include "cli/controller_report.h"
+#include "cli/frame_echo.h"
 
+#include <QDeadlineTimer>
 #include <QElapsedTimer>
+#include <QMap>
 #include <QTextStream>
+#include <memory>
+
+// What the units of one run share: a CSV header is printed before the first unit only.
+struct RunShared {
+    bool csvHeaderWritten = false;
+};
 
 class CommandRun : public QObject {
     Q_OBJECT
 public:
     CommandRun(const CliRequest& request, CliLink& link, QTextStream& out, QTextStream& err,
-               QObject* parent = nullptr);
+               RunShared& shared, QObject* parent = nullptr);
+    ~CommandRun() override;
 
     // Ends without a word when no controller answers (a sweep over the ports).
     void SetQuietWithoutController(bool quiet) { quietWithoutController_ = quiet; }
     // A controller answered, with its firmware or from its bootloader.
     bool ControllerFound() const { return wasUp_ || session_.BootloaderModeOn(); }
+    // Each port that could not be opened, with its cause; a missing device only where asked
+    // (a port pinned by the user, not one of a search).
+    QStringList OpenFailures(bool withMissing) const;
+
+    // SIGINT, SIGTERM or SIGHUP: the command ends as soon as the controller is left whole, a
+    // restore after the block in flight, with the exit code for what was done.
+    void Stop(int signal);
+    bool IsFinished() const { return finished_; }
 
 Q_SIGNALS:
     void Finished(ExitCode code);
@@ -44,6 +62,14 @@ private:
     void OnBootloaderMode(const BootloaderTransition& change);
     void EndSave();
     void Finish(ExitCode code);
+    void NoController();
+    void CheckMonitorEnd();
+    void PrintCounters();
+    void Diff();
+    void StopRestore(int signal);
+    void ReportStoppedRestore();
+    void StopUpload(int signal);
+    void ClearProgress();
     ControllerReport Report() const;
     QString BackupPath() const;
 
@@ -52,6 +78,8 @@ private:
     ControllerSession& session_;
     QTextStream& out_;
     QTextStream& err_;
+    RunShared& shared_;
+    std::unique_ptr<FrameEcho> echo_;
     QElapsedTimer started_;
     int triesSinceUp_ = 0;
     bool wasUp_ = false;
@@ -62,6 +90,7 @@ private:
     bool checkingFirmware_ = false;
     bool uploading_ = false;
     bool barShown_ = false;
+    bool barVisible_ = false;
     int progressMaximum_ = 0;
     // The firmware code the file holds, which the unit must answer with afterwards.
     FirmwareCode uploadedCode_;
@@ -78,4 +107,16 @@ private:
     QString masterCounters_;
     QString slaveCounters_;
     bool slaveCountersRead_ = false;
+    int hardwareVersionNumber_ = -1;
+
+    QMap<int, std::pair<QString, OpenFailure>> openFailures_;
+    QDeadlineTimer monitorEnd_;
+    // The signal that stops a restore after its block in flight; 0 while none came.
+    int stopSignal_ = 0;
+    // The blocks a restore writes, in the order of the writes.
+    QList<BlockId> restoreBlocks_;
 };
+
+// The blocks of a restore's write jobs that differ from the controller's, in the order of the
+// writes.
+QList<BlockId> BlocksToWrite(const ControllerImages& images, uint32_t writeJobs);

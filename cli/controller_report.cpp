@@ -1,10 +1,9 @@
 #include "cli/controller_report.h"
 
+#include "cli/json_lines.h"
 #include "data/installation_mode.h"
 
 #include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 
 namespace {
 QStringList lines(const QString& memo) {
@@ -43,18 +42,34 @@ QString InfoText(const ControllerReport& report) {
     return text;
 }
 
+QJsonObject UnitKeys(const ControllerReport& report) {
+    return {{QStringLiteral("port"), report.port}, {QStringLiteral("device"), report.device}};
+}
+
+QByteArray DetectJson(const ControllerReport& report) {
+    QJsonObject object = UnitKeys(report);
+    object.insert(QStringLiteral("firmwareCode"), report.firmwareCode);
+    return JsonLine(object);
+}
+
 QByteArray InfoJson(const ControllerReport& report) {
-    const QJsonObject object{
-        {QStringLiteral("port"), report.port},
-        {QStringLiteral("device"), report.device},
-        {QStringLiteral("firmwareCode"), report.firmwareCode},
-        {QStringLiteral("identification"),
-         QJsonArray::fromStringList(lines(report.identification))},
-        {QStringLiteral("bootloader"), QJsonArray::fromStringList(lines(report.bootloader))},
-        {QStringLiteral("hardwareVersion"), report.hardwareVersion},
-        {QStringLiteral("installationMode"), report.installationMode},
-        {QStringLiteral("slaveConnected"), report.slaveConnected},
-        {QStringLiteral("slaveVersion"), report.slaveVersion},
-    };
-    return QJsonDocument(object).toJson(QJsonDocument::Indented);
+    QJsonObject object = UnitKeys(report);
+    object.insert(QStringLiteral("firmwareCode"), report.firmwareCode);
+    object.insert(QStringLiteral("identification"),
+                  QJsonArray::fromStringList(lines(report.identification)));
+    object.insert(QStringLiteral("bootloader"),
+                  QJsonArray::fromStringList(lines(report.bootloader)));
+    object.insert(QStringLiteral("hardwareVersion"), report.hardwareVersionNumber >= 0
+                                                         ? QJsonValue(report.hardwareVersionNumber)
+                                                         : QJsonValue(QJsonValue::Null));
+    object.insert(QStringLiteral("installationMode"), report.installationMode);
+    object.insert(QStringLiteral("installationModeName"),
+                  InstallationModeWords(report.installationMode));
+    object.insert(QStringLiteral("slaveConnected"), report.slaveConnected);
+    // Blank until the slave's version has been read.
+    const QString slaveCode = report.slaveFirmwareCode.trimmed();
+    object.insert(QStringLiteral("slaveFirmwareCode"), report.slaveConnected && !slaveCode.isEmpty()
+                                                           ? QJsonValue(slaveCode)
+                                                           : QJsonValue(QJsonValue::Null));
+    return JsonLine(object);
 }

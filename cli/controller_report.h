@@ -5,6 +5,7 @@
 #include "data/controller_images.h"
 
 #include <QByteArray>
+#include <QJsonObject>
 #include <QString>
 
 struct ControllerReport {
@@ -15,9 +16,12 @@ struct ControllerReport {
     QString identification;
     QString bootloader;
     QString hardwareVersion;
+    // As reported; -1 when the firmware does not report it.
+    int hardwareVersionNumber = -1;
     int installationMode = 0;
     bool slaveConnected = false;
     QString slaveVersion;
+    QString slaveFirmwareCode;
 };
 
 // A text as a memo holds it after it is set: every line end one "\n".
@@ -26,4 +30,8 @@ QString MemoText(const QString& text);
 // "COM3 /dev/ttyUSB2 B05A".
 QString DetectLine(const ControllerReport& report);
 QString InfoText(const ControllerReport& report);
+// --json: one line per unit, each with "port" and "device".
+QByteArray DetectJson(const ControllerReport& report);
 QByteArray InfoJson(const ControllerReport& report);
+// The unit's "port" and "device", for every JSON line about it.
+QJsonObject UnitKeys(const ControllerReport& report);

@@ -63,7 +63,8 @@ void CommandRun::OnFirmwareChecked(const FirmwareFileCheck& check) {
     session_.Detector().SetFixedPort(link_.Port().ComNumber());
     progressMaximum_ = start->progressMaximum;
     progress_ = 0;
-    barShown_ = IsTerminal(stderr);
+    // Frame lines (-v) on the same stream would run into the bar.
+    barShown_ = IsTerminal(stderr) && !request_.quiet && !request_.verbose;
     link_.OnProgress = [this](int step) {
         progress_ += step;
         DrawProgress();
@@ -71,14 +72,25 @@ void CommandRun::OnFirmwareChecked(const FirmwareFileCheck& check) {
 }
 
 void CommandRun::DrawProgress() {
-    if (barShown_)
-        err_ << '\r' << ProgressBarText(progress_, progressMaximum_, kBarWidth) << Qt::flush;
+    if (!barShown_)
+        return;
+    err_ << '\r' << ProgressBarText(progress_, progressMaximum_, kBarWidth) << Qt::flush;
+    barVisible_ = true;
+}
+
+// The bar's line emptied, so the next line written starts on it and not after the bar.
+void CommandRun::ClearProgress() {
+    if (!barVisible_)
+        return;
+    err_ << "\r\033[K" << Qt::flush;
+    barVisible_ = false;
 }
 
 // A log line above the bar: the bar's line is cleared first and drawn again below.
 void CommandRun::PrintLogLine(const QString& line) {
-    if (barShown_ && uploading_)
-        err_ << "\r\033[K" << Qt::flush;
+    if (request_.quiet)
+        return;
+    ClearProgress();
     out_ << TerminalText(line) << Qt::endl;
     if (uploading_)
         DrawProgress();
@@ -88,8 +100,7 @@ void CommandRun::PrintLogLine(const QString& line) {
 void CommandRun::EndUpload() {
     uploading_ = false;
     link_.FlushLog();
-    if (barShown_)
-        err_ << Qt::endl;
+    ClearProgress();
     const FirmwareCode running = session_.Features().MasterCode();
     out_ << "Firmware code: " << TerminalText(running.Text()) << Qt::endl;
     if (running.Text() != uploadedCode_.Text()) {

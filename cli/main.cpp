@@ -2,10 +2,13 @@
 
 #include "app/path_bytes.h"
 #include "app/persisted_settings.h"
+#include "app/termination_signals.h"
 #include "app/uncaught_error.h"
 #include "cli/cli_options.h"
 #include "cli/command_run.h"
+#include "cli/file_check.h"
 #include "cli/port_sweep.h"
+#include "cli/settings_in_text.h"
 #include "cli/terminal_text.h"
 
 #include <QCoreApplication>
@@ -19,6 +22,28 @@ int CheckedExit(QTextStream& out, QTextStream& err, int code) {
         return code;
     err << "Cannot write the standard output." << Qt::endl;
     return code == 0 ? static_cast<int>(ExitCode::FileRejected) : code;
+}
+} // namespace
+
+namespace {
+// show FILE and diff A B: the files alone.
+ExitCode RunOnFiles(const CliRequest& request, QTextStream& out, QTextStream& err) {
+    const SettingsFileInWords first = ReadSettingsFileInWords(request.file);
+    if (!first.error.isEmpty()) {
+        err << request.file << ": " << first.error << Qt::endl;
+        return ExitCode::FileRejected;
+    }
+    if (request.command == CliCommand::Show) {
+        out << SettingsText(first) << Qt::flush;
+        return ExitCode::Done;
+    }
+    const SettingsFileInWords second = ReadSettingsFileInWords(request.otherFile);
+    if (!second.error.isEmpty()) {
+        err << request.otherFile << ": " << second.error << Qt::endl;
+        return ExitCode::FileRejected;
+    }
+    out << ChangesText(FileDifferences(first, second)) << Qt::flush;
+    return ExitCode::Done;
 }
 } // namespace
 
@@ -41,6 +66,14 @@ int main(int argc, char* argv[]) {
     SetUncaughtErrorHandler(
         [&err](const QString& text) { err << TerminalText(text, LineBreaks::Kept) << Qt::endl; });
 
+    const QString fileProblem = FileProblem(request);
+    if (!fileProblem.isEmpty()) {
+        err << fileProblem << Qt::endl;
+        return static_cast<int>(ExitCode::FileRejected);
+    }
+    if (!request.NeedsController())
+        return static_cast<int>(RunOnFiles(request, out, err));
+
     PortPathOverrides paths;
     int fixedPort = request.port;
     if (!request.device.isEmpty()) {
@@ -61,6 +94,7 @@ int main(int argc, char* argv[]) {
     if (request.allPorts) {
         PortSweep sweep(request, paths, out, err);
         QObject::connect(&sweep, &PortSweep::Finished, &app, exitWith);
+        OnTerminationSignals(&app, [&sweep](int signal) { sweep.Stop(signal); });
         sweep.Start();
         return CheckedExit(out, err, QCoreApplication::exec());
     }
@@ -71,8 +105,10 @@ int main(int argc, char* argv[]) {
             << TerminalText(link.Session().Trace().ErrorString()) << Qt::endl;
         return static_cast<int>(ExitCode::FileRejected);
     }
-    CommandRun run(request, link, out, err);
+    RunShared shared;
+    CommandRun run(request, link, out, err, shared);
     QObject::connect(&run, &CommandRun::Finished, &app, exitWith);
+    OnTerminationSignals(&app, [&run](int signal) { run.Stop(signal); });
     link.Begin();
     return CheckedExit(out, err, QCoreApplication::exec());
 }

@@ -1,16 +1,37 @@
-// monitor: after connecting, one line per status poll until --seconds have passed (or the
-// program is stopped).
+// monitor: after connecting, one line per status poll until --seconds have passed, the
+// program is stopped, or the reader of its output goes away.
 
 #include "cli/command_run.h"
+#include "cli/json_lines.h"
 #include "cli/monitor_line.h"
 #include "cli/terminal_text.h"
 
 #include <QTimer>
+#include <algorithm>
+#include <chrono>
+#include <csignal>
+
+namespace {
+// A timer holds at most about 24 days: a longer run looks again each hour.
+constexpr qint64 kLongestWaitMs = 3600 * 1000;
+} // namespace
 
 void CommandRun::StartMonitor() {
     monitoring_ = true;
-    if (request_.seconds > 0)
-        QTimer::singleShot(request_.seconds * 1000, this, [this] { Finish(ExitCode::Done); });
+    if (request_.seconds > 0) {
+        monitorEnd_ = QDeadlineTimer(request_.seconds * 1000);
+        CheckMonitorEnd();
+    }
+}
+
+void CommandRun::CheckMonitorEnd() {
+    const qint64 left = monitorEnd_.remainingTime();
+    if (left == 0) {
+        Finish(ExitCode::Done);
+        return;
+    }
+    QTimer::singleShot(std::chrono::milliseconds(std::min(left, kLongestWaitMs)), this,
+                       &CommandRun::CheckMonitorEnd);
 }
 
 void CommandRun::PrintMonitorLine(const StatusDisplay& shown) {
@@ -22,9 +43,25 @@ void CommandRun::PrintMonitorLine(const StatusDisplay& shown) {
          vacuumControls.eCurrInpWarning, vacuumControls.eCurrInpRngS,
          vacuumControls.eCurrInpWarningS, images.VacuumSettings.Edited.ErrorLevel(),
          session_.Features().Has(Feature::VacuumErrorSettings)});
-    const QTime now = QTime::currentTime();
-    if (request_.json)
-        out_ << QString::fromUtf8(MonitorJson(now, shown, vacuum)) << Qt::endl;
-    else
-        out_ << TerminalText(MonitorLine(now, shown, vacuum)) << Qt::endl;
+    if (request_.json) {
+        // The panel's units when the settings hold none.
+        const QString unit = vacuumControls.eCurrInpUnits.trimmed().isEmpty()
+                                 ? QStringLiteral("kPa")
+                                 : vacuumControls.eCurrInpUnits.trimmed();
+        QJsonObject object = UnitKeys(Report());
+        const QJsonObject poll = MonitorObject(QDateTime::currentDateTime(), shown, vacuum, unit);
+        for (auto it = poll.begin(); it != poll.end(); ++it)
+            object.insert(it.key(), it.value());
+        out_ << QString::fromUtf8(JsonLine(object)) << Qt::flush;
+    } else {
+        out_ << TerminalText(MonitorLine(QTime::currentTime(), shown, vacuum)) << Qt::endl;
+    }
+    // A closed pipe (monitor | head -1) ends the run as quietly as SIGPIPE would.
+    if (out_.status() != QTextStream::Ok) {
+#ifdef SIGPIPE
+        Finish(SignalExitCode(SIGPIPE));
+#else
+        Finish(ExitCode::Done);
+#endif
+    }
 }

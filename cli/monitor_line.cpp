@@ -1,7 +1,6 @@
 #include "cli/monitor_line.h"
 
-#include <QJsonDocument>
-#include <QJsonObject>
+#include "cli/json_lines.h"
 
 namespace {
 QChar gateLetter(const std::optional<GatePicture>& picture) {
@@ -65,17 +64,23 @@ QString MonitorLine(const QTime& time, const StatusDisplay& shown, const VacuumR
              current(shown.unit.even), vacuum.master.text);
 }
 
-QByteArray MonitorJson(const QTime& time, const StatusDisplay& shown, const VacuumReading& vacuum) {
-    const QJsonObject object{
-        {QStringLiteral("time"), timeText(time)},
+QJsonObject MonitorObject(const QDateTime& time, const StatusDisplay& shown,
+                          const VacuumReading& vacuum, const QString& vacuumUnit) {
+    // As the panel shows it, rounded to its figures.
+    bool numeric = false;
+    const double shownValue = vacuum.master.text.toDouble(&numeric);
+    const QJsonValue vacuumValue = vacuum.master.value.has_value() && numeric
+                                       ? QJsonValue(Quantity(shownValue, vacuumUnit))
+                                       : QJsonValue(QJsonValue::Null);
+    return {
+        {QStringLiteral("time"), IsoTime(time)},
         {QStringLiteral("gates"), GateLetters(shown.unit)},
         {QStringLiteral("sensors"), SensorLetters(shown.unit)},
-        {QStringLiteral("activeSensors"), shown.activeSensors},
-        {QStringLiteral("openGates"), shown.unit.openGates},
-        {QStringLiteral("fan"), shown.fanPercent},
-        {QStringLiteral("oddCurrent"), current(shown.unit.odd)},
-        {QStringLiteral("evenCurrent"), current(shown.unit.even)},
-        {QStringLiteral("vacuum"), vacuum.master.text},
+        {QStringLiteral("activeSensors"), shown.activeSensorCount},
+        {QStringLiteral("openGates"), shown.unit.openGateCount},
+        {QStringLiteral("fanPercent"), shown.fanPercentage},
+        {QStringLiteral("oddCurrentMilliamps"), shown.unit.odd.current},
+        {QStringLiteral("evenCurrentMilliamps"), shown.unit.even.current},
+        {QStringLiteral("vacuum"), vacuumValue},
     };
-    return QJsonDocument(object).toJson(QJsonDocument::Compact);
 }

@@ -4,7 +4,8 @@
 #include "monitor/status_display.h"
 #include "monitor/vacuum_reading.h"
 
-#include <QByteArray>
+#include <QDateTime>
+#include <QJsonObject>
 #include <QString>
 #include <QTime>
 
@@ -14,6 +15,8 @@ QString GateLetters(const UnitStatus& unit);
 QString SensorLetters(const UnitStatus& unit);
 
 QString MonitorLine(const QTime& time, const StatusDisplay& shown, const VacuumReading& vacuum);
-// One JSON object on one line: "time", "gates", "sensors", "activeSensors", "openGates",
-// "fan", "oddCurrent", "evenCurrent", "vacuum".
-QByteArray MonitorJson(const QTime& time, const StatusDisplay& shown, const VacuumReading& vacuum);
+// The keys of one poll for --json: "time", "gates", "sensors", "activeSensors", "openGates",
+// "fanPercent", "oddCurrentMilliamps", "evenCurrentMilliamps" and "vacuum" ({"value", "unit"},
+// null without a reading).
+QJsonObject MonitorObject(const QDateTime& time, const StatusDisplay& shown,
+                          const VacuumReading& vacuum, const QString& vacuumUnit);

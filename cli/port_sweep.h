@@ -15,6 +15,8 @@ public:
     ~PortSweep() override;
 
     void Start();
+    // A signal ends the command on the unit in hand as CommandRun::Stop does; no port follows.
+    void Stop(int signal);
 
 Q_SIGNALS:
     // Done when every controller found did its part; NoController when none was found;
@@ -32,6 +34,10 @@ private:
     QTextStream& err_;
     int port_ = 0;
     int found_ = 0;
+    bool stopped_ = false;
+    RunShared shared_;
+    // Ports that exist and could not be opened (busy, no permission), with their causes.
+    QStringList openFailures_;
     ExitCode failure_ = ExitCode::Done;
     std::unique_ptr<CliLink> link_;
     std::unique_ptr<CommandRun> run_;

@@ -14,7 +14,17 @@ private Q_SLOTS:
         QTest::newRow("backup without a file") << QStringList{"backup"};
         QTest::newRow("backup with two files") << QStringList{"backup", "a", "b"};
         QTest::newRow("info with a file") << QStringList{"info", "a"};
-        QTest::newRow("json outside info") << QStringList{"counters", "--json"};
+        QTest::newRow("json outside the reports") << QStringList{"backup", "a", "--json"};
+        QTest::newRow("json and csv") << QStringList{"counters", "--json", "--csv"};
+        QTest::newRow("monitor beyond a year") << QStringList{"monitor", "--seconds", "31622401"};
+        QTest::newRow("monitor far beyond a year")
+            << QStringList{"monitor", "--seconds", "99999999999999"};
+        QTest::newRow("quiet and verbose") << QStringList{"info", "-q", "-v"};
+        QTest::newRow("show without a file") << QStringList{"show"};
+        QTest::newRow("diff of three files") << QStringList{"diff", "a", "b", "c"};
+        QTest::newRow("diff of two files on a port")
+            << QStringList{"diff", "a", "b", "--port", "2"};
+        QTest::newRow("show on all ports") << QStringList{"show", "a", "--all-ports"};
         QTest::newRow("csv outside counters") << QStringList{"info", "--csv"};
         QTest::newRow("dry run outside restore") << QStringList{"backup", "a", "--dry-run"};
         QTest::newRow("seconds outside monitor") << QStringList{"info", "--seconds", "5"};
@@ -53,6 +63,11 @@ private Q_SLOTS:
             << int(CliCommand::Backup) << "unit 1.vt12" << 10 << 30;
         QTest::newRow("info json")
             << QStringList{"--json", "info"} << int(CliCommand::Info) << "" << 0 << 0;
+        QTest::newRow("diff of a file with the unit on COM3")
+            << QStringList{"diff", "a.vt12", "--port", "3"} << int(CliCommand::Diff) << "a.vt12"
+            << 3 << 0;
+        QTest::newRow("show, quietly")
+            << QStringList{"-q", "show", "a.vt12"} << int(CliCommand::Show) << "a.vt12" << 0 << 0;
         QTest::newRow("counters csv on a device")
             << QStringList{"counters", "--csv", "--device", "/dev/serial/by-id/usb-x"}
             << int(CliCommand::Counters) << "" << 0 << 0;
@@ -71,14 +86,25 @@ private Q_SLOTS:
         QCOMPARE(parsed.request->waitSeconds, wait);
     }
 
+    // The whole documented range, the largest value included: nothing overflows on the way.
+    void monitorRunsUpToAYear() {
+        const CliParsed parsed =
+            ParseCliArguments({"vt12cli", "monitor", "--seconds", "31622400", "-v"}, "1.0");
+        QVERIFY(parsed.request);
+        QCOMPARE(parsed.request->seconds, kLongestMonitorSeconds);
+        QVERIFY(parsed.request->verbose);
+    }
+
     void helpAndVersionLeaveWithSuccess() {
         const CliParsed help = ParseCliArguments({"/usr/bin/vt12cli", "--help", "bogus"}, "1.0");
         QCOMPARE(help.exitCode, ExitCode::Done);
         QVERIFY(help.text.contains("COMMAND [FILE]"));
         QVERIFY(help.text.contains("Exit codes:"));
-        const CliParsed version = ParseCliArguments({"vt12cli", "--version"}, "5.0.0.1");
-        QCOMPARE(version.exitCode, ExitCode::Done);
-        QCOMPARE(version.text, QStringLiteral("vt12cli 5.0.0.1\n"));
+        for (const char* option : {"--version", "-V"}) {
+            const CliParsed version = ParseCliArguments({"vt12cli", option}, "5.0.0.1");
+            QCOMPARE(version.exitCode, ExitCode::Done);
+            QCOMPARE(version.text, QStringLiteral("vt12cli 5.0.0.1\n"));
+        }
     }
 };
 
