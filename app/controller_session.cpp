@@ -188,8 +188,9 @@ void ControllerSession::OnSettingsRead(BlockId block, const RegisterData& reply)
     // was edited.
     const uint32_t readJob = SpecOf(block).readJob;
     const bool slaveBlock = block == BlockId::SlaveGateSettings || block == BlockId::SlaveGateNames;
+    // Before its first read the edited image holds only the defaults, which are no edits.
     const bool keepEdits = slaveBlock && !scheduler_.VerifyLog() && Images_.IsChanged(block) &&
-                           (slaveReloads_ & readJob) == 0;
+                           (settingsReadJobs_ & readJob) != 0 && (slaveReloads_ & readJob) == 0;
     slaveReloads_ &= ~readJob;
     std::array<uint8_t, sizeof(GateNamesBlock)> edits{};
     const std::span<uint8_t> edited = Images_.EditedImage(block);

@@ -18,7 +18,9 @@ namespace {
 // Output sent to a full disk: a script must not take a cut-off file for a complete one.
 int CheckedExit(QTextStream& out, QTextStream& err, int code) {
     out.flush();
-    if (out.status() == QTextStream::Ok && std::fflush(stdout) == 0 && !std::ferror(stdout))
+    // A reader that went away (monitor | head -1) already ended the run as SIGPIPE would.
+    if (code > 128 ||
+        (out.status() == QTextStream::Ok && std::fflush(stdout) == 0 && !std::ferror(stdout)))
         return code;
     err << "Cannot write the standard output." << Qt::endl;
     return code == 0 ? static_cast<int>(ExitCode::FileRejected) : code;

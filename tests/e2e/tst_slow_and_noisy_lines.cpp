@@ -115,7 +115,8 @@ private Q_SLOTS:
         QCOMPARE(info.exitCode, 0);
         const QJsonObject object = QJsonDocument::fromJson(info.out).object();
         QVERIFY(object.value("slaveConnected").toBool());
-        QVERIFY2(object.value("slaveVersion").toString().contains("F05A"), info.out.constData());
+        QVERIFY2(object.value("slaveFirmwareCode").toString().contains("F05A"),
+                 info.out.constData());
     }
 
     // Noise, an echoing adapter: no controller, and the command ends after one round.
