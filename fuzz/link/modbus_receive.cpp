@@ -106,8 +106,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             break;
         }
     }
-    // Long enough for any timeout to have run out.
-    time.Advance(2000);
+    // Long enough for a request held back behind an owed answer, then for its longest timeout.
+    time.Advance(3 * OwedAnswers::kLatestAnswerMs);
     if (client.IsBusy() || results < sent)
         std::abort();
     return 0;
