@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# test.sh [--sanitize]: installs what is missing, builds, runs the whole suite through CTest.
+# test.sh [--sanitize]: installs what is missing, builds, runs the whole suite through CTest;
+# with --sanitize, the unit tests under ASan and UBSan (the soak covers the end-to-end runs).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh"
@@ -7,5 +8,7 @@ dir=$("$root/scripts/build.sh" "$@" | tail -n 1)
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 export LSAN_OPTIONS=suppressions="$root/tests/lsan.supp"
+labels=()
+[ "${1:-}" = "--sanitize" ] && labels=(-L unit)
 cd "$dir"
-ctest --output-on-failure -j 2
+ctest --output-on-failure -j 2 "${labels[@]}"

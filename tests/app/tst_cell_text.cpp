@@ -1,5 +1,7 @@
 #include "app/cell_text.h"
 
+#include "tests/support/test_registry.h"
+
 #include <QApplication>
 #include <QFontMetrics>
 #include <QImage>
@@ -52,5 +54,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestCellText)
+VT12_TEST(TestCellText, TestApplication::Widgets)
 #include "tst_cell_text.moc"

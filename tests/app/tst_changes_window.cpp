@@ -2,7 +2,7 @@
 
 #include "tests/support/offline_window.h"
 #include "tests/support/register_replies.h"
-#include "tests/support/window_test_main.h"
+#include "tests/support/test_registry.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -75,5 +75,5 @@ private Q_SLOTS:
     }
 };
 
-VT12_WINDOW_TEST_MAIN(TestChangesWindow)
+VT12_TEST(TestChangesWindow, TestApplication::Window)
 #include "tst_changes_window.moc"

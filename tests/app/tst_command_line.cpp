@@ -1,5 +1,7 @@
 #include "app/command_line.h"
 
+#include "tests/support/test_registry.h"
+
 #include <QTest>
 
 class TestCommandLine : public QObject {
@@ -96,5 +98,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestCommandLine)
+VT12_TEST(TestCommandLine, TestApplication::Core)
 #include "tst_command_line.moc"

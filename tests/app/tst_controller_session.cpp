@@ -6,6 +6,8 @@
 #include "tests/link/fake_link_roles.h"
 #include "tests/support/fake_time_base.h"
 
+#include "tests/support/test_registry.h"
+
 #include <QSignalSpy>
 #include <QTest>
 #include <algorithm>
@@ -375,5 +377,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestControllerSession)
+VT12_TEST(TestControllerSession, TestApplication::Core)
 #include "tst_controller_session.moc"

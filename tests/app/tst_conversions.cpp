@@ -1,5 +1,7 @@
 #include "app/conversions.h"
 
+#include "tests/support/test_registry.h"
+
 #include <QLocale>
 #include <QTest>
 
@@ -100,5 +102,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestConversions)
+VT12_TEST(TestConversions, TestApplication::Core)
 #include "tst_conversions.moc"

@@ -10,6 +10,8 @@
 #include "monitor/trend_series.h"
 #include "tests/support/full_file_system.h"
 
+#include "tests/support/test_registry.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -227,5 +229,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestFileWriters)
+VT12_TEST(TestFileWriters, TestApplication::Core)
 #include "tst_file_writers.moc"

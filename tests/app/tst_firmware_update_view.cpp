@@ -5,7 +5,7 @@
 #include "tests/firmware/srecord_text.h"
 #include "tests/support/offline_window.h"
 #include "tests/support/register_replies.h"
-#include "tests/support/window_test_main.h"
+#include "tests/support/test_registry.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -115,5 +115,5 @@ private Q_SLOTS:
     }
 };
 
-VT12_WINDOW_TEST_MAIN(TestFirmwareUpdateView)
+VT12_TEST(TestFirmwareUpdateView, TestApplication::Window)
 #include "tst_firmware_update_view.moc"

@@ -2,7 +2,7 @@
 
 #include "tests/support/gate_grid_input.h"
 #include "tests/support/offline_window.h"
-#include "tests/support/window_test_main.h"
+#include "tests/support/test_registry.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -137,5 +137,5 @@ private Q_SLOTS:
     }
 };
 
-VT12_WINDOW_TEST_MAIN(TestGateTableView)
+VT12_TEST(TestGateTableView, TestApplication::Window)
 #include "tst_gate_table_view.moc"

@@ -2,7 +2,8 @@
 
 #include "app/main_window_ui.h"
 
-#include <QApplication>
+#include "tests/support/test_registry.h"
+
 #include <QLabel>
 #include <QTabWidget>
 #include <QTest>
@@ -53,13 +54,6 @@ private Q_SLOTS:
     }
 };
 
-int main(int argc, char** argv) {
-    // The help browser's sandbox cannot run as root, as the suite does on CI.
-    qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-    QApplication app(argc, argv);
-    TestHelpPage test;
-    return QTest::qExec(&test, argc, argv);
-}
+VT12_TEST(TestHelpPage, TestApplication::Window)
 
 #include "tst_help_page.moc"

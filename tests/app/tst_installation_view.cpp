@@ -2,7 +2,7 @@
 
 #include "app/gate_grid.h"
 #include "tests/support/offline_window.h"
-#include "tests/support/window_test_main.h"
+#include "tests/support/test_registry.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -59,5 +59,5 @@ private Q_SLOTS:
     }
 };
 
-VT12_WINDOW_TEST_MAIN(TestInstallationView)
+VT12_TEST(TestInstallationView, TestApplication::Window)
 #include "tst_installation_view.moc"

@@ -2,6 +2,8 @@
 
 #include "app/no_qt_settings.h"
 
+#include "tests/support/test_registry.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
@@ -42,5 +44,5 @@ public:
     TestNoQtSettings() { qputenv("XDG_CONFIG_HOME", config.path().toUtf8()); }
 };
 
-QTEST_MAIN(TestNoQtSettings)
+VT12_TEST(TestNoQtSettings, TestApplication::Widgets)
 #include "tst_no_qt_settings.moc"

@@ -1,6 +1,8 @@
 #include "app/persisted_settings.h"
 #include "tests/support/bytes_read.h"
 
+#include "tests/support/test_registry.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -209,5 +211,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestPersistedSettings)
+VT12_TEST(TestPersistedSettings, TestApplication::Core)
 #include "tst_persisted_settings.moc"

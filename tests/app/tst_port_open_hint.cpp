@@ -1,5 +1,7 @@
 #include "app/port_open_hint.h"
 
+#include "tests/support/test_registry.h"
+
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -39,5 +41,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestPortOpenHint)
+VT12_TEST(TestPortOpenHint, TestApplication::Core)
 #include "tst_port_open_hint.moc"

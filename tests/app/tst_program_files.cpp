@@ -1,6 +1,8 @@
 // The help page is found in a portable copy (beside the program) and in an installed one.
 #include "app/program_files.h"
 
+#include "tests/support/test_registry.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -60,5 +62,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestProgramFiles)
+VT12_TEST(TestProgramFiles, TestApplication::Core)
 #include "tst_program_files.moc"

@@ -5,7 +5,7 @@
 #include "app/uncaught_error.h"
 #include "tests/support/file_dialog_answer.h"
 #include "tests/support/offline_window.h"
-#include "tests/support/window_test_main.h"
+#include "tests/support/test_registry.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -69,5 +69,5 @@ private Q_SLOTS:
     }
 };
 
-VT12_WINDOW_TEST_MAIN(TestServiceExports)
+VT12_TEST(TestServiceExports, TestApplication::Window)
 #include "tst_service_exports.moc"

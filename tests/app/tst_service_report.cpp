@@ -6,6 +6,8 @@
 #include "link/traffic_ring.h"
 #include "monitor/gate_table_display.h"
 
+#include "tests/support/test_registry.h"
+
 #include <QTest>
 
 namespace {
@@ -156,5 +158,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestServiceReport)
+VT12_TEST(TestServiceReport, TestApplication::Core)
 #include "tst_service_report.moc"

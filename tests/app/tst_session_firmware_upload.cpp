@@ -9,6 +9,8 @@
 #include "tests/support/fake_time_base.h"
 #include "tests/support/full_file_system.h"
 
+#include "tests/support/test_registry.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -372,5 +374,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestSessionFirmwareUpload)
+VT12_TEST(TestSessionFirmwareUpload, TestApplication::Core)
 #include "tst_session_firmware_upload.moc"

@@ -3,7 +3,7 @@
 #include "app/main_window.h"
 #include "tests/support/offline_window.h"
 #include "tests/support/register_replies.h"
-#include "tests/support/window_test_main.h"
+#include "tests/support/test_registry.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -159,5 +159,5 @@ private Q_SLOTS:
     }
 };
 
-VT12_WINDOW_TEST_MAIN(TestSessionViews)
+VT12_TEST(TestSessionViews, TestApplication::Window)
 #include "tst_session_views.moc"

@@ -4,6 +4,8 @@
 #include "app/settings_backup.h"
 #include "data/job_bits.h"
 
+#include "tests/support/test_registry.h"
+
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -112,5 +114,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestSettingsBackup)
+VT12_TEST(TestSettingsBackup, TestApplication::Core)
 #include "tst_settings_backup.moc"

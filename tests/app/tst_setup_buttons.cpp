@@ -8,7 +8,7 @@
 #include "data/system_settings_controls.h"
 #include "tests/support/file_dialog_answer.h"
 #include "tests/support/offline_window.h"
-#include "tests/support/window_test_main.h"
+#include "tests/support/test_registry.h"
 
 #include <QFileDialog>
 #include <QFrame>
@@ -221,5 +221,5 @@ private Q_SLOTS:
     }
 };
 
-VT12_WINDOW_TEST_MAIN(TestSetupButtons)
+VT12_TEST(TestSetupButtons, TestApplication::Window)
 #include "tst_setup_buttons.moc"

@@ -9,6 +9,8 @@
 #include "monitor/gate_table_model.h"
 #include "monitor/pending_changes.h"
 
+#include "tests/support/test_registry.h"
+
 #include <QRandomGenerator>
 #include <QTest>
 
@@ -208,5 +210,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_APPLESS_MAIN(TestSetupForm)
+VT12_TEST(TestSetupForm, TestApplication::None)
 #include "tst_setup_form.moc"

@@ -4,7 +4,7 @@
 #include "data/factory_defaults.h"
 #include "tests/support/offline_window.h"
 #include "tests/support/register_replies.h"
-#include "tests/support/window_test_main.h"
+#include "tests/support/test_registry.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -123,5 +123,5 @@ private Q_SLOTS:
     }
 };
 
-VT12_WINDOW_TEST_MAIN(TestSetupSettingsView)
+VT12_TEST(TestSetupSettingsView, TestApplication::Window)
 #include "tst_setup_settings_view.moc"

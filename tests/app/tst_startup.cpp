@@ -2,7 +2,7 @@
 
 #include "app/application_title.h"
 #include "app/main_window.h"
-#include "tests/support/window_test_main.h"
+#include "tests/support/test_registry.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -109,5 +109,5 @@ private Q_SLOTS:
     }
 };
 
-VT12_WINDOW_TEST_MAIN(TestStartup)
+VT12_TEST(TestStartup, TestApplication::Window)
 #include "tst_startup.moc"

@@ -3,7 +3,7 @@
 
 #include "tests/support/offline_window.h"
 #include "tests/support/register_replies.h"
-#include "tests/support/window_test_main.h"
+#include "tests/support/test_registry.h"
 
 #include <QChartView>
 #include <QLineSeries>
@@ -66,5 +66,5 @@ private Q_SLOTS:
     }
 };
 
-VT12_WINDOW_TEST_MAIN(TestTrendsWindow)
+VT12_TEST(TestTrendsWindow, TestApplication::Window)
 #include "tst_trends_window.moc"

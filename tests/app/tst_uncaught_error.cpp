@@ -2,6 +2,8 @@
 #include "app/uncaught_error.h"
 #include "link/com_port_error.h"
 
+#include "tests/support/test_registry.h"
+
 #include <QTest>
 
 class TestUncaughtError : public QObject {
@@ -37,5 +39,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestUncaughtError)
+VT12_TEST(TestUncaughtError, TestApplication::Core)
 #include "tst_uncaught_error.moc"

@@ -1,5 +1,7 @@
 #include "app/page_align.h"
 
+#include "tests/support/test_registry.h"
+
 #include <QApplication>
 #include <QTest>
 
@@ -93,5 +95,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestWindowAlign)
+VT12_TEST(TestWindowAlign, TestApplication::Widgets)
 #include "tst_window_align.moc"

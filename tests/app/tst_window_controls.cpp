@@ -8,8 +8,9 @@
 #include "widgets/led_bits.h"
 #include "widgets/level_bar.h"
 
+#include "tests/support/test_registry.h"
+
 #include <QAbstractButton>
-#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
@@ -523,11 +524,6 @@ private Q_SLOTS:
     }
 };
 
-int main(int argc, char** argv) {
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-    QApplication app(argc, argv);
-    TestWindowControls test;
-    return QTest::qExec(&test, argc, argv);
-}
+VT12_TEST(TestWindowControls, TestApplication::Window)
 
 #include "tst_window_controls.moc"

@@ -1,5 +1,7 @@
 #include "app/window_fit.h"
 
+#include "tests/support/test_registry.h"
+
 #include <QRandomGenerator>
 #include <QTest>
 
@@ -62,5 +64,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestWindowFit)
+VT12_TEST(TestWindowFit, TestApplication::Core)
 #include "tst_window_fit.moc"

@@ -4,7 +4,7 @@
 #include "app/page_controls.h"
 #include "app/window_keyboard.h"
 #include "tests/support/offline_window.h"
-#include "tests/support/window_test_main.h"
+#include "tests/support/test_registry.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -105,5 +105,5 @@ private Q_SLOTS:
     }
 };
 
-VT12_WINDOW_TEST_MAIN(TestWindowKeyboard)
+VT12_TEST(TestWindowKeyboard, TestApplication::Window)
 #include "tst_window_keyboard.moc"

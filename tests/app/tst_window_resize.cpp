@@ -3,7 +3,8 @@
 #include "app/page_controls.h"
 #include "app/window_resize.h"
 
-#include <QApplication>
+#include "tests/support/test_registry.h"
+
 #include <QFileDialog>
 #include <QFrame>
 #include <QHeaderView>
@@ -46,6 +47,15 @@ QRect ScaledBy(const QRect& r, double factor) {
 
 class TestWindowResize : public QObject {
     Q_OBJECT
+public:
+    // A screen with room for the enlarged window, so that its growth can be seen.
+    static void initMain() {
+        if (qgetenv("QT_QPA_PLATFORM") == "offscreen") {
+            qputenv("QT_QPA_PLATFORM",
+                    "offscreen:configfile=" QT_TESTCASE_SOURCEDIR "/large_screen.json");
+        }
+    }
+
 private Q_SLOTS:
     void gateColumns_data() {
         QTest::addColumn<int>("clientWidth");
@@ -366,16 +376,6 @@ private Q_SLOTS:
     }
 };
 
-int main(int argc, char** argv) {
-    // A screen with room for the enlarged window, so that its growth can be seen.
-    if (qgetenv("QT_QPA_PLATFORM") == "offscreen") {
-        qputenv("QT_QPA_PLATFORM",
-                "offscreen:configfile=" QT_TESTCASE_SOURCEDIR "/large_screen.json");
-    }
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-    QApplication app(argc, argv);
-    TestWindowResize test;
-    return QTest::qExec(&test, argc, argv);
-}
+VT12_TEST(TestWindowResize, TestApplication::Window)
 
 #include "tst_window_resize.moc"

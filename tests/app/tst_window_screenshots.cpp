@@ -5,7 +5,8 @@
 #include "app/window_resize.h"
 #include "widgets/gate_frames.h"
 
-#include <QApplication>
+#include "tests/support/test_registry.h"
+
 #include <QCheckBox>
 #include <QDir>
 #include <QFrame>
@@ -116,11 +117,6 @@ private Q_SLOTS:
     }
 };
 
-int main(int argc, char** argv) {
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-    QApplication app(argc, argv);
-    TestWindowScreenshots test;
-    return QTest::qExec(&test, argc, argv);
-}
+VT12_TEST(TestWindowScreenshots, TestApplication::Window)
 
 #include "tst_window_screenshots.moc"

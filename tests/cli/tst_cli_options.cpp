@@ -1,6 +1,8 @@
 // vt12cli's arguments: what runs, and what is refused as a usage mistake before any port opens.
 #include "cli/cli_options.h"
 
+#include "tests/support/test_registry.h"
+
 #include <QTest>
 
 class TestCliOptions : public QObject {
@@ -108,5 +110,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestCliOptions)
+VT12_TEST(TestCliOptions, TestApplication::Core)
 #include "tst_cli_options.moc"

@@ -8,6 +8,8 @@
 #include "cli/json_lines.h"
 #include "cli/monitor_line.h"
 
+#include "tests/support/test_registry.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QRandomGenerator>
@@ -200,5 +202,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestCliOutput)
+VT12_TEST(TestCliOutput, TestApplication::Core)
 #include "tst_cli_output.moc"

@@ -1,5 +1,7 @@
 #include "cli/progress_bar.h"
 
+#include "tests/support/test_registry.h"
+
 #include <QTest>
 
 class TestProgressBar : public QObject {
@@ -25,5 +27,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestProgressBar)
+VT12_TEST(TestProgressBar, TestApplication::Core)
 #include "tst_progress_bar.moc"

@@ -4,6 +4,8 @@
 #include "data/factory_defaults.h"
 #include "data/settings_file.h"
 
+#include "tests/support/test_registry.h"
+
 #include <QMap>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -111,5 +113,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestSettingsInText)
+VT12_TEST(TestSettingsInText, TestApplication::Core)
 #include "tst_settings_in_text.moc"

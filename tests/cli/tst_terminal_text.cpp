@@ -3,6 +3,8 @@
 
 #include "cli/terminal_text.h"
 
+#include "tests/support/test_registry.h"
+
 #include <QRandomGenerator>
 #include <QTest>
 
@@ -65,5 +67,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestTerminalText)
+VT12_TEST(TestTerminalText, TestApplication::Core)
 #include "tst_terminal_text.moc"

@@ -1,6 +1,8 @@
 #include "data/block_table.h"
 #include "data/controller_images.h"
 
+#include "tests/support/test_registry.h"
+
 #include <QTest>
 
 class TestBlockTable : public QObject {
@@ -164,5 +166,5 @@ void TestBlockTable::jobBitsAreDistinct() {
     QCOMPARE(seen, 0x831FFFFFu);
 }
 
-QTEST_GUILESS_MAIN(TestBlockTable)
+VT12_TEST(TestBlockTable, TestApplication::Core)
 #include "tst_block_table.moc"

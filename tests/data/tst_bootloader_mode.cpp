@@ -1,5 +1,7 @@
 #include "data/bootloader_mode.h"
 
+#include "tests/support/test_registry.h"
+
 #include <QTest>
 
 class TestBootloaderMode : public QObject {
@@ -56,5 +58,5 @@ void TestBootloaderMode::transition() {
     QCOMPARE(mode.IsOn(), on);
 }
 
-QTEST_GUILESS_MAIN(TestBootloaderMode)
+VT12_TEST(TestBootloaderMode, TestApplication::Core)
 #include "tst_bootloader_mode.moc"

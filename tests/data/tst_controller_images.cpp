@@ -1,5 +1,7 @@
 #include "data/controller_images.h"
 
+#include "tests/support/test_registry.h"
+
 #include <QTest>
 
 class TestControllerImages : public QObject {
@@ -134,5 +136,5 @@ void TestControllerImages::verificationNeedsTheWholeBlock() {
     QVERIFY(!images.EditedEquals(BlockId::Status, reply.data(), 32));
 }
 
-QTEST_GUILESS_MAIN(TestControllerImages)
+VT12_TEST(TestControllerImages, TestApplication::Core)
 #include "tst_controller_images.moc"

@@ -1,6 +1,8 @@
 #include "data/counter_lines.h"
 #include "data/counters_csv.h"
 
+#include "tests/support/test_registry.h"
+
 #include <QTest>
 
 namespace {
@@ -116,5 +118,5 @@ void TestCounterLines::csv() {
     QCOMPARE(lines.filter(QStringLiteral(",slave,")).isEmpty(), slaveCode.isNull());
 }
 
-QTEST_GUILESS_MAIN(TestCounterLines)
+VT12_TEST(TestCounterLines, TestApplication::Core)
 #include "tst_counter_lines.moc"

@@ -3,6 +3,8 @@
 
 #include "data/csv_field.h"
 
+#include "tests/support/test_registry.h"
+
 #include <QRandomGenerator>
 #include <QTest>
 
@@ -63,5 +65,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestCsvField)
+VT12_TEST(TestCsvField, TestApplication::Core)
 #include "tst_csv_field.moc"

@@ -1,5 +1,7 @@
 #include "data/exact_rounding.h"
 
+#include "tests/support/test_registry.h"
+
 #include <QTest>
 #include <limits>
 
@@ -83,5 +85,5 @@ void TestExactRounding::productThatDoesNotFit() {
     QVERIFY(!CheckedProduct(std::numeric_limits<int64_t>::min(), -1));
 }
 
-QTEST_GUILESS_MAIN(TestExactRounding)
+VT12_TEST(TestExactRounding, TestApplication::Core)
 #include "tst_exact_rounding.moc"

@@ -1,5 +1,7 @@
 #include "data/factory_defaults.h"
 
+#include "tests/support/test_registry.h"
+
 #include <QTest>
 #include <algorithm>
 
@@ -110,5 +112,5 @@ void TestFactoryDefaults::vacuumAndReadImagesLeft() {
     }
 }
 
-QTEST_GUILESS_MAIN(TestFactoryDefaults)
+VT12_TEST(TestFactoryDefaults, TestApplication::Core)
 #include "tst_factory_defaults.moc"

@@ -1,5 +1,7 @@
 #include "data/feature_levels.h"
 
+#include "tests/support/test_registry.h"
+
 #include <QTest>
 #include <initializer_list>
 
@@ -159,5 +161,5 @@ void TestFeatureLevels::hardwareVersion() {
     QCOMPARE(FeatureLevels::HasPressureInput(taken), pressureInput);
 }
 
-QTEST_GUILESS_MAIN(TestFeatureLevels)
+VT12_TEST(TestFeatureLevels, TestApplication::Core)
 #include "tst_feature_levels.moc"

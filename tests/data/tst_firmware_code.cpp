@@ -1,5 +1,7 @@
 #include "data/firmware_code.h"
 
+#include "tests/support/test_registry.h"
+
 #include <QTest>
 
 class TestFirmwareCode : public QObject {
@@ -79,5 +81,5 @@ void TestFirmwareCode::takenFromText() {
 static_assert(FirmwareCode() == FirmwareCode("    "));
 static_assert(FirmwareCode("F04B").From("F04A") && FirmwareCode("F04B").Below("F05A"));
 
-QTEST_GUILESS_MAIN(TestFirmwareCode)
+VT12_TEST(TestFirmwareCode, TestApplication::Core)
 #include "tst_firmware_code.moc"

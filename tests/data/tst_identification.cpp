@@ -1,5 +1,7 @@
 #include "data/identification.h"
 
+#include "tests/support/test_registry.h"
+
 #include <QTest>
 #include <cstring>
 
@@ -170,5 +172,5 @@ void TestIdentification::captions() {
     QCOMPARE(FirmwareVersionCaption(FirmwareCode()), QString("Firmware Version:     "));
 }
 
-QTEST_GUILESS_MAIN(TestIdentification)
+VT12_TEST(TestIdentification, TestApplication::Core)
 #include "tst_identification.moc"

@@ -1,5 +1,7 @@
 #include "data/register_data.h"
 
+#include "tests/support/test_registry.h"
+
 #include <QTest>
 #include <array>
 
@@ -37,5 +39,5 @@ void TestRegisterData::dataOfAnAnswer() {
     QCOMPARE(RegisterDataOfFrame(nullptr, frameLength).length, 0);
 }
 
-QTEST_GUILESS_MAIN(TestRegisterData)
+VT12_TEST(TestRegisterData, TestApplication::Core)
 #include "tst_register_data.moc"

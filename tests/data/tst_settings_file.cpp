@@ -1,5 +1,7 @@
 #include "data/settings_file.h"
 
+#include "tests/support/test_registry.h"
+
 #include <QFile>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -289,5 +291,5 @@ void TestSettingsFile::saveReplacesALongerFile() {
     QCOMPARE(file.readAll(), SettingsFileBytes(images, SettingsFileTexts()));
 }
 
-QTEST_GUILESS_MAIN(TestSettingsFile)
+VT12_TEST(TestSettingsFile, TestApplication::Core)
 #include "tst_settings_file.moc"

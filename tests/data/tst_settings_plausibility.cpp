@@ -5,6 +5,8 @@
 #include "data/settings_plausibility.h"
 #include "data/system_settings_controls.h"
 
+#include "tests/support/test_registry.h"
+
 #include <QRandomGenerator>
 #include <QTest>
 
@@ -96,5 +98,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_APPLESS_MAIN(TestSettingsPlausibility)
+VT12_TEST(TestSettingsPlausibility, TestApplication::None)
 #include "tst_settings_plausibility.moc"

@@ -1,6 +1,8 @@
 #include "data/settings_reply.h"
 #include "data/slave_link.h"
 
+#include "tests/support/test_registry.h"
+
 #include <QTest>
 #include <vector>
 
@@ -84,5 +86,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestSettingsReply)
+VT12_TEST(TestSettingsReply, TestApplication::Core)
 #include "tst_settings_reply.moc"

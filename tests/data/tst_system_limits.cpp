@@ -1,5 +1,7 @@
 #include "data/system_limits.h"
 
+#include "tests/support/test_registry.h"
+
 #include <QTest>
 
 class TestSystemLimits : public QObject {
@@ -52,5 +54,5 @@ void TestSystemLimits::unboundedFieldsStayZero() {
     QVERIFY(!SystemMax.SmartMinAirflowEnabled());
 }
 
-QTEST_GUILESS_MAIN(TestSystemLimits)
+VT12_TEST(TestSystemLimits, TestApplication::Core)
 #include "tst_system_limits.moc"

@@ -1,6 +1,8 @@
 #include "data/factory_defaults.h"
 #include "data/system_settings_controls.h"
 
+#include "tests/support/test_registry.h"
+
 #include <QTest>
 #include <functional>
 #include <vector>
@@ -522,5 +524,5 @@ void TestSystemSettingsControls::shownAndRebuiltComesBackByteForByte() {
     }
 }
 
-QTEST_GUILESS_MAIN(TestSystemSettingsControls)
+VT12_TEST(TestSystemSettingsControls, TestApplication::Core)
 #include "tst_system_settings_controls.moc"

@@ -1,5 +1,7 @@
 #include "data/vacuum_settings_controls.h"
 
+#include "tests/support/test_registry.h"
+
 #include <QTest>
 
 namespace {
@@ -287,5 +289,5 @@ void TestVacuumSettingsControls::shownAndRebuiltComesBackByteForByte() {
     QCOMPARE(BuildVacuumImage(controls, levels).Bytes, read.Bytes);
 }
 
-QTEST_GUILESS_MAIN(TestVacuumSettingsControls)
+VT12_TEST(TestVacuumSettingsControls, TestApplication::Core)
 #include "tst_vacuum_settings_controls.moc"

@@ -1,5 +1,7 @@
 #include "data/controller_images.h"
 
+#include "tests/support/test_registry.h"
+
 #include <QTest>
 #include <functional>
 
@@ -292,5 +294,5 @@ void TestWireFields::statusSplitsSensorsFromInputFlags() {
              uint16_t(StatusBlock::kSecurityInOrder | StatusBlock::kBypassBlink));
 }
 
-QTEST_GUILESS_MAIN(TestWireFields)
+VT12_TEST(TestWireFields, TestApplication::Core)
 #include "tst_wire_fields.moc"

@@ -6,6 +6,8 @@
 #include "tests/e2e/trace_file.h"
 #include "tests/firmware/srecord_text.h"
 
+#include "tests/support/test_registry.h"
+
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
@@ -350,5 +352,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestCliScripts)
+VT12_TEST(TestCliScripts, TestApplication::Core)
 #include "tst_cli_scripts.moc"

@@ -7,7 +7,7 @@
 #include "tests/firmware/srecord_text.h"
 #include "tests/support/file_dialog_answer.h"
 #include "tests/support/full_file_system.h"
-#include "tests/support/window_test_main.h"
+#include "tests/support/test_registry.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -276,5 +276,5 @@ private Q_SLOTS:
     }
 };
 
-VT12_WINDOW_TEST_MAIN(TestCliSession)
+VT12_TEST(TestCliSession, TestApplication::Window)
 #include "tst_cli_session.moc"

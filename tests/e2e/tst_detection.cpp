@@ -3,7 +3,7 @@
 
 #include "app/uncaught_error.h"
 #include "tests/e2e/window_session.h"
-#include "tests/support/window_test_main.h"
+#include "tests/support/test_registry.h"
 
 #include <QElapsedTimer>
 #include <QTimer>
@@ -159,5 +159,5 @@ private Q_SLOTS:
     }
 };
 
-VT12_WINDOW_TEST_MAIN(TestDetection)
+VT12_TEST(TestDetection, TestApplication::Window)
 #include "tst_detection.moc"

@@ -2,7 +2,7 @@
 // fill from the polls, and follow the drive as it trips and as the unit loses its line to it.
 
 #include "tests/e2e/window_session.h"
-#include "tests/support/window_test_main.h"
+#include "tests/support/test_registry.h"
 #include "widgets/led_bits.h"
 
 #include <QMouseEvent>
@@ -68,5 +68,5 @@ private Q_SLOTS:
     }
 };
 
-VT12_WINDOW_TEST_MAIN(TestDrivePanel)
+VT12_TEST(TestDrivePanel, TestApplication::Window)
 #include "tst_drive_panel.moc"

@@ -4,6 +4,8 @@
 
 #include "tests/e2e/simulator_process.h"
 
+#include "tests/support/test_registry.h"
+
 #include <QProcess>
 #include <QRegularExpression>
 
@@ -32,5 +34,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestFaultsOverPty)
+VT12_TEST(TestFaultsOverPty, TestApplication::Core)
 #include "tst_faults_over_pty.moc"

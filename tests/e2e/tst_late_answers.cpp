@@ -5,6 +5,8 @@
 #include "tests/e2e/simulator_process.h"
 #include "tests/e2e/trace_file.h"
 
+#include "tests/support/test_registry.h"
+
 #include <QProcess>
 #include <csignal>
 
@@ -196,5 +198,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestLateAnswers)
+VT12_TEST(TestLateAnswers, TestApplication::Core)
 #include "tst_late_answers.moc"

@@ -7,6 +7,8 @@
 #include "link/qt_time_base.h"
 #include "tests/e2e/simulator_process.h"
 
+#include "tests/support/test_registry.h"
+
 #include <QSignalSpy>
 #include <csignal>
 
@@ -156,5 +158,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestLinkOverPty)
+VT12_TEST(TestLinkOverPty, TestApplication::Core)
 #include "tst_link_over_pty.moc"

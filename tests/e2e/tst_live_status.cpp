@@ -3,7 +3,7 @@
 
 #include "tests/e2e/window_session.h"
 #include "tests/support/gate_grid_input.h"
-#include "tests/support/window_test_main.h"
+#include "tests/support/test_registry.h"
 
 #include <QPushButton>
 #include <QTimer>
@@ -67,5 +67,5 @@ private Q_SLOTS:
     }
 };
 
-VT12_WINDOW_TEST_MAIN(TestLiveStatus)
+VT12_TEST(TestLiveStatus, TestApplication::Window)
 #include "tst_live_status.moc"

@@ -2,7 +2,7 @@
 // MASTER with its SLAVE, and a unit with damaged firmware.
 
 #include "tests/e2e/window_session.h"
-#include "tests/support/window_test_main.h"
+#include "tests/support/test_registry.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -63,5 +63,5 @@ private Q_SLOTS:
     }
 };
 
-VT12_WINDOW_TEST_MAIN(TestServicePage)
+VT12_TEST(TestServicePage, TestApplication::Window)
 #include "tst_service_page.moc"

@@ -3,7 +3,7 @@
 
 #include "tests/e2e/window_session.h"
 #include "tests/support/file_dialog_answer.h"
-#include "tests/support/window_test_main.h"
+#include "tests/support/test_registry.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -122,5 +122,5 @@ private Q_SLOTS:
     }
 };
 
-VT12_WINDOW_TEST_MAIN(TestSettingsSave)
+VT12_TEST(TestSettingsSave, TestApplication::Window)
 #include "tst_settings_save.moc"

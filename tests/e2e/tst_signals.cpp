@@ -3,6 +3,7 @@
 
 #include "tests/e2e/simulator_process.h"
 #include "tests/e2e/trace_file.h"
+#include "tests/support/test_registry.h"
 
 namespace {
 constexpr int kCom = 4;
@@ -49,5 +50,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestSignals)
+VT12_TEST(TestSignals, TestApplication::Core)
 #include "tst_signals.moc"

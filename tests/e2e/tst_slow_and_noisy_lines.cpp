@@ -7,7 +7,7 @@
 #include "data/settings_file.h"
 #include "tests/e2e/window_session.h"
 #include "tests/firmware/srecord_text.h"
-#include "tests/support/window_test_main.h"
+#include "tests/support/test_registry.h"
 
 #include <QElapsedTimer>
 #include <QJsonDocument>
@@ -179,5 +179,5 @@ private Q_SLOTS:
     }
 };
 
-VT12_WINDOW_TEST_MAIN(TestSlowAndNoisyLines)
+VT12_TEST(TestSlowAndNoisyLines, TestApplication::Window)
 #include "tst_slow_and_noisy_lines.moc"

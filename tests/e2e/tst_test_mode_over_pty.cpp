@@ -2,7 +2,7 @@
 // command, and the simulator's gates and fan come back on the STATUS && TEST page.
 
 #include "tests/e2e/window_session.h"
-#include "tests/support/window_test_main.h"
+#include "tests/support/test_registry.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -58,5 +58,5 @@ private Q_SLOTS:
     }
 };
 
-VT12_WINDOW_TEST_MAIN(TestTestModeOverPty)
+VT12_TEST(TestTestModeOverPty, TestApplication::Window)
 #include "tst_test_mode_over_pty.moc"

@@ -2,7 +2,7 @@
 // figures are the trace's.
 
 #include "tests/e2e/window_session.h"
-#include "tests/support/window_test_main.h"
+#include "tests/support/test_registry.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -57,5 +57,5 @@ private Q_SLOTS:
     }
 };
 
-VT12_WINDOW_TEST_MAIN(TestTrafficMonitor)
+VT12_TEST(TestTrafficMonitor, TestApplication::Window)
 #include "tst_traffic_monitor.moc"

@@ -4,7 +4,7 @@
 
 #include "tests/e2e/window_session.h"
 #include "tests/firmware/srecord_text.h"
-#include "tests/support/window_test_main.h"
+#include "tests/support/test_registry.h"
 
 #include <QFileInfo>
 #include <QLineEdit>
@@ -150,5 +150,5 @@ private Q_SLOTS:
     }
 };
 
-VT12_WINDOW_TEST_MAIN(TestUploadToSimulator)
+VT12_TEST(TestUploadToSimulator, TestApplication::Window)
 #include "tst_upload_to_simulator.moc"

@@ -5,6 +5,8 @@
 #include "tests/firmware/srecord_text.h"
 #include "tests/support/bytes_read.h"
 
+#include "tests/support/test_registry.h"
+
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -201,5 +203,5 @@ void TestFirmwareFile::unreadableFileKeepsThePreviousState() {
     QCOMPARE(file.Image().At(0x5000), uint8_t('V'));
 }
 
-QTEST_GUILESS_MAIN(TestFirmwareFile)
+VT12_TEST(TestFirmwareFile, TestApplication::Core)
 #include "tst_firmware_file.moc"

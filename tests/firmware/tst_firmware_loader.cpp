@@ -4,6 +4,8 @@
 #include "firmware/firmware_loader.h"
 #include "tests/firmware/srecord_text.h"
 
+#include "tests/support/test_registry.h"
+
 #include <QBuffer>
 #include <QFile>
 #include <QRandomGenerator>
@@ -229,5 +231,5 @@ void TestFirmwareLoader::lineWithoutEndIsNotReadWhole() {
     QVERIFY2(file.pos() <= 1024 * 1024, qPrintable(QString::number(file.pos())));
 }
 
-QTEST_GUILESS_MAIN(TestFirmwareLoader)
+VT12_TEST(TestFirmwareLoader, TestApplication::Core)
 #include "tst_firmware_loader.moc"

@@ -7,6 +7,8 @@
 #include "firmware/firmware_upload.h"
 #include "tests/firmware/srecord_text.h"
 
+#include "tests/support/test_registry.h"
+
 #include <QTemporaryDir>
 #include <QTest>
 #include <set>
@@ -242,5 +244,5 @@ void TestFirmwareUpload::running() {
     QCOMPARE(upload.Running(jobMask), running);
 }
 
-QTEST_GUILESS_MAIN(TestFirmwareUpload)
+VT12_TEST(TestFirmwareUpload, TestApplication::Core)
 #include "tst_firmware_upload.moc"

@@ -5,6 +5,8 @@
 #include "tests/link/fake_link_roles.h"
 #include "tests/support/fake_time_base.h"
 
+#include "tests/support/test_registry.h"
+
 #include <QTest>
 #include <vector>
 
@@ -336,5 +338,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestJobScheduler)
+VT12_TEST(TestJobScheduler, TestApplication::Core)
 #include "tst_job_scheduler.moc"

@@ -3,6 +3,8 @@
 #include "link/modbus_client.h"
 #include "tests/support/fake_time_base.h"
 
+#include "tests/support/test_registry.h"
+
 #include <QTest>
 #include <random>
 #include <vector>
@@ -628,5 +630,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestModbusClient)
+VT12_TEST(TestModbusClient, TestApplication::Core)
 #include "tst_modbus_client.moc"

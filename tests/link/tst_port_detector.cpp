@@ -2,6 +2,8 @@
 #include "tests/link/fake_link_roles.h"
 #include "tests/support/fake_time_base.h"
 
+#include "tests/support/test_registry.h"
+
 #include <QTest>
 
 class TestPortDetector : public QObject {
@@ -94,5 +96,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestPortDetector)
+VT12_TEST(TestPortDetector, TestApplication::Core)
 #include "tst_port_detector.moc"

@@ -2,6 +2,8 @@
 
 #include "link/port_path.h"
 
+#include "tests/support/test_registry.h"
+
 #include <QDir>
 #include <QTest>
 
@@ -54,5 +56,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestPortPath)
+VT12_TEST(TestPortPath, TestApplication::Core)
 #include "tst_port_path.moc"

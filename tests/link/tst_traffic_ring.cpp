@@ -4,6 +4,8 @@
 #include "link/traffic_ring.h"
 #include "tests/support/fake_time_base.h"
 
+#include "tests/support/test_registry.h"
+
 #include <QTest>
 
 namespace {
@@ -108,5 +110,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_APPLESS_MAIN(TestTrafficRing)
+VT12_TEST(TestTrafficRing, TestApplication::None)
 #include "tst_traffic_ring.moc"

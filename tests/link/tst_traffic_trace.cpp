@@ -3,6 +3,8 @@
 
 #include "link/traffic_trace.h"
 
+#include "tests/support/test_registry.h"
+
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -97,5 +99,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestTrafficTrace)
+VT12_TEST(TestTrafficTrace, TestApplication::Core)
 #include "tst_traffic_trace.moc"

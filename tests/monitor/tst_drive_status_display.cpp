@@ -1,5 +1,7 @@
 #include "monitor/drive_status_display.h"
 
+#include "tests/support/test_registry.h"
+
 #include <QTest>
 #include <initializer_list>
 #include <utility>
@@ -199,5 +201,5 @@ void TestDriveStatusDisplay::rawData() {
     }
 }
 
-QTEST_APPLESS_MAIN(TestDriveStatusDisplay)
+VT12_TEST(TestDriveStatusDisplay, TestApplication::None)
 #include "tst_drive_status_display.moc"

@@ -4,7 +4,7 @@
 #include "status_bytes.h"
 #include "tests/support/offline_window.h"
 #include "tests/support/register_replies.h"
-#include "tests/support/window_test_main.h"
+#include "tests/support/test_registry.h"
 #include "widgets/led_bits.h"
 #include "widgets/shape.h"
 
@@ -180,5 +180,5 @@ private Q_SLOTS:
     }
 };
 
-VT12_WINDOW_TEST_MAIN(TestDriveVacuumView)
+VT12_TEST(TestDriveVacuumView, TestApplication::Window)
 #include "tst_drive_vacuum_view.moc"

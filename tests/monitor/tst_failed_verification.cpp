@@ -1,13 +1,15 @@
 #include "monitor/failed_verification.h"
 
+#include "tests/support/test_registry.h"
+
 #include <QRandomGenerator>
 #include <QTest>
 #include <map>
 
 namespace {
 constexpr BlockId kEachSettingsBlock[] = {BlockId::GateSettings,   BlockId::SlaveGateSettings,
-                               BlockId::SystemSettings, BlockId::GateNames,
-                               BlockId::SlaveGateNames, BlockId::VacuumSettings};
+                                          BlockId::SystemSettings, BlockId::GateNames,
+                                          BlockId::SlaveGateNames, BlockId::VacuumSettings};
 constexpr SettingsReply kOutcomes[] = {SettingsReply::Stored, SettingsReply::Verified,
                                        SettingsReply::Mismatch};
 } // namespace
@@ -59,5 +61,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestFailedVerification)
+VT12_TEST(TestFailedVerification, TestApplication::Core)
 #include "tst_failed_verification.moc"

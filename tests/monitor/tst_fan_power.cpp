@@ -1,5 +1,7 @@
 #include "monitor/fan_power.h"
 
+#include "tests/support/test_registry.h"
+
 #include <QTest>
 
 class TestFanPower : public QObject {
@@ -122,5 +124,5 @@ void TestFanPower::powerByte() {
     QCOMPARE(int(fan.PowerByte()), power);
 }
 
-QTEST_APPLESS_MAIN(TestFanPower)
+VT12_TEST(TestFanPower, TestApplication::None)
 #include "tst_fan_power.moc"

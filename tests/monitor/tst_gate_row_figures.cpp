@@ -1,5 +1,7 @@
 #include "monitor/gate_row_figures.h"
 
+#include "tests/support/test_registry.h"
+
 #include <QTest>
 
 namespace {
@@ -125,5 +127,5 @@ void TestGateRowFigures::sizeFactor() {
     QCOMPARE(int(gate.OnDelay()), 1234);
 }
 
-QTEST_GUILESS_MAIN(TestGateRowFigures)
+VT12_TEST(TestGateRowFigures, TestApplication::Core)
 #include "tst_gate_row_figures.moc"

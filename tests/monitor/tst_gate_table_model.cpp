@@ -1,5 +1,7 @@
 #include "monitor/gate_table_model.h"
 
+#include "tests/support/test_registry.h"
+
 #include <QTest>
 
 Q_DECLARE_METATYPE(CheckBoxPicture)
@@ -568,5 +570,5 @@ void TestGateTableModel::rowsAndNumbers() {
     QVERIFY(number.bold && number.align == CellAlign::Centre);
 }
 
-QTEST_GUILESS_MAIN(TestGateTableModel)
+VT12_TEST(TestGateTableModel, TestApplication::Core)
 #include "tst_gate_table_model.moc"

@@ -1,5 +1,7 @@
 #include "monitor/installation_layout.h"
 
+#include "tests/support/test_registry.h"
+
 #include <QTest>
 
 class TestInstallationLayout : public QObject {
@@ -85,5 +87,5 @@ void TestInstallationLayout::driveInstallation() {
     QCOMPARE(DriveStatusPanelShown(features, storedMode), panel);
 }
 
-QTEST_APPLESS_MAIN(TestInstallationLayout)
+VT12_TEST(TestInstallationLayout, TestApplication::None)
 #include "tst_installation_layout.moc"

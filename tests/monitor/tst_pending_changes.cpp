@@ -2,6 +2,8 @@
 #include "data/installation_mode.h"
 #include "monitor/pending_changes.h"
 
+#include "tests/support/test_registry.h"
+
 #include <QTest>
 #include <functional>
 
@@ -156,5 +158,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestPendingChanges)
+VT12_TEST(TestPendingChanges, TestApplication::None)
 #include "tst_pending_changes.moc"

@@ -1,6 +1,8 @@
 #include "monitor/status_model.h"
 #include "status_bytes.h"
 
+#include "tests/support/test_registry.h"
+
 #include <QRandomGenerator>
 #include <QTest>
 
@@ -388,5 +390,5 @@ void TestStatusModel::noDataThenTheNextStatusAsTheFirst() {
     }
 }
 
-QTEST_GUILESS_MAIN(TestStatusModel)
+VT12_TEST(TestStatusModel, TestApplication::Core)
 #include "tst_status_model.moc"

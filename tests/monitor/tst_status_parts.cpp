@@ -2,6 +2,8 @@
 #include "monitor/input_lamps.h"
 #include "monitor/notice_line.h"
 
+#include "tests/support/test_registry.h"
+
 #include <QTest>
 
 class TestStatusParts : public QObject {
@@ -114,5 +116,5 @@ void TestStatusParts::blinking() {
     QCOMPARE(BypassBlinkStep(BypassBlinkStep(Lamp::Off)), Lamp::Off);
 }
 
-QTEST_GUILESS_MAIN(TestStatusParts)
+VT12_TEST(TestStatusParts, TestApplication::Core)
 #include "tst_status_parts.moc"

@@ -3,7 +3,7 @@
 #include "app/main_window.h"
 #include "status_bytes.h"
 #include "tests/support/offline_window.h"
-#include "tests/support/window_test_main.h"
+#include "tests/support/test_registry.h"
 #include "widgets/gate_colors.h"
 #include "widgets/level_bar.h"
 #include "widgets/shape.h"
@@ -155,5 +155,5 @@ private Q_SLOTS:
     }
 };
 
-VT12_WINDOW_TEST_MAIN(TestStatusView)
+VT12_TEST(TestStatusView, TestApplication::Window)
 #include "tst_status_view.moc"

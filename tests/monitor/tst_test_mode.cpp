@@ -2,6 +2,8 @@
 
 #include "data/installation_mode.h"
 
+#include "tests/support/test_registry.h"
+
 #include <QTest>
 
 namespace {
@@ -329,5 +331,5 @@ void TestTestMode::badInputKeepsWordsInTheirBits() {
     QCOMPARE(uint(test.TestCommand().fan & 0x00FF), 0u);
 }
 
-QTEST_APPLESS_MAIN(TestTestMode)
+VT12_TEST(TestTestMode, TestApplication::None)
 #include "tst_test_mode.moc"

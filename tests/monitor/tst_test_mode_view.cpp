@@ -1,7 +1,7 @@
 // Test mode on STATUS && TEST: the controls feed the test request the scheduler sends.
 
 #include "tests/support/offline_window.h"
-#include "tests/support/window_test_main.h"
+#include "tests/support/test_registry.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -69,5 +69,5 @@ private Q_SLOTS:
     }
 };
 
-VT12_WINDOW_TEST_MAIN(TestTestModeView)
+VT12_TEST(TestTestModeView, TestApplication::Window)
 #include "tst_test_mode_view.moc"

@@ -2,6 +2,8 @@
 
 #include "monitor/trend_series.h"
 
+#include "tests/support/test_registry.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -173,5 +175,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestTrendSeries)
+VT12_TEST(TestTrendSeries, TestApplication::Core)
 #include "tst_trend_series.moc"

@@ -1,5 +1,7 @@
 #include "monitor/vacuum_reading.h"
 
+#include "tests/support/test_registry.h"
+
 #include <QTest>
 
 namespace {
@@ -278,5 +280,5 @@ void TestVacuumReading::slaveOnlyInMasterInstallation() {
     QCOMPARE(ShowVacuumReading(inputs).slave.has_value(), slave);
 }
 
-QTEST_APPLESS_MAIN(TestVacuumReading)
+VT12_TEST(TestVacuumReading, TestApplication::None)
 #include "tst_vacuum_reading.moc"

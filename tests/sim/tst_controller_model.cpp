@@ -6,6 +6,8 @@
 #include "sim/modbus_responder.h"
 #include "tests/sim/sim_requests.h"
 
+#include "tests/support/test_registry.h"
+
 #include <QTest>
 
 #include <bit>
@@ -603,5 +605,5 @@ void TstControllerModel::scheduleIgnoresHowTimeIsHandedIn() {
     QVERIFY(unitsDiffer);
 }
 
-QTEST_GUILESS_MAIN(TstControllerModel)
+VT12_TEST(TstControllerModel, TestApplication::Core)
 #include "tst_controller_model.moc"

@@ -5,6 +5,8 @@
 #include "sim/modbus_crc.h"
 #include "tests/sim/sim_requests.h"
 
+#include "tests/support/test_registry.h"
+
 #include <QTest>
 
 using namespace vt12sim;
@@ -314,5 +316,5 @@ void TstFaultInjector::tallyCountsWhatWasDrawn() {
     QCOMPARE(injector.tallyText(), QStringLiteral("crc %1, late %2").arg(crc).arg(late));
 }
 
-QTEST_GUILESS_MAIN(TstFaultInjector)
+VT12_TEST(TstFaultInjector, TestApplication::Core)
 #include "tst_fault_injector.moc"

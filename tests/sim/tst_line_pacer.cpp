@@ -3,6 +3,8 @@
 
 #include "sim/line_pacer.h"
 
+#include "tests/support/test_registry.h"
+
 #include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QTest>
@@ -215,5 +217,5 @@ void TstLinePacer::clearLosesWhatIsOnTheLine() {
     QCOMPARE(sent.size(), 0);
 }
 
-QTEST_GUILESS_MAIN(TstLinePacer)
+VT12_TEST(TstLinePacer, TestApplication::Core)
 #include "tst_line_pacer.moc"

@@ -6,6 +6,8 @@
 #include "sim/register_content.h"
 #include "sim/unit_profile.h"
 
+#include "tests/support/test_registry.h"
+
 #include <QTest>
 
 #include <functional>
@@ -509,5 +511,5 @@ void TstLivePlant::testCommandOverridesTheWorkstations() {
     QCOMPARE(rig.status(Unit::Slave).openGates, uint16_t{0});
 }
 
-QTEST_GUILESS_MAIN(TstLivePlant)
+VT12_TEST(TstLivePlant, TestApplication::Core)
 #include "tst_live_plant.moc"

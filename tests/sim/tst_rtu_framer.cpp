@@ -3,6 +3,8 @@
 #include "sim/rtu_framer.h"
 #include "tests/sim/sim_requests.h"
 
+#include "tests/support/test_registry.h"
+
 #include <QTest>
 
 using namespace simtest;
@@ -97,5 +99,5 @@ void TstRtuFramer::collectsFrames() {
     QVERIFY(!framer.isCollecting());
 }
 
-QTEST_GUILESS_MAIN(TstRtuFramer)
+VT12_TEST(TstRtuFramer, TestApplication::Core)
 #include "tst_rtu_framer.moc"

@@ -5,6 +5,8 @@
 #include "sim/sim_options.h"
 #include "tests/sim/sim_requests.h"
 
+#include "tests/support/test_registry.h"
+
 #include <QDateTime>
 #include <QTest>
 
@@ -199,5 +201,5 @@ void TstSimOptions::helpTellsTheUpdateTimeTheBootloaderSends() {
     QVERIFY2(help.contains(told), qPrintable(told));
 }
 
-QTEST_GUILESS_MAIN(TstSimOptions)
+VT12_TEST(TstSimOptions, TestApplication::Core)
 #include "tst_sim_options.moc"

@@ -6,6 +6,8 @@
 #include "sim/modbus_responder.h"
 #include "tests/sim/sim_requests.h"
 
+#include "tests/support/test_registry.h"
+
 #include <QTest>
 
 using namespace simtest;
@@ -204,5 +206,5 @@ void TstTorvexDrive::answersCarryAddressBit7() {
     QVERIFY(crcMatches(answer));
 }
 
-QTEST_GUILESS_MAIN(TstTorvexDrive)
+VT12_TEST(TstTorvexDrive, TestApplication::Core)
 #include "tst_torvex_drive.moc"

@@ -3,6 +3,8 @@
 
 #include "tests/sim/sim_requests.h"
 
+#include "tests/support/test_registry.h"
+
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -388,5 +390,5 @@ void TstVt12simProcess::commandLineOutcome() {
     QVERIFY2(said.contains(message), said.constData());
 }
 
-QTEST_GUILESS_MAIN(TstVt12simProcess)
+VT12_TEST(TstVt12simProcess, TestApplication::Core)
 #include "tst_vt12sim_process.moc"

@@ -3,6 +3,8 @@
 #include "widgets/info_bubble.h"
 #include "widgets/info_shape.h"
 
+#include "tests/support/test_registry.h"
+
 #include <QLabel>
 #include <QTest>
 
@@ -192,5 +194,5 @@ void TestCallout::instances() {
     QCOMPARE(At(image, QPoint(size.width() / 2, size.height() / 2)), fill);
 }
 
-QTEST_MAIN(TestCallout)
+VT12_TEST(TestCallout, TestApplication::Widgets)
 #include "tst_callout.moc"

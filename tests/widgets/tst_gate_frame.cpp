@@ -3,6 +3,8 @@
 #include "widgets/gate_frames.h"
 #include "widgets/shape.h"
 
+#include "tests/support/test_registry.h"
+
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -340,5 +342,5 @@ void TestGateFrame::panelsFollowWidthAndScale() {
     QCOMPARE(panel2->x() + panel2->width(), size.width());
 }
 
-QTEST_MAIN(TestGateFrame)
+VT12_TEST(TestGateFrame, TestApplication::Widgets)
 #include "tst_gate_frame.moc"

@@ -3,6 +3,8 @@
 #include "widgets/led_bits.h"
 #include "widgets/led_bits_instances.h"
 
+#include "tests/support/test_registry.h"
+
 #include <QEnterEvent>
 #include <QSignalSpy>
 #include <QTest>
@@ -339,5 +341,5 @@ void TestLedBits::driveWordRows() {
     QVERIFY(metrics.height() <= 11);
 }
 
-QTEST_MAIN(TestLedBits)
+VT12_TEST(TestLedBits, TestApplication::Widgets)
 #include "tst_led_bits.moc"

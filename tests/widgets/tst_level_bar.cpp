@@ -2,6 +2,8 @@
 #include "widgets/level_bar.h"
 #include "widgets/level_bar_instances.h"
 
+#include "tests/support/test_registry.h"
+
 #include <QTest>
 
 namespace {
@@ -189,5 +191,5 @@ void TestLevelBar::repaints() {
     QCOMPARE(counter.Paints(), paints);
 }
 
-QTEST_MAIN(TestLevelBar)
+VT12_TEST(TestLevelBar, TestApplication::Widgets)
 #include "tst_level_bar.moc"

@@ -1,6 +1,8 @@
 #include "widgets/gate_pictures.h"
 #include "widgets/program_bitmaps.h"
 
+#include "tests/support/test_registry.h"
+
 #include <QBitmap>
 #include <QSet>
 #include <QTest>
@@ -107,5 +109,5 @@ void TestProgramBitmaps::checkBoxes() {
     QCOMPARE(image.pixelColor(5, 8), tick);
 }
 
-QTEST_MAIN(TestProgramBitmaps)
+VT12_TEST(TestProgramBitmaps, TestApplication::Widgets)
 #include "tst_program_bitmaps.moc"

@@ -1,6 +1,8 @@
 #include "tests/widgets/widget_probe.h"
 #include "widgets/shape.h"
 
+#include "tests/support/test_registry.h"
+
 #include <QApplication>
 
 class TestShape : public QObject {
@@ -37,5 +39,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestShape)
+VT12_TEST(TestShape, TestApplication::Widgets)
 #include "tst_shape.moc"
