@@ -203,12 +203,14 @@ void ControllerSession::OnSettingsRead(BlockId block, const RegisterData& reply)
         Q_EMIT VerificationShown(failedVerification_.Message());
     if (outcome == SettingsReply::Mismatch) {
         log_.KomStsLog(QStringLiteral("FALSE!"), true, false);
+        Q_EMIT BlockVerified(block, false);
         ShowSaveState();
         return;
     }
     if (outcome == SettingsReply::Verified) {
         log_.AdvanceProgress(1);
         log_.KomStsLog(QStringLiteral("OK"), true, false);
+        Q_EMIT BlockVerified(block, true);
     }
     settingsReadJobs_ |= SpecOf(block).readJob;
     // The stored mode applies before the slave reads that depend on it.

@@ -165,6 +165,8 @@ Q_SIGNALS:
     void VerificationShown(const QString& message);
     // A settings block read into both images: its screens show it.
     void SettingsShown(BlockId block);
+    // A written block read back: it holds what was written (verified) or not.
+    void BlockVerified(BlockId block, bool verified);
     void CountersRead(CounterMemo memo);
     void FirmwareFileChecked(const FirmwareFileCheck& check);
     void SettingsBackupShown(const SettingsBackupOutcome& outcome);

@@ -34,11 +34,11 @@ CommandRun::CommandRun(const CliRequest& request, CliLink& link, QTextStream& ou
             [this](const QString& caption) { slaveVersion_ = caption; });
     connect(&session_, &S::FirmwareFileChecked, this, &CommandRun::OnFirmwareChecked);
     connect(&session_, &S::BootloaderModeShown, this, &CommandRun::OnBootloaderMode);
-    link_.OnLogLine = [this](const QString& line) {
-        if (line.endsWith(QStringLiteral("FALSE!")))
+    connect(&session_, &S::BlockVerified, this, [this](BlockId, bool verified) {
+        if (!verified)
             sawMismatch_ = true;
-        PrintLogLine(line);
-    };
+    });
+    link_.OnLogLine = [this](const QString& line) { PrintLogLine(line); };
 }
 
 CommandRun::~CommandRun() = default;

@@ -43,6 +43,7 @@ SoakLine::SoakLine(int com, QString storePath, uint32_t seed, bool master)
     : storePath_(std::move(storePath)), master_(master), random_(seed),
       session_(port_, time_, static_cast<CommunicationLog&>(*this),
                static_cast<DelayTimer&>(*this)) {
+    connect(&session_, &ControllerSession::BlockVerified, this, &SoakLine::OnBlockVerified);
     port_.BaudRate = br19200;
     port_.Stopbits = sbTwo;
     session_.Detector().SetFixedPort(com);
@@ -208,32 +209,22 @@ void SoakLine::EditSettings() {
     }
 }
 
-void SoakLine::KomStsLog(const QString& text, bool append, bool replace) {
-    if (!append && !replace) {
-        lastLine_ = text;
+// A verdict on a written block must match what the controller holds.
+void SoakLine::OnBlockVerified(BlockId block, bool verified) {
+    const bool holdsEdited = Stored(block) == QByteArrayView(session_.Images().EditedImage(block));
+    if (verified) {
+        ++figures_.verifiedBlocks;
+        verifiedBlocks_ |= BitOf(block);
+        if (!holdsEdited)
+            Violation(QStringLiteral("%1 reported verified, but the controller holds it otherwise")
+                          .arg(NameOf(block)));
         return;
     }
-    const BlockSpec* block = BlockForJob(session_.Scheduler().CurrentJob());
-    if (lastLine_ == QLatin1String("Verifying...") && block != nullptr) {
-        const bool holdsEdited =
-            Stored(block->id) == QByteArrayView(session_.Images().EditedImage(block->id));
-        if (text == QLatin1String("OK")) {
-            ++figures_.verifiedBlocks;
-            verifiedBlocks_ |= BitOf(block->id);
-            if (!holdsEdited)
-                Violation(QStringLiteral("Verifying...OK for %1, which the controller holds "
-                                         "otherwise")
-                              .arg(NameOf(block->id)));
-        } else if (text == QLatin1String("FALSE!")) {
-            ++figures_.falseBlocks;
-            falseSeen_ = true;
-            if (holdsEdited)
-                Violation(QStringLiteral("Verifying...FALSE! for %1, which the controller holds "
-                                         "as edited")
-                              .arg(NameOf(block->id)));
-        }
-    }
-    lastLine_ = replace ? text : lastLine_ + text;
+    ++figures_.falseBlocks;
+    falseSeen_ = true;
+    if (holdsEdited)
+        Violation(QStringLiteral("%1 reported not verified, but the controller holds it as edited")
+                      .arg(NameOf(block)));
 }
 
 // After a save reported verified in every block it wrote, the controller holds the images.

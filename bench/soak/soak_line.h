@@ -41,7 +41,7 @@ public:
 
 private:
     // CommunicationLog
-    void KomStsLog(const QString& text, bool append, bool replace) override;
+    void KomStsLog(const QString&, bool, bool) override {}
     void AdvanceProgress(int) override {}
     // DelayTimer
     void Start(int intervalMs) override { delay_.start(intervalMs); }
@@ -52,6 +52,7 @@ private:
     void AfterResult();
     void CheckReadAgainstStore(const TModbusResult& result, const BlockSpec& block);
     void CheckStatus(const TModbusResult& result, uint32_t job);
+    void OnBlockVerified(BlockId block, bool verified);
     void CheckSaveOver();
     void StartOperation();
     void EditSettings();
@@ -74,7 +75,6 @@ private:
     bool overdueTold_ = false;
     QElapsedTimer sinceRequest_;
     QElapsedTimer sinceResult_;
-    QString lastLine_;
     int idleLeft_ = 0;
     bool saving_ = false;
     uint32_t changedBlocks_ = 0;
