@@ -11,7 +11,11 @@ if [ "${1:-}" = "--sanitize" ]; then
     flags=(-DCMAKE_BUILD_TYPE=Debug -DVT12_SANITIZE=ON)
     targets=(vt12unit_tests)
 fi
-command -v ccache >/dev/null && flags+=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+if command -v ccache >/dev/null; then
+    flags+=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+    # What ccache needs to cache files built with a precompiled header.
+    export CCACHE_SLOPPINESS=pch_defines,time_macros
+fi
 cmake -S "$root" -B "$dir" -G Ninja "${flags[@]}" >/dev/null
 cmake --build "$dir" -j "$(nproc)" --target "${targets[@]}"
 echo "$dir"
