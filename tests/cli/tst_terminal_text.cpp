@@ -3,6 +3,8 @@
 
 #include "cli/terminal_text.h"
 
+#include "app/path_bytes.h"
+
 #include <QRandomGenerator>
 #include <QTest>
 
@@ -32,6 +34,8 @@ private Q_SLOTS:
                                                 << "\\u202eexe.txt";
         QTest::newRow("umlauts stay") << "S\u00e4ge"
                                       << "S\u00e4ge";
+        QTest::newRow("file name that is no UTF-8")
+            << PathFromBytes("n\xff\xfe.vt12") << "n\\xff\\xfe.vt12";
     }
     void escapes() {
         QFETCH(QString, text);
