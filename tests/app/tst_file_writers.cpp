@@ -10,6 +10,7 @@
 #include "app/persisted_settings.h"
 #include "app/settings_backup.h"
 #include "data/settings_file.h"
+#include "firmware/firmware_file.h"
 #include "link/traffic_trace.h"
 #include "monitor/trend_series.h"
 #include "tests/support/full_file_system.h"
@@ -31,6 +32,8 @@
 
 namespace {
 using Writer = std::function<FileWritten(const QString& path)>;
+// Whether the file was found and read.
+using Reader = std::function<bool(const QString& path)>;
 
 const QByteArray kOld = "the old file, whole\n";
 
@@ -148,6 +151,7 @@ struct NotUtf8Folder {
 } // namespace
 
 Q_DECLARE_METATYPE(Writer)
+Q_DECLARE_METATYPE(Reader)
 
 class TestFileWriters : public QObject {
     Q_OBJECT
@@ -308,6 +312,33 @@ private Q_SLOTS:
         QCOMPARE(read.outcome, SmallFileRead::Outcome::Read);
         QVERIFY(!read.bytes.isEmpty());
         QCOMPARE(read.bytes, rawContentOf(folder + '/' + kNotUtf8));
+    }
+
+    void readsByTheBytesOfTheName_data() {
+        QTest::addColumn<Reader>("reader");
+        QTest::newRow("Load from File, vt12cli restore") << Reader([](const QString& path) {
+            ControllerImages images;
+            return LoadSettingsFile(path, images).ok;
+        });
+        QTest::newRow("Settings.ini") << Reader(
+            [](const QString& path) { return LoadPersistedSettings(path, {}).port == 7; });
+        QTest::newRow("firmware file") << Reader([](const QString& path) {
+            FirmwareFile file;
+            const FirmwareFileCheck check = file.Validate(path);
+            return check.readError.isEmpty() &&
+                   check.verdict.outcome == FirmwareFileOutcome::Corrupted;
+        });
+    }
+    void readsByTheBytesOfTheName() {
+        QFETCH(Reader, reader);
+        const NotUtf8Folder made;
+        QVERIFY(made.made);
+        const QByteArray name = made.path + '/' + kNotUtf8;
+        const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL, 0600);
+        const QByteArray bytes = "[Last]\nPort=7\n" + QByteArray(kSettingsFileSize, ' ');
+        QCOMPARE(::write(fd, bytes.constData(), bytes.size()), bytes.size());
+        ::close(fd);
+        QVERIFY(reader(PathFromBytes(name)));
     }
 
     // A copy of the program in such a folder keeps its Settings.ini beside it, and a home of
