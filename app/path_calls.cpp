@@ -39,6 +39,36 @@ QString AsideName(const QString& path) {
     return path + QStringLiteral(".%1").arg(QRandomGenerator::system()->generate(), 8, 16,
                                             QLatin1Char('0'));
 }
+
+// As OpenExact, a new file created with permissions (less the umask).
+QString OpenExactWith(QFile& file, const QString& path, QIODevice::OpenMode mode,
+                      mode_t permissions) {
+    // Non-blocking: a pipe without a writer or a reader must not hold the program up; for a
+    // regular file, the only kind kept open, the flag means nothing.
+    int flags = O_CLOEXEC | O_NONBLOCK;
+    if (mode & QIODevice::WriteOnly) {
+        flags |= O_WRONLY | O_CREAT | O_NOFOLLOW;
+        if (mode & QIODevice::NewOnly)
+            flags |= O_EXCL;
+        if (mode & QIODevice::Append)
+            flags |= O_APPEND;
+    } else {
+        flags |= O_RDONLY;
+    }
+    const int fd = ::open(PathBytes(path).constData(), flags, permissions);
+    if (fd < 0)
+        return ErrorText(errno);
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return QStringLiteral("Not a regular file");
+    }
+    if (!file.open(fd, mode & ~QIODevice::NewOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return file.errorString();
+    }
+    return {};
+}
 } // namespace
 
 PathEntry EntryAt(const QString& path, Links links) {
@@ -73,31 +103,7 @@ bool RenameFile(const QString& from, const QString& to) {
 }
 
 QString OpenExact(QFile& file, const QString& path, QIODevice::OpenMode mode) {
-    // Non-blocking: a pipe without a writer or a reader must not hold the program up; for a
-    // regular file, the only kind kept open, the flag means nothing.
-    int flags = O_CLOEXEC | O_NONBLOCK;
-    if (mode & QIODevice::WriteOnly) {
-        flags |= O_WRONLY | O_CREAT | O_NOFOLLOW;
-        if (mode & QIODevice::NewOnly)
-            flags |= O_EXCL;
-        if (mode & QIODevice::Append)
-            flags |= O_APPEND;
-    } else {
-        flags |= O_RDONLY;
-    }
-    const int fd = ::open(PathBytes(path).constData(), flags, 0666);
-    if (fd < 0)
-        return ErrorText(errno);
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
-        return QStringLiteral("Not a regular file");
-    }
-    if (!file.open(fd, mode & ~QIODevice::NewOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
-        return file.errorString();
-    }
-    return {};
+    return OpenExactWith(file, path, mode, 0666);
 }
 
 QStringList RegularFilesIn(const QString& folder) {
@@ -125,10 +131,17 @@ FileAside::~FileAside() {
 }
 
 QString FileAside::Open() {
+    // As QSaveFile: a file kept from writing is not replaced either, and until it has the old
+    // file's rights the new one is the owner's alone.
+    struct stat st {};
+    const bool replacing = ::stat(PathBytes(path_).constData(), &st) == 0;
+    if (replacing && ::access(PathBytes(path_).constData(), W_OK) != 0)
+        return QStringLiteral("The file is write-protected; not written over");
     QString error;
     for (int attempt = 0; attempt < kAsideAttempts; ++attempt) {
         aside_ = AsideName(path_);
-        error = OpenExact(file_, aside_, QIODevice::WriteOnly | QIODevice::NewOnly);
+        error = OpenExactWith(file_, aside_, QIODevice::WriteOnly | QIODevice::NewOnly,
+                              replacing ? 0600 : 0666);
         if (error.isEmpty())
             break;
         if (EntryAt(aside_, Links::NotFollowed).kind == PathKind::Missing)
@@ -136,10 +149,7 @@ QString FileAside::Open() {
     }
     if (!error.isEmpty())
         return error;
-    // The file keeps the rights it had; a new one gets those the umask leaves.
-    struct stat st {};
-    if (::stat(PathBytes(path_).constData(), &st) == 0 &&
-        ::fchmod(file_.handle(), st.st_mode & 07777) != 0) {
+    if (replacing && ::fchmod(file_.handle(), st.st_mode & 07777) != 0) {
         error = ErrorText(errno);
         Cancel();
     }
@@ -154,7 +164,7 @@ QString FileAside::Commit() {
     QString error;
     if (!file_.flush() || file_.error() != QFileDevice::NoError)
         error = file_.errorString();
-    else if (::fsync(file_.handle()) != 0)
+    else if (::fsync(file_.handle()) != 0 && errno != EINVAL) // EINVAL: cannot be synced
         error = ErrorText(errno);
     if (!error.isEmpty()) {
         Cancel();

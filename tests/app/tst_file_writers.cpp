@@ -163,8 +163,11 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const QString path = dir.filePath("out");
         put(path, kOld);
+        const QFile::Permissions rights = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup;
+        QVERIFY(QFile::setPermissions(path, rights));
         QVERIFY(writer(path));
         QVERIFY(contentOf(path) != kOld);
+        QCOMPARE(QFile::permissions(path), rights | QFile::ReadUser | QFile::WriteUser);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"out"});
     }
 
