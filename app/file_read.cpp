@@ -1,21 +1,20 @@
 #include "app/file_read.h"
 
-#include <QFile>
-#include <QFileInfo>
+#include "app/path_calls.h"
 
 SmallFileRead ReadSmallFile(const QString& path, qint64 limit) {
     using Outcome = SmallFileRead::Outcome;
-    const QFileInfo info(path);
+    const PathEntry entry = EntryAt(path, Links::Followed);
     // A link to nothing has nothing to read; a writer refuses it on its own.
-    if (!info.exists())
+    if (entry.kind == PathKind::Missing)
         return {Outcome::Missing, {}, {}};
-    if (!info.isFile())
+    if (entry.kind != PathKind::File)
         return {Outcome::Refused, {}, QStringLiteral("Not a regular file")};
-    if (info.size() > limit)
+    if (entry.size > limit)
         return {Outcome::Refused, {}, QStringLiteral("Larger than %1 bytes; not read").arg(limit)};
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {Outcome::Refused, {}, file.errorString()};
+    QFile file;
+    if (const QString error = OpenExact(file, path, QIODevice::ReadOnly); !error.isEmpty())
+        return {Outcome::Refused, {}, error};
     // The file may have grown since it was looked at: one byte more tells.
     QByteArray bytes = file.read(limit + 1);
     if (file.error() != QFileDevice::NoError)

@@ -1,8 +1,6 @@
 #include "app/file_write.h"
 
-#include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
+#include "app/path_calls.h"
 
 namespace {
 FileWritten Failed(const QString& why) {
@@ -15,31 +13,36 @@ bool WriteAll(QIODevice& file, const QByteArray& bytes) {
 } // namespace
 
 QString NotRegularFileReason(const QString& path) {
-    const QFileInfo info(path);
-    if (info.isSymLink())
-        return QStringLiteral("Is a symbolic link; not written over");
-    if (!info.exists() || info.isFile())
+    switch (EntryAt(path, Links::NotFollowed).kind) {
+    case PathKind::Missing:
+    case PathKind::File:
         return {};
-    if (info.isDir())
+    case PathKind::Link:
+        return QStringLiteral("Is a symbolic link; not written over");
+    case PathKind::Folder:
         return QStringLiteral("Is a folder; not written over");
+    case PathKind::Other:
+        break;
+    }
     return QStringLiteral("Not a regular file (a device or a pipe); not written over");
 }
 
 FileWritten WriteWholeFile(const QString& path, const std::function<bool(QIODevice&)>& write) {
     if (const QString reason = NotRegularFileReason(path); !reason.isEmpty())
         return Failed(reason);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return Failed(file.errorString());
-    // The last buffered bytes fail only at the flush, which the commit would not report: a
-    // full disk would leave a truncated file in place of the old one.
-    if (!write(file) || !file.flush() || file.error() != QFileDevice::NoError) {
-        const QString error = file.errorString();
-        file.cancelWriting();
+    FileAside file(path);
+    if (const QString error = file.Open(); !error.isEmpty())
+        return Failed(error);
+    // The last buffered bytes fail only at the flush, which a commit may not report: a full
+    // disk would leave a truncated file in place of the old one.
+    QFileDevice& device = file.Device();
+    if (!write(device) || !device.flush() || device.error() != QFileDevice::NoError) {
+        const QString error = device.errorString();
+        file.Cancel();
         return Failed(error);
     }
-    if (!file.commit())
-        return Failed(file.errorString());
+    if (const QString error = file.Commit(); !error.isEmpty())
+        return Failed(error);
     return {true, {}};
 }
 
@@ -49,15 +52,17 @@ FileWritten WriteWholeFile(const QString& path, const QByteArray& bytes) {
 
 FileWritten CreateNewFile(const QString& path, const QByteArray& bytes) {
     // NewOnly fails on any name that exists, a dangling link included: nothing is followed.
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered))
-        return Failed(file.errorString());
+    QFile file;
+    if (const QString error = OpenExact(
+            file, path, QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered);
+        !error.isEmpty())
+        return Failed(error);
     if (WriteAll(file, bytes) && file.flush() && file.error() == QFileDevice::NoError) {
         file.close();
         return {true, {}};
     }
     const QString error = file.errorString();
     file.close();
-    file.remove();
+    RemoveFile(path);
     return Failed(error);
 }

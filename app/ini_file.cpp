@@ -1,5 +1,7 @@
 #include "app/ini_file.h"
 
+#include "app/path_bytes.h"
+
 namespace {
 bool isHeader(const QString& line) {
     const QString t = line.trimmed();
@@ -42,8 +44,9 @@ FileWritten IniFile::Save(const QString& path) const {
     return WriteWholeFile(path, text);
 }
 
+// Values are mostly paths (Dir, the devices under [Ports]): bytes that are no UTF-8 are kept.
 QString IniFile::Text(int line) const {
-    return QString::fromUtf8(lines_[line]);
+    return TextKeepingBytes(lines_[line]);
 }
 
 QByteArray IniFile::NewLine(const QString& text) const {
@@ -52,7 +55,7 @@ QByteArray IniFile::NewLine(const QString& text) const {
 #else
     const bool carriageReturn = !lines_.isEmpty() && lines_.first().endsWith('\r');
 #endif
-    return text.toUtf8() + (carriageReturn ? QByteArray("\r") : QByteArray());
+    return BytesOfText(text) + (carriageReturn ? QByteArray("\r") : QByteArray());
 }
 
 int IniFile::FindSection(const QString& section) const {

@@ -3,6 +3,7 @@
 #include "app/command_line.h"
 #include "app/main_window.h"
 #include "app/no_qt_settings.h"
+#include "app/path_bytes.h"
 #include "app/uncaught_error.h"
 
 #include <QApplication>
@@ -47,7 +48,8 @@ int main(int argc, char* argv[]) {
     SetUncaughtErrorHandler(showError);
     KeepNoQtSettings();
 
-    QStringList arguments = QApplication::arguments();
+    // A trace file's name keeps its bytes, UTF-8 or not.
+    QStringList arguments = ProgramArguments(argc, argv);
     arguments.removeFirst();
     TfVT12SetAppMain window(arguments);
     CloseOnTerminationSignals(&window);

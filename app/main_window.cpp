@@ -25,7 +25,6 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QLabel>
 #include <QProgressBar>
 #include <QTabWidget>
@@ -128,12 +127,6 @@ void TfVT12SetAppMain::LoadSettings() {
         OpenHelpWhenShown(ui, help);
 
     SettingsIni = SettingsIniPath(ProgramDir);
-    // A folder name that is no valid UTF-8 cannot be reached as Qt holds it: say where the
-    // settings go instead of losing them silently.
-    if (!QFileInfo::exists(ProgramDir))
-        qWarning().noquote() << "The program's folder" << ProgramDir
-                             << "cannot be reached by its name (not UTF-8?); Settings.ini is"
-                             << SettingsIni;
     const PersistedSettings settings = LoadPersistedSettings(SettingsIni, ProgramDir);
     if (!settings.refusal.isEmpty())
         qWarning().noquote() << settings.refusal;

@@ -1,12 +1,11 @@
 #include "app/persisted_settings.h"
 
 #include "app/ini_file.h"
+#include "app/path_bytes.h"
+#include "app/path_calls.h"
 #include "app/program_files.h"
 
-#include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
-#include <QStandardPaths>
 
 namespace {
 const QString kFileName = QStringLiteral("Settings.ini");
@@ -19,9 +18,9 @@ constexpr int kLastPort = 10;
 } // namespace
 
 QString ProgramDirectory() {
-    QString dir = qEnvironmentVariable("VT12_PROGRAM_DIR");
+    QString dir = EnvironmentPath("VT12_PROGRAM_DIR");
     if (dir.isEmpty())
-        dir = QCoreApplication::applicationDirPath();
+        dir = ApplicationDirectory();
     dir = QDir::toNativeSeparators(QDir::cleanPath(dir));
     if (!dir.endsWith(QDir::separator()))
         dir += QDir::separator();
@@ -31,10 +30,11 @@ QString ProgramDirectory() {
 QString SettingsIniPath(const QString& programDir) {
     const QString beside = programDir + kFileName;
     if (!IsInstalledProgramDirectory(programDir) &&
-        (QFileInfo::exists(beside) || QFileInfo(programDir).isWritable()))
+        (EntryAt(beside, Links::Followed).kind != PathKind::Missing ||
+         IsWritableFolder(programDir)))
         return beside;
-    const QString config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
-    QDir().mkpath(config);
+    const QString config = WritableLocation(QStandardPaths::AppConfigLocation);
+    MakeFolders(config);
     return QDir(config).filePath(kFileName);
 }
 

@@ -1,7 +1,8 @@
 #include "app/program_files.h"
 
+#include "app/path_calls.h"
+
 #include <QDir>
-#include <QFileInfo>
 
 #include <algorithm>
 
@@ -47,7 +48,8 @@ QString FindProgramFile(const QString& programDir, const QString& pattern) {
 }
 
 bool IsInstalledProgramDirectory(const QString& programDir) {
-    if (QFileInfo(ProgramFileDirectories(programDir).constLast()).isDir())
+    if (EntryAt(ProgramFileDirectories(programDir).constLast(), Links::Followed).kind ==
+        PathKind::Folder)
         return true;
     const QStringList system = SystemDirectories();
     return std::any_of(system.begin(), system.end(),

@@ -1,12 +1,12 @@
 #include "app/settings_backup.h"
 
 #include "app/file_write.h"
+#include "app/path_bytes.h"
+#include "app/path_calls.h"
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QRandomGenerator>
-#include <QStandardPaths>
 #include <algorithm>
 
 namespace {
@@ -22,10 +22,20 @@ QString RandomPart() {
         part += QLatin1Char(kLetters[QRandomGenerator::system()->bounded(36)]);
     return part;
 }
+
+// Oldest first; a link is never taken for a backup.
+QStringList BackupNames(const QString& folder) {
+    QStringList names = RegularFilesIn(folder);
+    names.removeIf([](const QString& name) {
+        return !name.startsWith(kPrefix, Qt::CaseInsensitive) ||
+               !name.endsWith(kExtension, Qt::CaseInsensitive);
+    });
+    return names;
+}
 } // namespace
 
 QString SettingsBackupFolder() {
-    return QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
+    return QDir(WritableLocation(QStandardPaths::AppDataLocation))
         .filePath(QStringLiteral("backups"));
 }
 
@@ -52,8 +62,8 @@ SettingsBackupDecision DecideSettingsBackup(bool bootloaderMode, uint32_t readJo
 SettingsBackupWritten WriteSettingsBackup(const QString& folder, const QString& fileName,
                                           const QByteArray& bytes) {
     // A folder that cannot be made fails the creation below with the platform's message.
-    QDir().mkpath(folder);
-    if (QFileInfo(folder).isSymLink())
+    MakeFolders(folder);
+    if (EntryAt(folder, Links::NotFollowed).kind == PathKind::Link)
         return {folder, QStringLiteral("The backups folder is a symbolic link; not written")};
     const QString stem = fileName.chopped(kExtension.size());
     SettingsBackupWritten written;
@@ -64,8 +74,7 @@ SettingsBackupWritten WriteSettingsBackup(const QString& folder, const QString& 
         if (created)
             break;
         // Only a name already taken is worth another try; a full disk or a missing right is not.
-        const QFileInfo taken(written.path);
-        if (!taken.exists() && !taken.isSymLink())
+        if (EntryAt(written.path, Links::NotFollowed).kind == PathKind::Missing)
             break;
     }
     return written;
@@ -77,8 +86,7 @@ QList<SettingsBackupEntry> SettingsBackups(const QString& folder) {
     constexpr int kNamesShown = 3;
     constexpr int kTimeLength = 17; // "2026-12-09_193012", then "-" and the code
     const QDir dir(folder);
-    QStringList names = dir.entryList({kPrefix + u'*' + kExtension},
-                                      QDir::Files | QDir::Readable | QDir::NoSymLinks, QDir::Name);
+    QStringList names = BackupNames(folder);
     std::reverse(names.begin(), names.end());
     QList<SettingsBackupEntry> entries;
     for (const QString& name : names) {
@@ -91,9 +99,9 @@ QList<SettingsBackupEntry> SettingsBackups(const QString& folder) {
         QString description = time.isValid() ? time.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))
                                              : stem.left(kTimeLength);
         description += QStringLiteral(", ") + stem.mid(kTimeLength + 1).section(u'-', 0, 0);
-        QFile file(path);
+        QFile file;
         QStringList gates;
-        if (file.open(QIODevice::ReadOnly) && file.seek(kNamesOffset)) {
+        if (OpenExact(file, path, QIODevice::ReadOnly).isEmpty() && file.seek(kNamesOffset)) {
             const QByteArray bytes = file.read(kNameLength * kNamesShown);
             for (int i = 0; i + kNameLength <= bytes.size(); i += kNameLength) {
                 const QString gate = QString::fromLatin1(bytes.mid(i, kNameLength))
@@ -112,7 +120,6 @@ QList<SettingsBackupEntry> SettingsBackups(const QString& folder) {
 
 QString LatestSettingsBackup(const QString& folder) {
     const QDir dir(folder);
-    const QStringList names = dir.entryList(
-        {kPrefix + u'*' + kExtension}, QDir::Files | QDir::Readable | QDir::NoSymLinks, QDir::Name);
+    const QStringList names = BackupNames(folder);
     return names.isEmpty() ? QString() : dir.filePath(names.constLast());
 }

@@ -280,7 +280,7 @@ void CommandRun::Restore() {
         return;
     }
     if (!prepared.bounded.isEmpty() && !request_.force) {
-        err_ << QDir::toNativeSeparators(request_.file)
+        err_ << TerminalText(QDir::toNativeSeparators(request_.file))
              << ": values outside their limits (--force writes them bounded):" << Qt::endl;
         for (const QString& field : prepared.bounded)
             err_ << "  " << field << Qt::endl;

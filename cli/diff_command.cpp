@@ -1,5 +1,6 @@
 #include "cli/command_run.h"
 #include "cli/settings_in_text.h"
+#include "cli/terminal_text.h"
 #include "data/installation_mode.h"
 #include "data/settings_file.h"
 
@@ -10,7 +11,8 @@ void CommandRun::Diff() {
     auto images = std::make_unique<ControllerImages>(session_.Images());
     const SettingsFileLoaded loaded = LoadSettingsFile(request_.file, *images);
     if (!loaded.ok) {
-        err_ << QDir::toNativeSeparators(request_.file) << ": " << loaded.error << Qt::endl;
+        err_ << TerminalText(QDir::toNativeSeparators(request_.file)) << ": "
+             << TerminalText(loaded.error) << Qt::endl;
         Finish(ExitCode::FileRejected);
         return;
     }

@@ -1,10 +1,10 @@
 #include "cli/file_check.h"
 
+#include "app/path_calls.h"
 #include "data/settings_file.h"
 #include "firmware/firmware_file.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 namespace {
@@ -13,9 +13,9 @@ QString named(const QString& path, const QString& why) {
 }
 
 QString settingsFileProblem(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return named(path, file.errorString());
+    QFile file;
+    if (const QString error = OpenExact(file, path, QIODevice::ReadOnly); !error.isEmpty())
+        return named(path, error);
     if (file.size() != kSettingsFileSize)
         return named(path, QStringLiteral("not a settings file: %1 bytes, %2 expected")
                                .arg(file.size())
@@ -35,11 +35,12 @@ QString firmwareFileProblem(const QString& path) {
 
 // The file itself is written at the end; only where it goes is known now.
 QString backupProblem(const CliRequest& request) {
-    const QFileInfo target(request.file);
-    const QString folder = request.allPorts ? target.filePath() : target.absolutePath();
-    if (!QFileInfo(folder).isDir())
+    // QFileInfo takes the folder from the name alone; asking it about the disk would lose
+    // bytes that are no UTF-8.
+    const QString folder = request.allPorts ? request.file : QFileInfo(request.file).path();
+    if (EntryAt(folder, Links::Followed).kind != PathKind::Folder)
         return named(folder, QStringLiteral("no such folder"));
-    if (!request.allPorts && target.isDir())
+    if (!request.allPorts && EntryAt(request.file, Links::Followed).kind == PathKind::Folder)
         return named(request.file, QStringLiteral("is a folder"));
     return {};
 }

@@ -32,7 +32,7 @@ namespace {
 ExitCode RunOnFiles(const CliRequest& request, QTextStream& out, QTextStream& err) {
     const SettingsFileInWords first = ReadSettingsFileInWords(request.file);
     if (!first.error.isEmpty()) {
-        err << request.file << ": " << first.error << Qt::endl;
+        err << TerminalText(request.file) << ": " << first.error << Qt::endl;
         return ExitCode::FileRejected;
     }
     if (request.command == CliCommand::Show) {
@@ -41,7 +41,7 @@ ExitCode RunOnFiles(const CliRequest& request, QTextStream& out, QTextStream& er
     }
     const SettingsFileInWords second = ReadSettingsFileInWords(request.otherFile);
     if (!second.error.isEmpty()) {
-        err << request.otherFile << ": " << second.error << Qt::endl;
+        err << TerminalText(request.otherFile) << ": " << second.error << Qt::endl;
         return ExitCode::FileRejected;
     }
     out << ChangesText(FileDifferences(first, second)) << Qt::flush;
@@ -54,12 +54,9 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("vt12set"));
     QTextStream out(stdout);
     QTextStream err(stderr);
-    if (const QString lost = ArgumentsLosingBytes(argc, argv); !lost.isEmpty()) {
-        err << lost << Qt::endl;
-        return static_cast<int>(ExitCode::FileRejected);
-    }
+    // File names keep their bytes, UTF-8 or not.
     const CliParsed parsed =
-        ParseCliArguments(QCoreApplication::arguments(), QStringLiteral(VT12_VERSION));
+        ParseCliArguments(ProgramArguments(argc, argv), QStringLiteral(VT12_VERSION));
     if (!parsed.request) {
         (parsed.exitCode == ExitCode::Done ? out : err) << parsed.text;
         return static_cast<int>(parsed.exitCode);
@@ -70,7 +67,7 @@ int main(int argc, char* argv[]) {
 
     const QString fileProblem = FileProblem(request);
     if (!fileProblem.isEmpty()) {
-        err << fileProblem << Qt::endl;
+        err << TerminalText(fileProblem) << Qt::endl;
         return static_cast<int>(ExitCode::FileRejected);
     }
     if (!request.NeedsController())

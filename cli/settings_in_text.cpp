@@ -1,5 +1,6 @@
 #include "cli/settings_in_text.h"
 
+#include "app/path_calls.h"
 #include "data/factory_defaults.h"
 #include "data/identification.h"
 #include "data/installation_mode.h"
@@ -15,9 +16,9 @@ int wordsMode(const SettingsFileInWords& a, const SettingsFileInWords& b) {
 
 SettingsFileInWords ReadSettingsFileInWords(const QString& path) {
     SettingsFileInWords file;
-    QFile input(path);
-    if (!input.open(QIODevice::ReadOnly)) {
-        file.error = input.errorString();
+    QFile input;
+    if (const QString error = OpenExact(input, path, QIODevice::ReadOnly); !error.isEmpty()) {
+        file.error = error;
         return file;
     }
     const QByteArray bytes = input.read(kSettingsFileSize + 1);

@@ -1,16 +1,15 @@
 #include "cli/settings_restore.h"
 
+#include "app/path_calls.h"
 #include "data/settings_file.h"
 #include "data/slave_link.h"
 
-#include <QFileInfo>
-
 RestorePrepared PrepareRestore(const QString& path, ControllerSession& session) {
     RestorePrepared prepared;
-    const QFileInfo file(path);
-    if (file.isFile() && file.size() != kSettingsFileSize) {
+    const PathEntry file = EntryAt(path, Links::Followed);
+    if (file.kind == PathKind::File && file.size != kSettingsFileSize) {
         prepared.error = QStringLiteral("not a settings file: %1 bytes, %2 expected")
-                             .arg(file.size())
+                             .arg(file.size)
                              .arg(kSettingsFileSize);
         return prepared;
     }

@@ -1,11 +1,11 @@
 #include "data/settings_file.h"
 
 #include "app/file_write.h"
+#include "app/path_calls.h"
 #include "data/installation_mode.h"
 #include "data/trimmed_text.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <algorithm>
 #include <array>
 #include <cstring>
@@ -86,14 +86,10 @@ SettingsFileSaved SaveSettingsFile(const QString& path, const ControllerImages& 
 }
 
 SettingsFileLoaded LoadSettingsFile(const QString& path, ControllerImages& images) {
-    // Opening a pipe waits for a writer, reading a device may never end: only files and the
-    // folders that fail to open with their own message get that far.
-    const QFileInfo info(path);
-    if (info.exists() && !info.isFile() && !info.isDir())
-        return {false, QStringLiteral("Not a regular file"), {}, {}, {}, false};
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {false, file.errorString(), {}, {}, {}, false};
+    // Only a regular file is opened: a pipe would wait for a writer, a device may never end.
+    QFile file;
+    if (const QString error = OpenExact(file, path, QIODevice::ReadOnly); !error.isEmpty())
+        return {false, error, {}, {}, {}, false};
     const QByteArray bytes = file.read(kSettingsFileSize);
     if (file.error() != QFileDevice::NoError)
         return {false, file.errorString(), {}, {}, {}, false};

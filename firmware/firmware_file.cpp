@@ -1,8 +1,8 @@
 #include "firmware/firmware_file.h"
 
+#include "app/path_calls.h"
 #include "firmware/firmware_loader.h"
 
-#include <QFileInfo>
 #include <algorithm>
 
 namespace {
@@ -67,7 +67,7 @@ FirmwareFileCheck FirmwareFile::Validate(const QString& pathText) {
     FirmwareFileVerdict verdict;
     if (IsBlankOrControlOnly(pathText)) {
         verdict.outcome = FirmwareFileOutcome::NotSelected;
-    } else if (!QFileInfo(pathText).isFile()) {
+    } else if (EntryAt(pathText, Links::Followed).kind != PathKind::File) {
         // Folders, and devices or pipes that could block or never end, count as no file.
         verdict.outcome = FirmwareFileOutcome::Missing;
     } else {

@@ -1,6 +1,7 @@
 #include "firmware/firmware_loader.h"
 
 #include "app/conversions.h"
+#include "app/path_calls.h"
 #include "firmware/text_line_reader.h"
 
 #include <QFile>
@@ -69,9 +70,9 @@ int32_t LoadFirmwareRecords(QIODevice& file, FirmwareImage& image) {
 }
 
 FirmwareLoad LoadFirmwareImage(const QString& path, FirmwareImage& image) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {0, file.errorString()};
+    QFile file;
+    if (const QString error = OpenExact(file, path, QIODevice::ReadOnly); !error.isEmpty())
+        return {0, error};
     // A file that fails half way must leave the image as it was.
     auto loaded = std::make_unique<FirmwareImage>();
     const int32_t total = LoadFirmwareRecords(file, *loaded);

@@ -1,9 +1,9 @@
 #include "link/traffic_trace.h"
 
 #include "app/file_write.h"
+#include "app/path_calls.h"
 
 #include <QDebug>
-#include <QFileInfo>
 #include <cstdio>
 
 namespace {
@@ -23,45 +23,44 @@ TrafficTrace::~TrafficTrace() {
 
 bool TrafficTrace::Open(const QString& path, qint64 sizeLimit) {
     Close();
-    file_.setFileName(path);
+    path_ = path;
     sizeLimit_ = sizeLimit;
     return OpenFile();
 }
 
 bool TrafficTrace::OpenFile() {
     // Renamed on rotation: a link or a device must never be.
-    error_ = NotRegularFileReason(file_.fileName());
+    error_ = NotRegularFileReason(path_);
     if (!error_.isEmpty())
         return false;
     // Unbuffered: the buffer here is the only one, and a failed write shows at once.
-    if (!file_.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) {
-        error_ = file_.errorString();
+    error_ =
+        OpenExact(file_, path_, QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered);
+    if (!error_.isEmpty())
         return false;
-    }
     size_ = file_.size();
     return true;
 }
 
 bool TrafficTrace::Rotate() {
     file_.close();
-    const QString path = file_.fileName();
-    const QString older = path + QStringLiteral(".1");
+    const QString older = path_ + QStringLiteral(".1");
     error_ = NotRegularFileReason(older);
     if (!error_.isEmpty())
         return false;
-    if (QFileInfo::exists(older) && !QFile::remove(older)) {
+    if (EntryAt(older, Links::NotFollowed).kind != PathKind::Missing && !RemoveFile(older)) {
         error_ = QStringLiteral("%1 cannot be replaced").arg(older);
         return false;
     }
-    if (!QFile::rename(path, older)) {
-        error_ = QStringLiteral("%1 cannot be renamed").arg(path);
+    if (!RenameFile(path_, older)) {
+        error_ = QStringLiteral("%1 cannot be renamed").arg(path_);
         return false;
     }
     return OpenFile();
 }
 
 void TrafficTrace::Stop(const QString& why) {
-    qWarning().noquote() << "The trace file" << file_.fileName() << "is no longer written:" << why;
+    qWarning().noquote() << "The trace file" << path_ << "is no longer written:" << why;
     error_ = why;
     file_.close();
 }

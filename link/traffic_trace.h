@@ -45,6 +45,7 @@ private:
     bool Rotate();
     void Stop(const QString& why);
 
+    QString path_;
     QFile file_;
     QString error_;
     qint64 sizeLimit_ = kTraceFileLimit;

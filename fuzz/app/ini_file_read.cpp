@@ -1,6 +1,7 @@
 // Any Settings.ini: read, a key set, saved and read again.
 
 #include "app/ini_file.h"
+#include "app/path_bytes.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -21,7 +22,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     ini.Value(QStringLiteral("Last"), QStringLiteral("Port"));
     ini.Entries(QStringLiteral("Ports"));
     ini.SetValue(QStringLiteral("Last"), QStringLiteral("Port"), QStringLiteral("7"));
-    ini.SetValue(QStringLiteral("Last"), QStringLiteral("Dir"), QStringLiteral("/tmp/a=b"));
+    // A folder whose name is no UTF-8 keeps its bytes.
+    const QString dirValue = TextKeepingBytes("/tmp/a\xff=b");
+    ini.SetValue(QStringLiteral("Last"), QStringLiteral("Dir"), dirValue);
     if (!ini.Save(path)) {
         std::abort();
     }
@@ -29,7 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     again.Load(path);
     // What was just set reads back, whatever else the file held.
     if (again.Value(QStringLiteral("Last"), QStringLiteral("Port")) != QStringLiteral("7") ||
-        again.Value(QStringLiteral("Last"), QStringLiteral("Dir")) != QStringLiteral("/tmp/a=b")) {
+        again.Value(QStringLiteral("Last"), QStringLiteral("Dir")) != dirValue) {
         std::abort();
     }
     return 0;

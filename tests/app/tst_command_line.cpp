@@ -1,4 +1,5 @@
 #include "app/command_line.h"
+#include "app/path_bytes.h"
 
 #include "tests/support/test_registry.h"
 
@@ -51,6 +52,11 @@ private Q_SLOTS:
         QTest::newRow("separate takes the next argument as it is")
             << QStringList{"--TRACE", "expert"} << "expert" << false;
         QTest::newRow("nothing behind") << QStringList{"EXPERT", "--trace"} << QString() << true;
+        const char* notUtf8[] = {"vt12set", "--TRACE=/tmp/t\xfe\xff.log", "--trace", "t\xe4.log"};
+        QTest::newRow("joined, no UTF-8")
+            << ProgramArguments(2, notUtf8) << PathFromBytes("/tmp/t\xfe\xff.log") << false;
+        QTest::newRow("separate, no UTF-8")
+            << ProgramArguments(4, notUtf8) << PathFromBytes("t\xe4.log") << false;
     }
     void traceKeepsTheFileNameAsWritten() {
         QFETCH(QStringList, arguments);
@@ -58,6 +64,7 @@ private Q_SLOTS:
         QFETCH(bool, expert);
         const CommandLine line = ParseCommandLine(arguments);
         QCOMPARE(line.traceFile, traceFile);
+        QCOMPARE(PathBytes(line.traceFile), PathBytes(traceFile));
         QCOMPARE(line.expert, expert);
     }
 

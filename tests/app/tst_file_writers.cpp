@@ -1,12 +1,17 @@
 // Every writer of the program against what may stand at its path: a link, a pipe, a device node
 // and a full disk. None writes through or over anything but a regular file, and none reports
-// success for a file it did not write whole; the old file stays as it was.
+// success for a file it did not write whole; the old file stays as it was. And every file keeps
+// the bytes of its name, UTF-8 or not.
 
+#include "app/file_read.h"
 #include "app/file_write.h"
 #include "app/path_bytes.h"
+#include "app/path_calls.h"
 #include "app/persisted_settings.h"
 #include "app/settings_backup.h"
 #include "data/settings_file.h"
+#include "firmware/firmware_file.h"
+#include "link/traffic_trace.h"
 #include "monitor/trend_series.h"
 #include "tests/support/full_file_system.h"
 
@@ -14,16 +19,23 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRandomGenerator>
+#include <QStringDecoder>
 #include <QTemporaryDir>
 #include <QTest>
 #include <functional>
 
+#include <dirent.h>
+#include <fcntl.h>
+#include <ftw.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
 
 namespace {
 using Writer = std::function<FileWritten(const QString& path)>;
+// Whether the file was found and read.
+using Reader = std::function<bool(const QString& path)>;
 
 const QByteArray kOld = "the old file, whole\n";
 
@@ -83,9 +95,65 @@ void addWriters() {
 bool isRoot() {
     return ::geteuid() == 0;
 }
+
+// The first written whole, the second over the first: the backup before an update and the trace.
+FileWritten newFile(const QString& path) {
+    if (EntryAt(path, Links::NotFollowed).kind == PathKind::Missing)
+        return CreateNewFile(path, QByteArray(kSettingsFileSize, 'b'));
+    return {true, {}};
+}
+
+FileWritten trace(const QString& path) {
+    TrafficTrace trace;
+    if (!trace.Open(path))
+        return {false, trace.ErrorString()};
+    trace.PortOpen(1);
+    trace.Close();
+    return {true, {}};
+}
+
+const QByteArray kNotUtf8 = "n\xff\xfe.vt12";
+
+// The names in folder as the file system holds them.
+QList<QByteArray> namesIn(const QByteArray& folder) {
+    QList<QByteArray> names;
+    DIR* dir = ::opendir(folder.constData());
+    while (const dirent* entry = dir ? ::readdir(dir) : nullptr) {
+        const QByteArray name(entry->d_name);
+        if (name != "." && name != "..")
+            names.append(name);
+    }
+    if (dir)
+        ::closedir(dir);
+    return names;
+}
+
+QByteArray rawContentOf(const QByteArray& path) {
+    const int fd = ::open(path.constData(), O_RDONLY);
+    QByteArray bytes(100000, '\0');
+    const ssize_t length = fd < 0 ? -1 : ::read(fd, bytes.data(), bytes.size());
+    if (fd >= 0)
+        ::close(fd);
+    return bytes.left(length < 0 ? 0 : length);
+}
+
+// A folder of the test's own whose name is no UTF-8, emptied by hand: QTemporaryDir cannot
+// reach what is in it.
+struct NotUtf8Folder {
+    QTemporaryDir dir;
+    QByteArray path = QFile::encodeName(dir.path()) + "/f\xe4\xff";
+    bool made = ::mkdir(path.constData(), 0700) == 0;
+    ~NotUtf8Folder() {
+        ::nftw(
+            path.constData(),
+            [](const char* entry, const struct stat*, int, FTW*) { return ::remove(entry); }, 16,
+            FTW_DEPTH | FTW_PHYS);
+    }
+};
 } // namespace
 
 Q_DECLARE_METATYPE(Writer)
+Q_DECLARE_METATYPE(Reader)
 
 class TestFileWriters : public QObject {
     Q_OBJECT
@@ -97,8 +165,11 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const QString path = dir.filePath("out");
         put(path, kOld);
+        const QFile::Permissions rights = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup;
+        QVERIFY(QFile::setPermissions(path, rights));
         QVERIFY(writer(path));
         QVERIFY(contentOf(path) != kOld);
+        QCOMPARE(QFile::permissions(path), rights | QFile::ReadUser | QFile::WriteUser);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"out"});
     }
 
@@ -197,21 +268,123 @@ private Q_SLOTS:
         QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::System).size(), 3);
     }
 
-    // "n\xff\xfe.vt12" would be written as another name: refused instead.
-    void namesThatLoseTheirBytes_data() {
-        QTest::addColumn<QByteArray>("argument");
-        QTest::addColumn<bool>("kept");
-        QTest::newRow("ASCII") << QByteArray("unit.vt12") << true;
-        QTest::newRow("UTF-8") << QByteArray("S\xc3\xa4ge.vt12") << true;
-        QTest::newRow("Latin-1") << QByteArray("n\xff\xfe.vt12") << false;
-        QTest::newRow("cut UTF-8") << QByteArray("a\xc3") << false;
+    // Any bytes come back from the name as they went in, and a UTF-8 name reads as Qt reads it.
+    void nameKeepsEveryByte() {
+        QRandomGenerator random(24);
+        const QList<QByteArray> pieces{"a",
+                                       "/",
+                                       ".",
+                                       "\xc3\xa4",
+                                       "\xe2\x82\xac",
+                                       "\xf0\x9f\x98\x80",
+                                       "\xed\xa0\x80",
+                                       "\xc0\xaf",
+                                       "\xf4\x90\x80\x80"};
+        for (int round = 0; round < 3000; ++round) {
+            QByteArray bytes;
+            for (int i = random.bounded(12); i > 0; --i)
+                bytes += random.bounded(3) == 0 ? QByteArray(1, char(random.bounded(256)))
+                                                : pieces[random.bounded(pieces.size())];
+            bytes.replace('\0', 'z');
+            const QString path = PathFromBytes(bytes);
+            QCOMPARE(PathBytes(path), bytes);
+            QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+            const QString text = utf8.decode(bytes);
+            if (!utf8.hasError())
+                QCOMPARE(path, text);
+            const char* argv[] = {"vt12cli", "backup", bytes.constData()};
+            QCOMPARE(PathBytes(ProgramArguments(3, argv).at(2)), bytes);
+        }
     }
-    void namesThatLoseTheirBytes() {
-        QFETCH(QByteArray, argument);
-        QFETCH(bool, kept);
-        QCOMPARE(KeepsItsBytes(argument), kept);
-        const char* argv[] = {"vt12cli", "backup", argument.constData()};
-        QCOMPARE(ArgumentsLosingBytes(3, argv).isEmpty(), kept);
+
+    // Written by the name given, read back by it, and nothing written as "n??.vt12".
+    void keepsTheBytesOfTheName_data() {
+        addWriters();
+        QTest::newRow("settings backup") << Writer(newFile);
+        QTest::newRow("trace") << Writer(trace);
+    }
+    void keepsTheBytesOfTheName() {
+        QFETCH(Writer, writer);
+        const NotUtf8Folder made;
+        QVERIFY(made.made);
+        const QByteArray& folder = made.path;
+        const QString path = PathFromBytes(folder + '/' + kNotUtf8);
+        QVERIFY(writer(path));
+        QVERIFY(writer(path));
+        QCOMPARE(namesIn(folder), QList<QByteArray>{kNotUtf8});
+        QCOMPARE(namesIn(QFile::encodeName(made.dir.path())).size(), 1);
+        const SmallFileRead read = ReadSmallFile(path, 100000);
+        QCOMPARE(read.outcome, SmallFileRead::Outcome::Read);
+        QVERIFY(!read.bytes.isEmpty());
+        QCOMPARE(read.bytes, rawContentOf(folder + '/' + kNotUtf8));
+    }
+
+    void readsByTheBytesOfTheName_data() {
+        QTest::addColumn<Reader>("reader");
+        QTest::newRow("Load from File, vt12cli restore") << Reader([](const QString& path) {
+            ControllerImages images;
+            return LoadSettingsFile(path, images).ok;
+        });
+        QTest::newRow("Settings.ini") << Reader(
+            [](const QString& path) { return LoadPersistedSettings(path, {}).port == 7; });
+        QTest::newRow("firmware file") << Reader([](const QString& path) {
+            FirmwareFile file;
+            const FirmwareFileCheck check = file.Validate(path);
+            return check.readError.isEmpty() &&
+                   check.verdict.outcome == FirmwareFileOutcome::Corrupted;
+        });
+    }
+    void readsByTheBytesOfTheName() {
+        QFETCH(Reader, reader);
+        const NotUtf8Folder made;
+        QVERIFY(made.made);
+        const QByteArray name = made.path + '/' + kNotUtf8;
+        const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL, 0600);
+        const QByteArray bytes = "[Last]\nPort=7\n" + QByteArray(kSettingsFileSize, ' ');
+        QCOMPARE(::write(fd, bytes.constData(), bytes.size()), bytes.size());
+        ::close(fd);
+        QVERIFY(reader(PathFromBytes(name)));
+    }
+
+    // A copy of the program in such a folder keeps its Settings.ini beside it, and a home of
+    // such a name its backups.
+    void programFolderAndHomeKeepTheirBytes() {
+        const NotUtf8Folder made;
+        QVERIFY(made.made);
+        const QByteArray& folder = made.path;
+        const QByteArray oldProgramDir = qgetenv("VT12_PROGRAM_DIR");
+        const QByteArray oldHome = qgetenv("HOME");
+        const QByteArray oldData = qgetenv("XDG_DATA_HOME");
+        qputenv("VT12_PROGRAM_DIR", folder);
+        qputenv("HOME", folder);
+        qunsetenv("XDG_DATA_HOME");
+
+        const QString programDir = ProgramDirectory();
+        const QString ini = SettingsIniPath(programDir);
+        const bool iniBeside = PathBytes(ini) == folder + "/Settings.ini";
+        const bool iniWritten = SavePersistedSettings(ini, 7, programDir).written;
+        const PersistedSettings settings = LoadPersistedSettings(ini, programDir);
+        const QString backups = SettingsBackupFolder();
+        const SettingsBackupWritten backup = WriteSettingsBackup(
+            backups, "vt12-2026-12-09_193012-F05A.vt12", QByteArray(kSettingsFileSize, 's'));
+        const QString latest = LatestSettingsBackup(backups);
+        const QList<SettingsBackupEntry> listed = SettingsBackups(backups);
+
+        qputenv("VT12_PROGRAM_DIR", oldProgramDir);
+        qputenv("HOME", oldHome);
+        if (!oldData.isEmpty())
+            qputenv("XDG_DATA_HOME", oldData);
+        QVERIFY(iniBeside);
+        QVERIFY(iniWritten);
+        QCOMPARE(settings.port, 7);
+        QCOMPARE(settings.dir, programDir);
+        QVERIFY(backup.error.isEmpty());
+        QVERIFY(PathBytes(backup.path).startsWith(folder + "/"));
+        QCOMPARE(rawContentOf(PathBytes(backup.path)), QByteArray(kSettingsFileSize, 's'));
+        QCOMPARE(latest, backup.path);
+        QCOMPARE(listed.size(), 1);
+        QVERIFY(namesIn(folder).contains("Settings.ini"));
+        QCOMPARE(namesIn(QFile::encodeName(made.dir.path())).size(), 1);
     }
 
     void fullDiskLeavesNoBackup() {

@@ -3,6 +3,7 @@
 
 #include "cli/terminal_text.h"
 
+#include "app/path_bytes.h"
 #include "tests/support/test_registry.h"
 
 #include <QRandomGenerator>
@@ -34,6 +35,8 @@ private Q_SLOTS:
                                                 << "\\u202eexe.txt";
         QTest::newRow("umlauts stay") << "S\u00e4ge"
                                       << "S\u00e4ge";
+        QTest::newRow("file name that is no UTF-8")
+            << PathFromBytes("n\xff\xfe.vt12") << "n\\xff\\xfe.vt12";
     }
     void escapes() {
         QFETCH(QString, text);

@@ -14,6 +14,8 @@
 #include <QSet>
 #include <cerrno>
 #include <cstring>
+#include <dirent.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -37,6 +39,21 @@ bool Write(const QString& path, const QByteArray& bytes) {
 
 QString SystemWords(int error) {
     return QString::fromLocal8Bit(std::strerror(error));
+}
+
+// The names in folder as the file system holds them, sorted.
+QList<QByteArray> NamesIn(const QByteArray& folder) {
+    QList<QByteArray> names;
+    DIR* dir = ::opendir(folder.constData());
+    while (const dirent* entry = dir ? ::readdir(dir) : nullptr) {
+        const QByteArray name(entry->d_name);
+        if (name != "." && name != "..")
+            names.append(name);
+    }
+    if (dir)
+        ::closedir(dir);
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 // The settings file's system settings (28 bytes at 0) and gate names (240 bytes at 900).
@@ -95,6 +112,25 @@ class TestCliScripts : public QObject {
         out += cli.readAllStandardOutput();
         return {cli.exitStatus() == QProcess::NormalExit ? cli.exitCode() : -1, out,
                 cli.readAllStandardError()};
+    }
+
+    // QProcess hands arguments over as UTF-8: a shell makes the name of bytes that are none,
+    // $f a folder and $n a file in it.
+    CliResult RunCliInShell(const QString& folder, const QString& arguments) const {
+        QProcess shell;
+        shell.setProcessEnvironment(Environment());
+        shell.start("/bin/sh", {"-c",
+                                "cd \"$1\" && f=$(printf 'f\\344\\377') && n=\"$f/$(printf "
+                                "'n\\377\\376.vt12')\" && exec \"$0\" " +
+                                    arguments,
+                                SimulatorProcess::BinDir() + "/vt12cli", folder});
+        if (!shell.waitForFinished(kCliTimeoutMs)) {
+            shell.kill();
+            shell.waitForFinished();
+            return {};
+        }
+        return {shell.exitStatus() == QProcess::NormalExit ? shell.exitCode() : -1,
+                shell.readAllStandardOutput(), shell.readAllStandardError()};
     }
 
 private Q_SLOTS:
@@ -317,6 +353,34 @@ private Q_SLOTS:
         const QByteArray err = tool.readAllStandardError();
         QVERIFY2(err.contains(SystemWords(EACCES).toLocal8Bit()), err.constData());
         QVERIFY(err.contains("dialout"));
+    }
+
+    // "n\xff\xfe.vt12" in the folder "f\xe4\xff" is written, traced, read and named as it is.
+    void namesThatAreNoUtf8KeepTheirBytes() {
+        SimulatorProcess sim(portDir_.path());
+        QVERIFY(sim.Start(4));
+        QTemporaryDir dir;
+        const QByteArray folder = QFile::encodeName(dir.path()) + "/f\xe4\xff";
+        QCOMPARE(::mkdir(folder.constData(), 0700), 0);
+
+        const CliResult backup =
+            RunCliInShell(dir.path(), "backup \"$n\" --port 4 --trace \"$n.log\"");
+        QVERIFY2(backup.exitCode == 0, backup.err.constData());
+        const QList<QByteArray> written{"n\xff\xfe.vt12", "n\xff\xfe.vt12.log"};
+        QCOMPARE(NamesIn(folder), written);
+        QCOMPARE(NamesIn(QFile::encodeName(dir.path())), QList<QByteArray>{"f\xe4\xff"});
+
+        QCOMPARE(RunCliInShell(dir.path(), "show \"$n\"").exitCode, 0);
+        const CliResult restore = RunCliInShell(dir.path(), "restore \"$n\" --dry-run --port 4");
+        QVERIFY2(restore.exitCode == 0, restore.err.constData());
+        const CliResult missing = RunCliInShell(dir.path(), "show \"$n.1\"");
+        QCOMPARE(missing.exitCode, 4);
+        QVERIFY2(missing.err.contains("f\\xe4\\xff/n\\xff\\xfe.vt12.1"), missing.err.constData());
+        QCOMPARE(NamesIn(folder), written);
+        // Out of QTemporaryDir's reach.
+        for (const QByteArray& name : written)
+            ::unlink((folder + '/' + name).constData());
+        ::rmdir(folder.constData());
     }
 
     void badFileIsReportedBeforeAnySearch_data() {
