@@ -189,9 +189,15 @@ void ControllerSession::OnSettingsRead(BlockId block, const RegisterData& reply)
     const uint32_t readJob = SpecOf(block).readJob;
     const bool slaveBlock = block == BlockId::SlaveGateSettings || block == BlockId::SlaveGateNames;
     // Before its first read the edited image holds only the defaults, which are no edits.
+    // Nor are the rows emptied while the slave was lost: its first reply since fills them.
+    const bool emptied =
+        block == BlockId::SlaveGateSettings && slaveRowsEmptied_ && SlaveRowsEmpty(Images_);
     const bool keepEdits = slaveBlock && !scheduler_.VerifyLog() && Images_.IsChanged(block) &&
-                           (settingsReadJobs_ & readJob) != 0 && (slaveReloads_ & readJob) == 0;
+                           (settingsReadJobs_ & readJob) != 0 && (slaveReloads_ & readJob) == 0 &&
+                           !emptied;
     slaveReloads_ &= ~readJob;
+    if (block == BlockId::SlaveGateSettings)
+        slaveRowsEmptied_ = false;
     std::array<uint8_t, sizeof(GateNamesBlock)> edits{};
     const std::span<uint8_t> edited = Images_.EditedImage(block);
     std::ranges::copy(edited, edits.begin());
@@ -324,7 +330,7 @@ void ControllerSession::SetSlaveConnected(bool connected) {
         return;
     slaveShownLost_ = lost;
     if (lost) {
-        ForgetSlave(Images_);
+        slaveRowsEmptied_ = ForgetSlave(Images_);
         Features_.SetSlaveCode(FirmwareCode());
     } else {
         scheduler_.SetJob(JOB_READ_SLAVE_VERSION | JOB_POLL_SLAVE_STATUS |

@@ -237,6 +237,8 @@ private:
     QString lastUpdateBackup_;
     // Slave reads asked for by Reload: only their replies replace the slave's edits.
     uint32_t slaveReloads_ = 0;
+    // The slave's rows were emptied when it was lost, not edited.
+    bool slaveRowsEmptied_ = false;
     StatusModel status_{Images_, Features_};
     FailedVerification failedVerification_;
 };
