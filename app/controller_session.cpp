@@ -331,6 +331,8 @@ void ControllerSession::SetSlaveConnected(bool connected) {
     slaveShownLost_ = lost;
     if (lost) {
         slaveRowsEmptied_ = ForgetSlave(Images_);
+        if (slaveRowsEmptied_)
+            ShowSettingsBlock(BlockId::SlaveGateSettings);
         Features_.SetSlaveCode(FirmwareCode());
     } else {
         scheduler_.SetJob(JOB_READ_SLAVE_VERSION | JOB_POLL_SLAVE_STATUS |
