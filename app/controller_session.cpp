@@ -83,6 +83,9 @@ void ControllerSession::PortTried(int port) {
 void ControllerSession::PortOpened(int port) {
     // Another unit may answer on it.
     settingsReadJobs_ = 0;
+    unitUpdateTime_.reset();
+    if (port != lastUpdatePort_)
+        lastUpdateBackup_.clear();
     trace_.PortOpen(port);
     Q_EMIT PortOpenedOn(port);
 }
@@ -121,6 +124,7 @@ void ControllerSession::ShowLinkState(bool up) {
 
 void ControllerSession::OnFirmwareInfo(FirmwarePart part, const RegisterData& reply) {
     if (part == FirmwarePart::Bootloader) {
+        unitUpdateTime_ = UpdateTimeOf(reply.data, reply.length);
         Q_EMIT FirmwareTextRead(part, BootloaderDataText(reply.data, reply.length));
     } else {
         const QString text = IdentificationText(reply.data, reply.length);

@@ -110,6 +110,15 @@ QList<SettingsBackupEntry> SettingsBackups(const QString& folder) {
     return entries;
 }
 
+QString SettingsBackupForUpdate(const QString& folder, const QDateTime& updateTime) {
+    const QDir dir(folder);
+    const QStringList names = dir.entryList(
+        {kPrefix + updateTime.toString(QStringLiteral("yyyy-MM-dd_HHmmss-*")) + kExtension},
+        QDir::Files | QDir::Readable | QDir::NoSymLinks, QDir::Name);
+    // Two in one second come from two programs, neither of them knows which: none is taken.
+    return names.size() == 1 ? dir.filePath(names.constFirst()) : QString();
+}
+
 QString LatestSettingsBackup(const QString& folder) {
     const QDir dir(folder);
     const QStringList names = dir.entryList(

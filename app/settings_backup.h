@@ -55,6 +55,10 @@ struct SettingsBackupWritten {
 SettingsBackupWritten WriteSettingsBackup(const QString& folder, const QString& fileName,
                                           const QByteArray& bytes);
 
+// The backup taken for the update that began at updateTime (to the second, as its name tells):
+// the one a unit reporting that update time had its settings kept in. Empty when there is none.
+QString SettingsBackupForUpdate(const QString& folder, const QDateTime& updateTime);
+
 // The newest backup in folder by its name; empty when there is none. Links are passed over.
 QString LatestSettingsBackup(const QString& folder);
 

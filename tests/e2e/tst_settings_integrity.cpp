@@ -269,7 +269,8 @@ private Q_SLOTS:
         QCOMPARE(QString::number(state.Images().SystemSettings.Read.FanOffDelay() / 60), listed);
     }
 
-    // The backup of an F03K unit restored after its update to F06A: the same times, in the new
+    // The backup of an F03K unit restored after its update to F06A, by a later run of the
+    // program beside a newer backup of another unit: this unit's, with the same times in the new
     // firmware's units, on the controller.
     void backupRestoredAfterAnUpdateKeepsItsTimes() {
         WindowSession session;
@@ -293,14 +294,27 @@ private Q_SLOTS:
         QTRY_COMPARE_WITH_TIMEOUT(state.Features().MasterCode().Text(), QStringLiteral("F06A"),
                                   kUploadTimeoutMs);
         QTRY_VERIFY_WITH_TIMEOUT(state.Scheduler().JobMask() == 0, kTimeoutMs);
+        const QString ours = LatestSettingsBackup(SettingsBackupFolder());
+        QCOMPARE(state.UpdateBackup(), ours);
+        QFile other(ours);
+        const QString otherPath =
+            QDir(SettingsBackupFolder()).filePath("vt12-2099-01-01_000000-F05A-otherunit.vt12");
+        QVERIFY(other.copy(otherPath));
+        session.CloseAndReadTrace();
 
-        window.ui.bRestoreBackup->click();
-        QTRY_VERIFY_WITH_TIMEOUT(window.ui.lBackupInfo->text().startsWith("Loaded "), kTimeoutMs);
-        QVERIFY(Save(window));
-        QCOMPARE(state.Images().SystemSettings.Read.FanOffDelay(), uint16_t(300));
-        QCOMPARE(state.Images().GateSettings.Read.Gates[0].OffDelay(), uint16_t(5));
-        QCOMPARE(window.ui.eOffDelay->text(), QStringLiteral("5"));
-        QCOMPARE(GateCell(window, 0, ColDelayOff), QStringLiteral("0.5"));
+        TfVT12SetAppMain& later = session.Open();
+        QVERIFY(WaitConnected(later));
+        const ControllerSession& laterState = later.Session();
+        // Known by its update time once the bootloader told it; no list to choose from then.
+        QTRY_COMPARE_WITH_TIMEOUT(laterState.UpdateBackup(), ours, kTimeoutMs);
+        QCOMPARE(LatestSettingsBackup(SettingsBackupFolder()), otherPath);
+        later.ui.bRestoreBackup->click();
+        QTRY_VERIFY_WITH_TIMEOUT(later.ui.lBackupInfo->text().startsWith("Loaded "), kTimeoutMs);
+        QVERIFY(Save(later));
+        QCOMPARE(laterState.Images().SystemSettings.Read.FanOffDelay(), uint16_t(300));
+        QCOMPARE(laterState.Images().GateSettings.Read.Gates[0].OffDelay(), uint16_t(5));
+        QCOMPARE(later.ui.eOffDelay->text(), QStringLiteral("5"));
+        QCOMPARE(GateCell(later, 0, ColDelayOff), QStringLiteral("0.5"));
     }
 
     // 2,600 random bytes are no unit's settings: refused, nothing written.
