@@ -148,6 +148,8 @@ public:
     // time the unit reports, also by a later run; from a unit that reports none, the one this
     // run took on the port it answers on. Empty when there is none.
     QString UpdateBackup() const;
+    // When the unit answering now was last updated, once its bootloader told it.
+    const std::optional<QDateTime>& UnitUpdateTime() const { return unitUpdateTime_; }
     const QStringList& LoadCorrections() const { return loadCorrections_; }
 
 Q_SIGNALS:

@@ -8,6 +8,7 @@
 #include <QDateTime>
 #include <QString>
 #include <cstdint>
+#include <optional>
 
 // "backups" in the user's data directory: ~/.local/share/vt12set/backups on Linux.
 QString SettingsBackupFolder();
@@ -68,5 +69,7 @@ struct SettingsBackupEntry {
     QString description;
 };
 
-// Every backup in folder, the newest first.
-QList<SettingsBackupEntry> SettingsBackups(const QString& folder);
+// Every backup in folder, the newest first. Given the update time a unit reports, none taken
+// for a later update: the unit never had that update, so another unit did.
+QList<SettingsBackupEntry> SettingsBackups(const QString& folder,
+                                           const std::optional<QDateTime>& unitUpdated = {});

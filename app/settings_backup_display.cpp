@@ -77,7 +77,8 @@ void TfVT12SetAppMain::bRestoreBackupClick() {
     // the older ones: none is taken for being the newest.
     QString latest = session_->UpdateBackup();
     if (latest.isEmpty()) {
-        const QList<SettingsBackupEntry> backups = SettingsBackups(SettingsBackupFolder());
+        const QList<SettingsBackupEntry> backups =
+            SettingsBackups(SettingsBackupFolder(), session_->UnitUpdateTime());
         QStringList items;
         for (const SettingsBackupEntry& backup : backups)
             items << backup.description;

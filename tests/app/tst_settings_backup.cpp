@@ -148,6 +148,12 @@ private Q_SLOTS:
         QCOMPARE(backups[0].description, "2027-01-02 07:05:09, F05A: Planer, Sander");
         QCOMPARE(backups[1].path, dir.filePath("vt12-2026-12-09_193012-F03K.vt12"));
         QCOMPARE(backups[1].description, "2026-12-09 19:30:12, F03K: Saw, Sander");
+        // A unit last updated in between never had the later update: that backup is another's.
+        for (const auto& [updated, offered] :
+             {std::pair{QDateTime(QDate(2026, 12, 9), QTime(19, 30, 12, 999)), 1},
+              {QDateTime(QDate(2027, 1, 2), QTime(7, 5, 8, 999)), 1},
+              {QDateTime(QDate(2027, 1, 2), QTime(7, 5, 9, 1)), 2}})
+            QCOMPARE(SettingsBackups(dir.path(), updated).size(), offered);
     }
 };
 
