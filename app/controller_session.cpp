@@ -83,6 +83,9 @@ void ControllerSession::PortTried(int port) {
 void ControllerSession::PortOpened(int port) {
     // Another unit may answer on it.
     settingsReadJobs_ = 0;
+    unitUpdateTime_.reset();
+    if (port != lastUpdatePort_)
+        lastUpdateBackup_.clear();
     trace_.PortOpen(port);
     Q_EMIT PortOpenedOn(port);
 }
@@ -121,6 +124,7 @@ void ControllerSession::ShowLinkState(bool up) {
 
 void ControllerSession::OnFirmwareInfo(FirmwarePart part, const RegisterData& reply) {
     if (part == FirmwarePart::Bootloader) {
+        unitUpdateTime_ = UpdateTimeOf(reply.data, reply.length);
         Q_EMIT FirmwareTextRead(part, BootloaderDataText(reply.data, reply.length));
     } else {
         const QString text = IdentificationText(reply.data, reply.length);
@@ -189,9 +193,15 @@ void ControllerSession::OnSettingsRead(BlockId block, const RegisterData& reply)
     const uint32_t readJob = SpecOf(block).readJob;
     const bool slaveBlock = block == BlockId::SlaveGateSettings || block == BlockId::SlaveGateNames;
     // Before its first read the edited image holds only the defaults, which are no edits.
+    // Nor are the rows emptied while the slave was lost: its first reply since fills them.
+    const bool emptied =
+        block == BlockId::SlaveGateSettings && slaveRowsEmptied_ && SlaveRowsEmpty(Images_);
     const bool keepEdits = slaveBlock && !scheduler_.VerifyLog() && Images_.IsChanged(block) &&
-                           (settingsReadJobs_ & readJob) != 0 && (slaveReloads_ & readJob) == 0;
+                           (settingsReadJobs_ & readJob) != 0 && (slaveReloads_ & readJob) == 0 &&
+                           !emptied;
     slaveReloads_ &= ~readJob;
+    if (block == BlockId::SlaveGateSettings)
+        slaveRowsEmptied_ = false;
     std::array<uint8_t, sizeof(GateNamesBlock)> edits{};
     const std::span<uint8_t> edited = Images_.EditedImage(block);
     std::ranges::copy(edited, edits.begin());
@@ -326,7 +336,9 @@ void ControllerSession::SetSlaveConnected(bool connected) {
         return;
     slaveShownLost_ = lost;
     if (lost) {
-        ForgetSlave(Images_);
+        slaveRowsEmptied_ = ForgetSlave(Images_);
+        if (slaveRowsEmptied_)
+            ShowSettingsBlock(BlockId::SlaveGateSettings);
         Features_.SetSlaveCode(FirmwareCode());
     } else {
         scheduler_.SetJob(JOB_READ_SLAVE_VERSION | JOB_POLL_SLAVE_STATUS |

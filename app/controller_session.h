@@ -144,8 +144,12 @@ public:
     // are taken into this unit's units, and values outside their controls' limits are bounded,
     // named in the log and kept for the Changes window until nothing differs any more.
     SettingsFileLoaded LoadSettings(const QString& path);
-    // The backup this program took before its last firmware update; empty before one.
-    const QString& LastUpdateBackup() const { return lastUpdateBackup_; }
+    // The backup taken for this unit by this program's last update of it: found by the update
+    // time the unit reports, also by a later run; from a unit that reports none, the one this
+    // run took on the port it answers on. Empty when there is none.
+    QString UpdateBackup() const;
+    // When the unit answering now was last updated, once its bootloader told it.
+    const std::optional<QDateTime>& UnitUpdateTime() const { return unitUpdateTime_; }
     const QStringList& LoadCorrections() const { return loadCorrections_; }
 
 Q_SIGNALS:
@@ -237,8 +241,13 @@ private:
     SetupForm form_{Images_, Features_};
     QStringList loadCorrections_;
     QString lastUpdateBackup_;
+    int lastUpdatePort_ = 0;
+    // When the unit answering now was last updated, as its bootloader tells.
+    std::optional<QDateTime> unitUpdateTime_;
     // Slave reads asked for by Reload: only their replies replace the slave's edits.
     uint32_t slaveReloads_ = 0;
+    // The slave's rows were emptied when it was lost, not edited.
+    bool slaveRowsEmptied_ = false;
     StatusModel status_{Images_, Features_};
     FailedVerification failedVerification_;
 };

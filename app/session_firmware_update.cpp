@@ -25,6 +25,8 @@ std::optional<UploadStart> ControllerSession::StartFirmwareUpload(const QDateTim
     // A technician must not lose the settings to the new firmware unawares.
     if (backup.Failed())
         return std::nullopt;
+    // The unit tells its new update time once its bootloader is read again.
+    unitUpdateTime_.reset();
     const UploadStart start = firmwareUpload_.Start(firmwareFile_.Image(), localTime);
     scheduler_.SetJob(start.job);
     return start;
@@ -39,9 +41,17 @@ SettingsBackupOutcome ControllerSession::BackUpSettings(const QDateTime& localTi
     const SettingsBackupWritten written =
         WriteSettingsBackup(SettingsBackupFolder(), decision.fileName,
                             SettingsFileBytes(Images_, memos, SettingsSide::Read));
-    if (written.error.isEmpty())
+    if (written.error.isEmpty()) {
         lastUpdateBackup_ = written.path;
+        lastUpdatePort_ = port_.ComNumber();
+    }
     return {decision, written.path, written.error};
+}
+
+QString ControllerSession::UpdateBackup() const {
+    if (unitUpdateTime_)
+        return SettingsBackupForUpdate(SettingsBackupFolder(), *unitUpdateTime_);
+    return lastUpdateBackup_;
 }
 
 void ControllerSession::RestoreSettingsBackup(const QString& path) {

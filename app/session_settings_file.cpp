@@ -9,6 +9,8 @@ SettingsFileLoaded ControllerSession::LoadSettings(const QString& path) {
     SettingsFileLoaded loaded = LoadSettingsFile(path, Images_);
     if (!loaded.ok)
         return loaded;
+    // Its slave part is the technician's, whatever it holds.
+    slaveRowsEmptied_ = false;
     // The firmware the file was written by; its slave part is taken as the slave's present one.
     if (loaded.mFwData) {
         const FirmwareCode code = FirmwareCodeOf(*loaded.mFwData);

@@ -80,7 +80,8 @@ SettingsBackupWritten WriteSettingsBackup(const QString& folder, const QString& 
     return written;
 }
 
-QList<SettingsBackupEntry> SettingsBackups(const QString& folder) {
+QList<SettingsBackupEntry> SettingsBackups(const QString& folder,
+                                           const std::optional<QDateTime>& unitUpdated) {
     constexpr int kNamesOffset = 900;
     constexpr int kNameLength = 20;
     constexpr int kNamesShown = 3;
@@ -96,6 +97,10 @@ QList<SettingsBackupEntry> SettingsBackups(const QString& folder) {
             name.mid(kPrefix.size(), name.size() - kPrefix.size() - kExtension.size());
         const QDateTime time =
             QDateTime::fromString(stem.left(kTimeLength), QStringLiteral("yyyy-MM-dd_HHmmss"));
+        // Names hold whole seconds.
+        if (unitUpdated && time.isValid() &&
+            time.toSecsSinceEpoch() > unitUpdated->toSecsSinceEpoch())
+            continue;
         QString description = time.isValid() ? time.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))
                                              : stem.left(kTimeLength);
         description += QStringLiteral(", ") + stem.mid(kTimeLength + 1).section(u'-', 0, 0);
@@ -116,6 +121,15 @@ QList<SettingsBackupEntry> SettingsBackups(const QString& folder) {
         entries.append({path, description});
     }
     return entries;
+}
+
+QString SettingsBackupForUpdate(const QString& folder, const QDateTime& updateTime) {
+    const QDir dir(folder);
+    const QStringList names = dir.entryList(
+        {kPrefix + updateTime.toString(QStringLiteral("yyyy-MM-dd_HHmmss-*")) + kExtension},
+        QDir::Files | QDir::Readable | QDir::NoSymLinks, QDir::Name);
+    // Two in one second come from two programs, neither of them knows which: none is taken.
+    return names.size() == 1 ? dir.filePath(names.constFirst()) : QString();
 }
 
 QString LatestSettingsBackup(const QString& folder) {

@@ -8,6 +8,7 @@
 #include <QDateTime>
 #include <QString>
 #include <cstdint>
+#include <optional>
 
 // "backups" in the user's data directory: ~/.local/share/vt12set/backups on Linux.
 QString SettingsBackupFolder();
@@ -55,6 +56,10 @@ struct SettingsBackupWritten {
 SettingsBackupWritten WriteSettingsBackup(const QString& folder, const QString& fileName,
                                           const QByteArray& bytes);
 
+// The backup taken for the update that began at updateTime (to the second, as its name tells):
+// the one a unit reporting that update time had its settings kept in. Empty when there is none.
+QString SettingsBackupForUpdate(const QString& folder, const QDateTime& updateTime);
+
 // The newest backup in folder by its name; empty when there is none. Links are passed over.
 QString LatestSettingsBackup(const QString& folder);
 
@@ -64,5 +69,7 @@ struct SettingsBackupEntry {
     QString description;
 };
 
-// Every backup in folder, the newest first.
-QList<SettingsBackupEntry> SettingsBackups(const QString& folder);
+// Every backup in folder, the newest first. Given the update time a unit reports, none taken
+// for a later update: the unit never had that update, so another unit did.
+QList<SettingsBackupEntry> SettingsBackups(const QString& folder,
+                                           const std::optional<QDateTime>& unitUpdated = {});

@@ -75,16 +75,17 @@ void TfVT12SetAppMain::ShowSettingsBackup(const SettingsBackupOutcome& outcome) 
 void TfVT12SetAppMain::bRestoreBackupClick() {
     // The unit's own backup of this program's update; without one, the technician picks among
     // the older ones: none is taken for being the newest.
-    QString latest = session_->LastUpdateBackup();
+    QString latest = session_->UpdateBackup();
     if (latest.isEmpty()) {
-        const QList<SettingsBackupEntry> backups = SettingsBackups(SettingsBackupFolder());
+        const QList<SettingsBackupEntry> backups =
+            SettingsBackups(SettingsBackupFolder(), session_->UnitUpdateTime());
         QStringList items;
         for (const SettingsBackupEntry& backup : backups)
             items << backup.description;
         bool chosen = false;
         const QString item = QInputDialog::getItem(
             this, QStringLiteral("Restore Settings Backup"),
-            QStringLiteral("No backup was taken by an update in this session. Backups of "
+            QStringLiteral("No backup was taken for this unit's last update. Backups of "
                            "earlier updates (date, firmware, first gates):"),
             items, 0, false, &chosen);
         if (!chosen || !items.contains(item))

@@ -32,12 +32,20 @@ QString LongTimeFormat(const QLocale& locale) {
     return result.trimmed();
 }
 
-QString UpdateTimeText(double days, const QLocale& locale) {
+QDateTime UpdateTime(double days) {
     const qint64 ms = std::llround(days * kMsPerDay);
-    const QDate date = kDayZero.addDays(ms / kMsPerDay);
-    const QTime time = QTime::fromMSecsSinceStartOfDay(static_cast<int>(ms % kMsPerDay));
-    return locale.toString(date, QLocale::ShortFormat) + u' ' +
-           locale.toString(time, LongTimeFormat(locale));
+    return {kDayZero.addDays(ms / kMsPerDay),
+            QTime::fromMSecsSinceStartOfDay(static_cast<int>(ms % kMsPerDay))};
+}
+
+QString UpdateTimeText(double days, const QLocale& locale) {
+    const QDateTime time = UpdateTime(days);
+    return locale.toString(time.date(), QLocale::ShortFormat) + u' ' +
+           locale.toString(time.time(), LongTimeFormat(locale));
+}
+
+bool PlausibleUpdateTime(double days) {
+    return days > kFirstUpdateTime && days < kLastUpdateTime;
 }
 
 } // namespace
@@ -75,9 +83,18 @@ QString BootloaderDataText(const uint8_t* data, int length, const QLocale& local
     LoadWire(block, data, length);
     // A reply too short to hold the stamp reads as zero there: no update line.
     const double updated = block.UpdateTime();
-    if (updated > kFirstUpdateTime && updated < kLastUpdateTime)
+    if (PlausibleUpdateTime(updated))
         text += QStringLiteral("Firmware Updated: ") + UpdateTimeText(updated, locale);
     return text;
+}
+
+std::optional<QDateTime> UpdateTimeOf(const uint8_t* data, int length) {
+    InfoTextBlock block;
+    LoadWire(block, data, length);
+    const double updated = block.UpdateTime();
+    if (!PlausibleUpdateTime(updated))
+        return std::nullopt;
+    return UpdateTime(updated);
 }
 
 QString FirmwareVersionCaption(const FirmwareCode& code) {

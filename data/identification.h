@@ -3,6 +3,7 @@
 
 #include "data/firmware_code.h"
 
+#include <QDateTime>
 #include <QLocale>
 #include <QString>
 #include <cstdint>
@@ -19,6 +20,10 @@ FirmwareCode FirmwareCodeOf(const QString& firstPartText);
 // the last firmware update.
 QString BootloaderDataText(const uint8_t* data, int length,
                            const QLocale& locale = QLocale::system());
+
+// The time of the last firmware update a bootloader reply holds, to the millisecond; none when
+// the stamp is unset or no time. It is the PC's local time when that update began.
+std::optional<QDateTime> UpdateTimeOf(const uint8_t* data, int length);
 
 QString FirmwareVersionCaption(const FirmwareCode& code);
 QString HardwareVersionCaption(int hardwareVersion);

@@ -25,10 +25,19 @@ inline bool SlaveShownLost(bool slaveConnected, int installationMode) {
 // What the screens show of a lost slave: empty rows and an empty status. The read image keeps
 // what the slave last reported.
 // Edits of the slave's rows (a loaded MASTER file) stay until they are saved or reloaded.
-inline void ForgetSlave(ControllerImages& images) {
-    if (!images.SlaveGateSettings.Changed())
-        images.SlaveGateSettings.Edited = SlaveGateSettingsBlock{};
+// True when the rows were emptied.
+inline bool ForgetSlave(ControllerImages& images) {
     images.SlaveStatus = SlaveStatusBlock{};
+    if (images.SlaveGateSettings.Changed())
+        return false;
+    images.SlaveGateSettings.Edited = SlaveGateSettingsBlock{};
+    return true;
+}
+
+// The slave's rows still as ForgetSlave emptied them: no edit of anyone's.
+inline bool SlaveRowsEmpty(const ControllerImages& images) {
+    const SlaveGateSettingsBlock empty{};
+    return std::ranges::equal(WireView(images.SlaveGateSettings.Edited), WireView(empty));
 }
 
 // The write jobs of a save. The slave's blocks are written only to a slave that answers: the

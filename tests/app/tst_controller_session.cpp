@@ -335,6 +335,39 @@ private Q_SLOTS:
         QCOMPARE(session->Features().SlaveCode().Text(), QStringLiteral("F05A"));
     }
 
+    // The rows emptied while the slave was lost are no edits: its reply once it is back fills
+    // them. An edit made before the loss (a loaded file) outlives loss and re-read alike.
+    void slaveBackFillsTheEmptiedRows_data() {
+        QTest::addColumn<bool>("edited");
+        QTest::newRow("as read") << false;
+        QTest::newRow("edited") << true;
+    }
+    void slaveBackFillsTheEmptiedRows() {
+        QFETCH(bool, edited);
+        Bytes system(28, 0);
+        system[20] = 2;
+        session->OnSettingsRead(BlockId::SystemSettings, replyOf(system));
+        Bytes rows(sizeof(SlaveGateSettingsBlock), 0);
+        rows[0] = 1;
+        rows[13] = 25;
+        session->OnSettingsRead(BlockId::SlaveGateSettings, replyOf(rows));
+        session->OnStatusPoll(replyOf(statusReply(30)));
+        if (edited)
+            session->Images().SlaveGateSettings.Edited.Gates[0].SetCompensation(40);
+        const SlaveGateSettingsBlock before = session->Images().SlaveGateSettings.Edited;
+
+        session->OnStatusPoll(replyOf(statusReply(0)));
+        QCOMPARE(session->Images().SlaveGateSettings.Edited.Gates[0].Enabled(),
+                 uint8_t(edited ? 1 : 0));
+        session->OnStatusPoll(replyOf(statusReply(30)));
+        // The reply to the reads of the slave coming back, then a periodic one.
+        for (int read = 0; read < 2; ++read) {
+            session->OnSettingsRead(BlockId::SlaveGateSettings, replyOf(rows));
+            const auto image = WireView(session->Images().SlaveGateSettings.Edited);
+            QVERIFY(std::ranges::equal(image, WireView(before)));
+        }
+    }
+
     // On connecting, the slave's version is read before a status poll tells that the slave
     // is there: it is read again once one does, and shown.
     void slaveVersionReadBeforeTheFirstPollIsReadAgain() {

@@ -4,6 +4,7 @@
 
 #include "app/controller_session.h"
 #include "data/settings_plausibility.h"
+#include "firmware/firmware_stamp.h"
 #include "tests/firmware/srecord_text.h"
 #include "tests/link/fake_link_roles.h"
 #include "tests/support/fake_time_base.h"
@@ -17,6 +18,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <bit>
 
 namespace {
 using Bytes = std::vector<uint8_t>;
@@ -31,6 +33,15 @@ Bytes withCrc(Bytes frame) {
 }
 
 using Skip = SettingsBackupDecision::Skip;
+
+// A bootloader reply telling that the unit was last updated at localTime.
+Bytes BootloaderReply(const QDateTime& localTime) {
+    Bytes reply(248, 0);
+    const auto days = std::bit_cast<uint64_t>(DaysSinceDayZero(localTime));
+    for (size_t i = 0; i < 8; ++i)
+        reply[64 + i] = uint8_t(days >> (8 * i));
+    return reply;
+}
 
 QByteArray FileBytes(const QString& path) {
     QFile file(path);
@@ -283,10 +294,24 @@ private Q_SLOTS:
         // Backups of earlier cases carry the same time: only this one may be the latest.
         QDir(SettingsBackupFolder()).removeRecursively();
         const ControllerImages atUpload = session->Images();
+        const auto bootloader = [&](const QDateTime& updated) {
+            const Bytes reply = BootloaderReply(updated);
+            session->OnFirmwareInfo(ControllerSession::FirmwarePart::Bootloader,
+                                    {reply.data(), int(reply.size())});
+        };
+        bootloader(kUploadTime.addDays(-400));
         QVERIFY(session->StartFirmwareUpload(kUploadTime, {}));
         answer();
         answerChunks();
         answer("VT12F06A");
+        // The update time read before the upload is no longer the unit's; the one it reports
+        // after it names the same backup, another one none.
+        const QString backup = LatestSettingsBackup(SettingsBackupFolder());
+        QCOMPARE(session->UpdateBackup(), backup);
+        bootloader(kUploadTime);
+        QCOMPARE(session->UpdateBackup(), backup);
+        bootloader(kUploadTime.addSecs(1));
+        QCOMPARE(session->UpdateBackup(), QString());
         QSignalSpy restored(session.get(), &ControllerSession::SettingsBackupRestored);
 
         session->RestoreSettingsBackup(LatestSettingsBackup(SettingsBackupFolder()));

@@ -2,13 +2,18 @@
 // backups is the newest.
 
 #include "app/settings_backup.h"
+#include "data/identification.h"
 #include "data/job_bits.h"
+#include "firmware/firmware_stamp.h"
 
 #include "tests/support/test_registry.h"
 
 #include <QFile>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
+#include <array>
+#include <bit>
 
 namespace {
 using Skip = SettingsBackupDecision::Skip;
@@ -93,6 +98,40 @@ private Q_SLOTS:
         QCOMPARE(LatestSettingsBackup(dir.filePath("missing")), QString());
     }
 
+    // The unit reports the stamp its update wrote; the backup taken for that update is found
+    // by it, whatever the milliseconds, and another second's backup never is.
+    void backupFoundByTheUpdateTimeItsUnitReports() {
+        QRandomGenerator random(21);
+        for (int run = 0; run < 200; ++run) {
+            const int ms = run % 3 == 0 ? 999 * (run % 2) : int(random.bounded(1000));
+            const QDateTime began(
+                QDate(2026, 1, 1).addDays(random.bounded(3650)),
+                QTime::fromMSecsSinceStartOfDay(int(random.bounded(86400)) * 1000 + ms));
+            QTemporaryDir dir;
+            const QString ours = dir.filePath(
+                SettingsBackupFileName(began, FirmwareCode::FromText("F03K")).chopped(5) +
+                "-abcdefgh.vt12");
+            const QString other = dir.filePath(
+                SettingsBackupFileName(began.addSecs(1), FirmwareCode::FromText("F03K")));
+            for (const QString& path : {ours, other}) {
+                QFile file(path);
+                QVERIFY(file.open(QIODevice::WriteOnly));
+            }
+            std::array<uint8_t, 248> reply{};
+            const auto days = std::bit_cast<uint64_t>(DaysSinceDayZero(began));
+            for (int i = 0; i < 8; ++i)
+                reply[size_t(64 + i)] = uint8_t(days >> (8 * i));
+            const std::optional<QDateTime> reported = UpdateTimeOf(reply.data(), int(reply.size()));
+            QVERIFY(reported);
+            QCOMPARE(*reported, began);
+            QCOMPARE(SettingsBackupForUpdate(dir.path(), *reported), ours);
+            QCOMPARE(SettingsBackupForUpdate(dir.path(), began.addSecs(-1)), QString());
+        }
+        // An unset stamp is no update time.
+        const std::array<uint8_t, 248> unset{};
+        QVERIFY(!UpdateTimeOf(unset.data(), int(unset.size())));
+    }
+
     // Offered newest first, each by its date, firmware and first gate names.
     void backupsToChooseFrom() {
         QTemporaryDir dir;
@@ -111,6 +150,12 @@ private Q_SLOTS:
         QCOMPARE(backups[0].description, "2027-01-02 07:05:09, F05A: Planer, Sander");
         QCOMPARE(backups[1].path, dir.filePath("vt12-2026-12-09_193012-F03K.vt12"));
         QCOMPARE(backups[1].description, "2026-12-09 19:30:12, F03K: Saw, Sander");
+        // A unit last updated in between never had the later update: that backup is another's.
+        for (const auto& [updated, offered] :
+             {std::pair{QDateTime(QDate(2026, 12, 9), QTime(19, 30, 12, 999)), 1},
+              {QDateTime(QDate(2027, 1, 2), QTime(7, 5, 8, 999)), 1},
+              {QDateTime(QDate(2027, 1, 2), QTime(7, 5, 9, 1)), 2}})
+            QCOMPARE(SettingsBackups(dir.path(), updated).size(), offered);
     }
 };
 
