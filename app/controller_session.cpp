@@ -83,6 +83,7 @@ void ControllerSession::PortTried(int port) {
 void ControllerSession::PortOpened(int port) {
     // Another unit may answer on it.
     settingsReadJobs_ = 0;
+    client_.SetNetworkTimeout(port_.Remote() ? networkTimeoutMs_ : 0);
     trace_.PortOpen(port);
     Q_EMIT PortOpenedOn(port);
 }
