@@ -75,6 +75,7 @@ int main(int argc, char* argv[]) {
             return 1;
         }
         where = tcp->url();
+        tcp->dropConnectionOn(options.dropConnectionOn);
         line = std::move(tcp);
     }
     LinePort& port = *line;

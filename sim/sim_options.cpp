@@ -286,8 +286,14 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments) {
     const QCommandLineOption modbusTcp(
         "modbus-tcp", "Listen on ADDRESS:PORT as a Modbus TCP gateway to the unit (unit 5).",
         "ADDRESS:PORT");
+    const QCommandLineOption dropConnection(
+        "drop-connection-on",
+        "With --tcp or --modbus-tcp: reset the connection when the first request of FUNCTION "
+        "(16 a settings write, 110 a firmware chunk) arrives, once; the request is lost.",
+        "FUNCTION");
     parser.addOption(tcp);
     parser.addOption(modbusTcp);
+    parser.addOption(dropConnection);
     parser.addOptions(
         {help,          portDir,          com,       pace,       latency,      lateAnswer,
          lateBy,        silent,           dropChunk, firmware,   idStyle,      hardware,
@@ -322,6 +328,13 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments) {
                                           "port, such as 127.0.0.1:5020, not '%1'.")
                                .arg(where));
         }
+    }
+    if (parser.isSet(dropConnection) &&
+        (options.link == SimLink::Pty ||
+         !readNumber(parser.value(dropConnection), 1, 255, &options.dropConnectionOn))) {
+        return failure(QStringLiteral("--drop-connection-on wants --tcp or --modbus-tcp and a "
+                                      "function code from 1 to 255, not '%1'.")
+                           .arg(parser.value(dropConnection)));
     }
     options.portDir =
         parser.isSet(portDir) ? parser.value(portDir) : qEnvironmentVariable("VT12_PORT_DIR");

@@ -20,6 +20,8 @@ struct SimOptions {
     // --tcp and --modbus-tcp: a loopback address and a port, 0 for any free one.
     QString listenHost;
     uint16_t listenPort = 0;
+    // Above 0: the connection is reset when the first request of this function arrives, once.
+    int dropConnectionOn = 0;
     QString portDir;
     int com = 1;
     bool paced = false;

@@ -77,10 +77,20 @@ qsizetype TcpLinePort::drain() {
     }
     if (modbusTcp_) {
         takeGatewayRequests(bytes);
-    } else {
+    } else if (!dropsOn(bytes)) {
         emit received(bytes);
     }
     return bytes.size();
+}
+
+bool TcpLinePort::dropsOn(const QByteArray& request) {
+    if (dropOn_ == 0 || request.size() < 2 || static_cast<uint8_t>(request[1]) != dropOn_ ||
+        !client_) {
+        return false;
+    }
+    dropOn_ = 0;
+    client_->abort();
+    return true;
 }
 
 void TcpLinePort::takeGatewayRequests(const QByteArray& bytes) {
@@ -94,7 +104,11 @@ void TcpLinePort::takeGatewayRequests(const QByteArray& bytes) {
             const int length = mbap::MbapToRtu(requests_.Front(), requests_.FrontLength(), rtu);
             requests_.Pop();
             answers_.clear();
-            emit received(QByteArray(reinterpret_cast<const char*>(rtu), length));
+            const QByteArray request(reinterpret_cast<const char*>(rtu), length);
+            if (dropsOn(request)) {
+                return;
+            }
+            emit received(request);
         }
     }
 }

@@ -25,6 +25,9 @@ public:
     // "tcp://127.0.0.1:5020" or "modbus-tcp://..." with the port actually taken.
     QString url() const;
 
+    // The connection is reset when the first request of this function arrives, once.
+    void dropConnectionOn(int function) { dropOn_ = function; }
+
     void write(const QByteArray& bytes) override;
     qsizetype drain() override;
 
@@ -32,6 +35,8 @@ private:
     void takeConnection();
     void takeGatewayRequests(const QByteArray& bytes);
     void sendGatewayAnswers();
+    // Resets the connection if the request is the one to drop it on.
+    bool dropsOn(const QByteArray& request);
 
     bool modbusTcp_;
     QTcpServer server_;
@@ -39,6 +44,7 @@ private:
     mbap::Assembler requests_;
     uint16_t transaction_ = 0;
     QByteArray answers_;
+    int dropOn_ = 0;
 };
 
 // Length of the RTU answer at the start of bytes, CRC included; 0 while unknown.

@@ -1,0 +1,134 @@
+// The controller reached over the network, through a serial device server (tcp://) and a
+// Modbus TCP gateway (modbus-tcp://), both played by the simulator on the loopback address
+// with 50 ms of latency: detection, the read set and a verified save in the window, a
+// connection dropped during a save, and vt12cli backup, restore and firmware.
+
+#include "tests/e2e/window_session.h"
+#include "tests/firmware/srecord_text.h"
+#include "tests/support/window_test_main.h"
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QSignalSpy>
+
+namespace {
+constexpr int kTimeoutMs = 30000;
+constexpr int kCliTimeoutMs = 120000;
+
+QStringList LogLines(const TfVT12SetAppMain& window) {
+    return window.ui.mKomSts->toPlainText().split(u'\n');
+}
+
+bool ShownUnsaved(const QPushButton* button) {
+    return button->font().bold();
+}
+
+void AddKinds() {
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("serial server") << "--tcp";
+    QTest::newRow("Modbus TCP gateway") << "--modbus-tcp";
+}
+
+struct CliResult {
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+CliResult RunCli(const QStringList& arguments) {
+    QProcess cli;
+    cli.start(SimulatorProcess::BinDir() + "/vt12cli", arguments);
+    if (!cli.waitForFinished(kCliTimeoutMs)) {
+        cli.kill();
+        cli.waitForFinished();
+        return {};
+    }
+    return {cli.exitStatus() == QProcess::NormalExit ? cli.exitCode() : -1,
+            cli.readAllStandardOutput(), cli.readAllStandardError()};
+}
+
+QByteArray Read(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool Write(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+} // namespace
+
+class TestRemoteLink : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void windowSavesAcrossADroppedConnection_data() { AddKinds(); }
+    void windowSavesAcrossADroppedConnection() {
+        QFETCH(QString, kind);
+        WindowSession session;
+        SimulatorProcess sim(session.PortDir());
+        const QString url =
+            sim.StartListening(kind, {"--latency", "50", "--drop-connection-on", "16"});
+        QVERIFY(!url.isEmpty());
+        session.StorePort(4, "COM4=" + url);
+        TfVT12SetAppMain& window = session.Open();
+        QSignalSpy linkShown(&window.Session(), &ControllerSession::LinkShown);
+        const QString hostAndPort = url.mid(url.indexOf("//") + 2);
+        QTRY_COMPARE_WITH_TIMEOUT(session.Caption(),
+                                  QStringLiteral("Detected on COM4 (%1)").arg(hostAndPort),
+                                  kTimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(window.Session().Scheduler().AnswerCount() >= 12, kTimeoutMs);
+        QVERIFY(window.ui.pVTDetected->toolTip().contains(url));
+
+        // The write resets the connection: the link goes down and comes back by itself.
+        linkShown.clear();
+        window.ui.eOnDelay->setText(QStringLiteral("3"));
+        window.ui.bSave->click();
+        QTRY_VERIFY_WITH_TIMEOUT(linkShown.size() >= 2, kTimeoutMs);
+        QCOMPARE(linkShown.first().first().toBool(), false);
+        QCOMPARE(linkShown.last().first().toBool(), true);
+        QTRY_VERIFY_WITH_TIMEOUT(window.Session().Scheduler().AnswerCount() >= 12, kTimeoutMs);
+
+        window.ui.eOnDelay->setText(QStringLiteral("4"));
+        QVERIFY(ShownUnsaved(window.ui.bSave));
+        window.ui.bSave->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!window.Session().Scheduler().VerifyLog(), kTimeoutMs);
+        QVERIFY2(LogLines(window).contains("Writing system settings...OK"),
+                 qPrintable(LogLines(window).join(u'\n')));
+        QVERIFY(LogLines(window).contains("Verifying...OK"));
+        QVERIFY(!ShownUnsaved(window.ui.bSave));
+    }
+
+    void cliBackupRestoreAndFirmware_data() { AddKinds(); }
+    void cliBackupRestoreAndFirmware() {
+        QFETCH(QString, kind);
+        QTemporaryDir dir;
+        SimulatorProcess sim(dir.path());
+        const QString url = sim.StartListening(kind, {"--latency", "50", "--restart-ms", "500"});
+        QVERIFY(!url.isEmpty());
+
+        const QString before = dir.filePath("before.vt12");
+        QCOMPARE(RunCli({"backup", before, "--device", url}).exitCode, 0);
+        QByteArray changed = Read(before);
+        QVERIFY(!changed.isEmpty());
+        changed[1] = static_cast<char>(changed[1] + 10); // Fan On Delay one second longer
+        const QString file = dir.filePath("changed.vt12");
+        QVERIFY(Write(file, changed));
+        const CliResult restored = RunCli({"restore", file, "--device", url});
+        QVERIFY2(restored.exitCode == 0, restored.err.constData());
+        const QString after = dir.filePath("after.vt12");
+        QCOMPARE(RunCli({"backup", after, "--device", url}).exitCode, 0);
+        QCOMPARE(Read(after).left(28), changed.left(28));
+
+        const QString firmware = dir.filePath("update.vtfw");
+        QVERIFY(Write(firmware, srec::Text(srec::FirmwareLines(srec::FirmwareWindow("VT12F06A")))));
+        const CliResult updated = RunCli({"firmware", firmware, "--device", url, "-q"});
+        QVERIFY2(updated.exitCode == 0, updated.err.constData());
+        QVERIFY2(updated.out.endsWith("Firmware code: F06A\n"), updated.out.constData());
+    }
+};
+
+VT12_WINDOW_TEST_MAIN(TestRemoteLink)
+#include "tst_remote_link.moc"
