@@ -20,7 +20,6 @@ enum class ChannelFailure {
     Refused,
     Unreachable,
     TimedOut,
-    Reset,
     ClosedByPeer,
     NetworkError
 };

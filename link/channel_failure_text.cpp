@@ -13,10 +13,9 @@ QString NetworkFailureWords(ChannelFailure cause) {
         return QStringLiteral("the host cannot be reached");
     case ChannelFailure::TimedOut:
         return QStringLiteral("the host did not take the connection in time");
-    case ChannelFailure::Reset:
-        return QStringLiteral("the connection was reset");
     case ChannelFailure::ClosedByPeer:
-        return QStringLiteral("the other end closed the connection");
+        // The platform reports a reset as a close.
+        return QStringLiteral("the other end closed or reset the connection");
     case ChannelFailure::NetworkError:
         return QStringLiteral("the network failed");
     case ChannelFailure::None:
