@@ -42,6 +42,8 @@ void ControllerSession::Close() {
     if (port_.Active()) {
         port_.Close();
         trace_.PortClose(port_.ComNumber());
+    } else if (port_.Opening()) {
+        port_.Close();
     }
     client_.OnSend = nullptr;
     trace_.Close();

@@ -75,7 +75,7 @@ int main(int argc, char* argv[]) {
             return 1;
         }
         where = tcp->url();
-        tcp->dropConnectionOn(options.dropConnectionOn);
+        tcp->dropConnectionOn(options.dropConnectionOn, options.dropConnectionNth);
         line = std::move(tcp);
     }
     LinePort& port = *line;

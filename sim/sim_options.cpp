@@ -288,9 +288,10 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments) {
         "ADDRESS:PORT");
     const QCommandLineOption dropConnection(
         "drop-connection-on",
-        "With --tcp or --modbus-tcp: reset the connection when the first request of FUNCTION "
-        "(16 a settings write, 110 a firmware chunk) arrives, once; the request is lost.",
-        "FUNCTION");
+        "With --tcp or --modbus-tcp: reset the connection when the N-th request (default the "
+        "first) of FUNCTION (16 a settings write, 110 a firmware chunk) arrives, once; the "
+        "request is lost.",
+        "FUNCTION[,N]");
     parser.addOption(tcp);
     parser.addOption(modbusTcp);
     parser.addOption(dropConnection);
@@ -329,12 +330,16 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments) {
                                .arg(where));
         }
     }
-    if (parser.isSet(dropConnection) &&
-        (options.link == SimLink::Pty ||
-         !readNumber(parser.value(dropConnection), 1, 255, &options.dropConnectionOn))) {
-        return failure(QStringLiteral("--drop-connection-on wants --tcp or --modbus-tcp and a "
-                                      "function code from 1 to 255, not '%1'.")
-                           .arg(parser.value(dropConnection)));
+    if (parser.isSet(dropConnection)) {
+        const QStringList parts = parser.value(dropConnection).split(u',');
+        if (options.link == SimLink::Pty || parts.size() > 2 ||
+            !readNumber(parts[0], 1, 255, &options.dropConnectionOn) ||
+            (parts.size() == 2 && !readNumber(parts[1], 1, 1000000, &options.dropConnectionNth))) {
+            return failure(QStringLiteral("--drop-connection-on wants --tcp or --modbus-tcp, a "
+                                          "function code from 1 to 255 and optionally ,N from 1 "
+                                          "to 1000000, not '%1'.")
+                               .arg(parser.value(dropConnection)));
+        }
     }
     options.portDir =
         parser.isSet(portDir) ? parser.value(portDir) : qEnvironmentVariable("VT12_PORT_DIR");

@@ -20,8 +20,10 @@ struct SimOptions {
     // --tcp and --modbus-tcp: a loopback address and a port, 0 for any free one.
     QString listenHost;
     uint16_t listenPort = 0;
-    // Above 0: the connection is reset when the first request of this function arrives, once.
+    // Above 0: the connection is reset when the dropConnectionNth request of this function
+    // arrives, once.
     int dropConnectionOn = 0;
+    int dropConnectionNth = 1;
     QString portDir;
     int com = 1;
     bool paced = false;

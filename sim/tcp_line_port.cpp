@@ -85,7 +85,7 @@ qsizetype TcpLinePort::drain() {
 
 bool TcpLinePort::dropsOn(const QByteArray& request) {
     if (dropOn_ == 0 || request.size() < 2 || static_cast<uint8_t>(request[1]) != dropOn_ ||
-        !client_) {
+        !client_ || --dropCountdown_ > 0) {
         return false;
     }
     dropOn_ = 0;

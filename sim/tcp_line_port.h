@@ -25,8 +25,11 @@ public:
     // "tcp://127.0.0.1:5020" or "modbus-tcp://..." with the port actually taken.
     QString url() const;
 
-    // The connection is reset when the first request of this function arrives, once.
-    void dropConnectionOn(int function) { dropOn_ = function; }
+    // The connection is reset when the nth request of this function arrives, once.
+    void dropConnectionOn(int function, int nth) {
+        dropOn_ = function;
+        dropCountdown_ = nth;
+    }
 
     void write(const QByteArray& bytes) override;
     qsizetype drain() override;
@@ -45,6 +48,7 @@ private:
     uint16_t transaction_ = 0;
     QByteArray answers_;
     int dropOn_ = 0;
+    int dropCountdown_ = 0;
 };
 
 // Length of the RTU answer at the start of bytes, CRC included; 0 while unknown.

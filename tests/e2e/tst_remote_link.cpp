@@ -1,7 +1,8 @@
 // The controller reached over the network, through a serial device server (tcp://) and a
 // Modbus TCP gateway (modbus-tcp://), both played by the simulator on the loopback address
 // with 50 ms of latency: detection, the read set and a verified save in the window, a
-// connection dropped during a save, and vt12cli backup, restore and firmware.
+// connection dropped during a save, vt12cli backup, restore and firmware, and a connection
+// dropped during the firmware upload.
 
 #include "tests/e2e/window_session.h"
 #include "tests/firmware/srecord_text.h"
@@ -106,7 +107,9 @@ private Q_SLOTS:
         QFETCH(QString, kind);
         QTemporaryDir dir;
         SimulatorProcess sim(dir.path());
-        const QString url = sim.StartListening(kind, {"--latency", "50", "--restart-ms", "500"});
+        // The connection goes at the hundredth firmware chunk.
+        const QString url = sim.StartListening(
+            kind, {"--latency", "50", "--restart-ms", "500", "--drop-connection-on", "110,100"});
         QVERIFY(!url.isEmpty());
 
         const QString before = dir.filePath("before.vt12");
@@ -124,6 +127,12 @@ private Q_SLOTS:
 
         const QString firmware = dir.filePath("update.vtfw");
         QVERIFY(Write(firmware, srec::Text(srec::FirmwareLines(srec::FirmwareWindow("VT12F06A")))));
+        // As on a serial line: the unit is left in its bootloader, and the update run again
+        // finishes it.
+        const CliResult interrupted = RunCli({"firmware", firmware, "--device", url, "-q"});
+        QVERIFY(interrupted.exitCode > 0);
+        const CliResult detected = RunCli({"detect", "--device", url});
+        QVERIFY2(detected.out.contains(" B0"), detected.out.constData());
         const CliResult updated = RunCli({"firmware", firmware, "--device", url, "-q"});
         QVERIFY2(updated.exitCode == 0, updated.err.constData());
         QVERIFY2(updated.out.endsWith("Firmware code: F06A\n"), updated.out.constData());

@@ -62,6 +62,8 @@ void TstSimOptions::refusesBadInput_data() {
     QTest::newRow("port too big") << QStringList{"--tcp", "127.0.0.1:65536"};
     QTest::newRow("both network kinds")
         << QStringList{"--tcp", "127.0.0.1:1", "--modbus-tcp", "127.0.0.1:2"};
+    QTest::newRow("dropping on the 0th request")
+        << QStringList{"--tcp", "127.0.0.1:1", "--drop-connection-on", "110,0"};
     QTest::newRow("dropping a connection on a COM link")
         << QStringList{"--port-dir", "/tmp", "--drop-connection-on", "16"};
 }
