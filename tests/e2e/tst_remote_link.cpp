@@ -1,7 +1,7 @@
 // The controller reached over the network, through a serial device server (tcp://) and a
 // Modbus TCP gateway (modbus-tcp://), both played by the simulator on the loopback address
-// with 50 ms of latency: detection, the read set and a verified save in the window, a
-// connection dropped during a save, vt12cli backup, restore and firmware, and a connection
+// with 50 ms of latency: detection, the read set, a verified save and test mode in the window,
+// a connection dropped during a save, vt12cli backup, restore and firmware, and a connection
 // dropped during the firmware upload.
 
 #include "tests/e2e/window_session.h"
@@ -100,6 +100,14 @@ private Q_SLOTS:
                  qPrintable(LogLines(window).join(u'\n')));
         QVERIFY(LogLines(window).contains("Verifying...OK"));
         QVERIFY(!ShownUnsaved(window.ui.bSave));
+
+        // Test mode: function 101 passes as it is and the unit opens the gate.
+        const uint8_t closed = window.Gates[0]->PictureKind();
+        window.ui.bTestOn->click();
+        QPushButton* gate = window.Gates[0]->findChild<QPushButton*>(QStringLiteral("bTlacitko"));
+        QVERIFY(gate);
+        gate->click();
+        QTRY_VERIFY_WITH_TIMEOUT(window.Gates[0]->PictureKind() != closed, kTimeoutMs);
     }
 
     void cliBackupRestoreAndFirmware_data() { AddKinds(); }
