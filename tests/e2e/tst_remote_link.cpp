@@ -13,6 +13,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTcpServer>
 
 namespace {
 constexpr int kTimeoutMs = 30000;
@@ -108,6 +109,22 @@ private Q_SLOTS:
         QVERIFY(gate);
         gate->click();
         QTRY_VERIFY_WITH_TIMEOUT(window.Gates[0]->PictureKind() != closed, kTimeoutMs);
+    }
+
+    // Nobody listens: the panel names the host, its tooltip the address and the cause.
+    void refusedPortNamesHostAndCause() {
+        WindowSession session;
+        QTcpServer closed;
+        QVERIFY(closed.listen(QHostAddress::LocalHost));
+        const uint16_t port = closed.serverPort();
+        closed.close();
+        const QString url = QStringLiteral("tcp://127.0.0.1:%1").arg(port);
+        session.StorePort(4, "COM4=" + url);
+        TfVT12SetAppMain& window = session.Open({"PORT=4"});
+        QTRY_VERIFY_WITH_TIMEOUT(window.ui.pVTDetected->toolTip().contains("refused"), kTimeoutMs);
+        QVERIFY(window.ui.pVTDetected->toolTip().contains(url));
+        QCOMPARE(session.Caption(),
+                 QStringLiteral("... trying detect on COM4 (127.0.0.1:%1)").arg(port));
     }
 
     void cliBackupRestoreAndFirmware_data() { AddKinds(); }
