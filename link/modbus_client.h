@@ -37,7 +37,6 @@ public:
     void NewLine();
     // Above 0: the line is a network connection with this timeout (see above); 0: a serial line.
     void SetNetworkTimeout(int ms) { networkTimeoutMs_ = ms; }
-    int NetworkTimeout() const { return networkTimeoutMs_; }
 
     std::function<void(const uint8_t* data, int length)> OnSend;
     std::function<void(TModbusResult& result)> OnResult;

@@ -37,13 +37,13 @@ public:
     void OpenCompleted();
     void OpenFailed(const QString& text);
 
-    // The pause before the next step after this many failed connections in a row: a host that
-    // refuses or cannot be reached is asked ever less often.
-    static int RetryPauseMs(int failures);
+    // A host that refuses or cannot be reached is asked ever less often, up to this pause.
     static constexpr int kLongestRetryPauseMs = 10000;
 
 private:
     void StartOnOpenPort();
+    // The pause before the next step after this many failed connections in a row.
+    static int RetryPauseMs(int failures);
 
     SerialChannel& port_;
     TJobScheduler& scheduler_;

@@ -24,7 +24,6 @@ public:
     ~TcpChannel() override;
 
     void SetAddress(const RemoteAddress& address) { address_ = address; }
-    const RemoteAddress& Address() const { return address_; }
     void SetConnectTimeout(int ms) { connectTimeoutMs_ = ms; }
 
     OpenStep Open() override;
