@@ -42,6 +42,8 @@ void ControllerSession::Close() {
     if (port_.Active()) {
         port_.Close();
         trace_.PortClose(port_.ComNumber());
+    } else if (port_.Opening()) {
+        port_.Close();
     }
     client_.OnSend = nullptr;
     trace_.Close();
@@ -86,6 +88,7 @@ void ControllerSession::PortOpened(int port) {
     unitUpdateTime_.reset();
     if (port != lastUpdatePort_)
         lastUpdateBackup_.clear();
+    client_.SetNetworkTimeout(port_.Remote() ? networkTimeoutMs_ : 0);
     trace_.PortOpen(port);
     Q_EMIT PortOpenedOn(port);
 }

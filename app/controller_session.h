@@ -93,6 +93,9 @@ public:
     TestModeModel& TestRequest() { return testMode_; }
     SmartMinAirflowShown SetSmartMinimumAirflow(bool checked);
 
+    // Above 0: the answer timeout on a port reached over a network (see TModbusClient).
+    void SetNetworkTimeout(int ms) { networkTimeoutMs_ = ms; }
+
     // Bytes as the port delivers them.
     void ReceiveBytes(const uint8_t* data, int count);
     // The program ends: the port is closed and nothing more is sent.
@@ -226,6 +229,7 @@ private:
     TJobScheduler scheduler_;
     TPortDetector detector_;
 
+    int networkTimeoutMs_ = TModbusClient::kDefaultNetworkTimeoutMs;
     bool LinkUp_ = true;
     int InstallationMode_ = 0;
     bool SlaveConnected_ = false;

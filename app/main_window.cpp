@@ -131,6 +131,7 @@ void TfVT12SetAppMain::LoadSettings() {
     if (!settings.refusal.isEmpty())
         qWarning().noquote() << settings.refusal;
     ComPort.PortPaths = settings.portPaths;
+    session_->SetNetworkTimeout(settings.networkTimeoutMs);
     ComPort.SetComNumber(settings.port - 1);
     ui.dOpen->setDirectory(settings.dir);
     ui.dSave->setDirectory(ui.dOpen->directory());

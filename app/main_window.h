@@ -73,6 +73,7 @@ private:
     void BindPendingChanges();
     void BindTrends();
     void ShowTrends();
+    QString RemoteHostSuffix() const;
     void ComPortDataReceived(TAfComPort* sender, int count);
     void tDelayTimer();
     void ShowPortOpenFailure(int port);

@@ -32,7 +32,11 @@ void TfVT12SetAppMain::BindLink() {
         RunGuarded([&] { ComPortDataReceived(sender, count); });
     };
     ComPort.OnDeviceLost = [this] {
-        RunGuarded([this] { session_->Detector().DeviceLost(ComPort.ComNumber()); });
+        RunGuarded([this] {
+            ui.pVTDetected->setToolTip(
+                PortLostHint(ComPort.ComNumber(), ComPort.DevicePath(), ComPort.LastOpenFailure()));
+            session_->Detector().DeviceLost(ComPort.ComNumber());
+        });
     };
     connect(ui.tDelay, &QTimer::timeout, this, [this] { RunGuarded([this] { tDelayTimer(); }); });
     BindViews();
@@ -156,7 +160,8 @@ void TfVT12SetAppMain::ShowSlaveOnPort(bool slaveOnPort) {
 
 void TfVT12SetAppMain::ShowTrying(int port) {
     portTried_ = true;
-    ui.pVTDetected->setText(QStringLiteral("... trying detect on COM%1").arg(port));
+    ui.pVTDetected->setText(QStringLiteral("... trying detect on COM%1").arg(port) +
+                            RemoteHostSuffix());
 }
 
 void TfVT12SetAppMain::ShowPortOpenFailure(int port) {

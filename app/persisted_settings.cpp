@@ -6,6 +6,8 @@
 #include "app/program_files.h"
 
 #include <QDir>
+#include <QStandardPaths>
+#include <algorithm>
 
 namespace {
 const QString kFileName = QStringLiteral("Settings.ini");
@@ -13,6 +15,7 @@ const QString kLast = QStringLiteral("Last");
 const QString kPort = QStringLiteral("Port");
 const QString kDir = QStringLiteral("Dir");
 const QString kPorts = QStringLiteral("Ports");
+const QString kNetworkTimeout = QStringLiteral("NetworkTimeout");
 constexpr int kFirstPort = 1;
 constexpr int kLastPort = 10;
 } // namespace
@@ -50,9 +53,22 @@ PersistedSettings LoadPersistedSettings(const QString& iniPath, const QString& p
     if (ok && port >= kFirstPort && port <= kLastPort)
         settings.port = port;
     settings.dir = ini.Value(kLast, kDir).value_or(programDir);
-    for (const auto& [key, path] : ini.Entries(kPorts))
-        settings.portPaths.insert(key.toUpper(), path);
+    for (const auto& [key, path] : ini.Entries(kPorts)) {
+        if (key.compare(kNetworkTimeout, Qt::CaseInsensitive) == 0)
+            settings.networkTimeoutMs = NetworkTimeoutFrom(path);
+        else
+            settings.portPaths.insert(key.toUpper(), path);
+    }
     return settings;
+}
+
+int NetworkTimeoutFrom(const QString& text) {
+    bool ok = false;
+    const qlonglong ms = text.trimmed().toLongLong(&ok);
+    if (!ok)
+        return TModbusClient::kDefaultNetworkTimeoutMs;
+    return static_cast<int>(std::clamp<qlonglong>(ms, TModbusClient::kBaseTimeoutMs,
+                                                  TModbusClient::kLongestNetworkTimeoutMs));
 }
 
 FileWritten SavePersistedSettings(const QString& iniPath, int port, const QString& dir) {

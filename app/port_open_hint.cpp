@@ -1,5 +1,7 @@
 #include "app/port_open_hint.h"
 
+#include "link/channel_failure_text.h"
+
 #include <QFileInfo>
 
 namespace {
@@ -25,7 +27,12 @@ QString Cause(const QString& path, OpenFailure failure) {
         return QStringLiteral("it does not take 19200 baud, 8 data bits, no parity, 2 stop "
                               "bits. Use another serial adapter.");
     case OpenFailure::None:
+    case OpenFailure::DeviceLost:
         break;
+    default:
+        return NetworkFailureWords(failure) +
+               QStringLiteral(". Check the address and that the serial server or gateway is on "
+                              "and reachable; it is tried again by itself.");
     }
     return {};
 }
@@ -36,4 +43,11 @@ QString PortOpenHint(int port, const QString& path, OpenFailure failure) {
     if (cause.isEmpty())
         return {};
     return QStringLiteral("COM%1 (%2) cannot be opened: %3").arg(port).arg(path, cause);
+}
+
+QString PortLostHint(int port, const QString& path, OpenFailure failure) {
+    const QString words = NetworkFailureWords(failure);
+    return QStringLiteral("COM%1 (%2) was lost: %3; it is tried again by itself.")
+        .arg(port)
+        .arg(path, words.isEmpty() ? QStringLiteral("the device went away") : words);
 }

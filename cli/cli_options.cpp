@@ -108,9 +108,11 @@ CliParsed ParseCliArguments(const QStringList& arguments, const QString& version
     const QCommandLineOption port(QStringLiteral("port"),
                                   QStringLiteral("Use only COMn, mapped as in vt12set."),
                                   QStringLiteral("n"));
-    const QCommandLineOption device(QStringLiteral("device"),
-                                    QStringLiteral("Use only the serial device PATH."),
-                                    QStringLiteral("PATH"));
+    const QCommandLineOption device(
+        QStringLiteral("device"),
+        QStringLiteral("Use only the serial device PATH, or the remote port "
+                       "tcp://HOST:PORT or modbus-tcp://HOST:PORT."),
+        QStringLiteral("PATH"));
     const QCommandLineOption wait(
         QStringLiteral("wait"),
         QStringLiteral("Search for at least SECONDS before giving up (default: one round)."),

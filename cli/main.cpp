@@ -75,15 +75,15 @@ int main(int argc, char* argv[]) {
 
     PortPathOverrides paths;
     int fixedPort = request.port;
+    const QString programDir = ProgramDirectory();
+    const PersistedSettings settings =
+        LoadPersistedSettings(SettingsIniPath(programDir), programDir);
     if (!request.device.isEmpty()) {
         // The simulator's port directory would take the number before the given device.
         qunsetenv("VT12_PORT_DIR");
         fixedPort = 1;
         paths.insert(QStringLiteral("COM1"), request.device);
     } else {
-        const QString programDir = ProgramDirectory();
-        const PersistedSettings settings =
-            LoadPersistedSettings(SettingsIniPath(programDir), programDir);
         if (!settings.refusal.isEmpty())
             err << TerminalText(settings.refusal) << Qt::endl;
         paths = settings.portPaths;
@@ -92,6 +92,7 @@ int main(int argc, char* argv[]) {
     const auto exitWith = [](ExitCode code) { QCoreApplication::exit(static_cast<int>(code)); };
     if (request.allPorts) {
         PortSweep sweep(request, paths, out, err);
+        sweep.SetNetworkTimeout(settings.networkTimeoutMs);
         QObject::connect(&sweep, &PortSweep::Finished, &app, exitWith);
         OnTerminationSignals(&app, [&sweep](int signal) { sweep.Stop(signal); });
         sweep.Start();
@@ -99,6 +100,7 @@ int main(int argc, char* argv[]) {
     }
 
     CliLink link(fixedPort, paths);
+    link.Session().SetNetworkTimeout(settings.networkTimeoutMs);
     if (!request.traceFile.isEmpty() && !link.Session().Trace().Open(request.traceFile)) {
         err << "Cannot write the trace file " << TerminalText(request.traceFile) << ": "
             << TerminalText(link.Session().Trace().ErrorString()) << Qt::endl;

@@ -1,5 +1,7 @@
 #include "cli/open_failure_text.h"
 
+#include "link/channel_failure_text.h"
+
 #include <cerrno>
 #include <cstring>
 
@@ -22,6 +24,10 @@ QString cause(OpenFailure why) {
         return QStringLiteral("the device refuses 19200 baud, 8 data bits, no parity, 2 stop bits");
     case OpenFailure::None:
         break;
+    case OpenFailure::DeviceLost:
+        return QStringLiteral("the device went away");
+    default:
+        return NetworkFailureWords(why);
     }
     return QStringLiteral("opened");
 }

@@ -19,6 +19,7 @@ void PortSweep::RunOn(int port) {
     port_ = port;
     run_.reset();
     link_ = std::make_unique<CliLink>(port, paths_);
+    link_->Session().SetNetworkTimeout(networkTimeoutMs_);
     if (!request_.traceFile.isEmpty())
         link_->Session().Trace().Open(SweepTracePath(request_.traceFile, port));
     CliRequest request = request_;

@@ -14,6 +14,7 @@ public:
               QTextStream& err, QObject* parent = nullptr);
     ~PortSweep() override;
 
+    void SetNetworkTimeout(int ms) { networkTimeoutMs_ = ms; }
     void Start();
     // A signal ends the command on the unit in hand as CommandRun::Stop does; no port follows.
     void Stop(int signal);
@@ -32,6 +33,7 @@ private:
     PortPathOverrides paths_;
     QTextStream& out_;
     QTextStream& err_;
+    int networkTimeoutMs_ = TModbusClient::kDefaultNetworkTimeoutMs;
     int port_ = 0;
     int found_ = 0;
     bool stopped_ = false;

@@ -2,10 +2,7 @@
 
 #include "link/com_port_error.h"
 
-#include <QFileInfo>
-
 namespace {
-constexpr int kReannounceMs = 200;
 
 qint32 baudValue(TAfBaudrate rate, int user) {
     static constexpr qint32 rates[] = {110,   300,   600,   1200,  2400,   4800,   9600,  14400,
@@ -58,24 +55,31 @@ QSerialPort::FlowControl flowControl(TAfFlowControl f) {
 
 TAfComPort::TAfComPort(QObject* parent) : QObject(parent) {
     setObjectName(QStringLiteral("ComPort"));
-    reannounce_.setInterval(kReannounceMs);
-    connect(&serial_, &QSerialPort::readyRead, this, [this] { AnnounceData(); });
-    connect(&reannounce_, &QTimer::timeout, this, [this] {
-        if (serial_.isOpen() && serial_.bytesAvailable() > 0)
-            AnnounceData();
-    });
-    connect(&serial_, &QSerialPort::errorOccurred, this,
-            [this](QSerialPort::SerialPortError error) { OnSerialError(error); });
+    BindChannel(serial_);
+    BindChannel(tcp_);
 }
 
 TAfComPort::~TAfComPort() {
+    OnDataRecived = nullptr;
+    OnDeviceLost = nullptr;
     Close();
+}
+
+void TAfComPort::BindChannel(ByteChannel& channel) {
+    channel.OnBytesArrived = [this] { AnnounceData(); };
+    channel.OnOpened = [this] {
+        lastOpenFailure_ = OpenFailure::None;
+        connected_ = true;
+        if (OnOpenCompleted)
+            OnOpenCompleted();
+    };
+    channel.OnLost = [this](ChannelFailure why) { ChannelLost(why); };
 }
 
 void TAfComPort::SetComNumber(int number) {
     if (number == comNumber_)
         return;
-    if (!Active()) {
+    if (!Active() && !Opening()) {
         comNumber_ = number;
         return;
     }
@@ -84,92 +88,110 @@ void TAfComPort::SetComNumber(int number) {
     Open();
 }
 
+QString TAfComPort::Mapping() const {
+    return PortPaths.value(QStringLiteral("COM%1").arg(comNumber_)).trimmed();
+}
+
+QString TAfComPort::DevicePath() const {
+    const QString mapping = Mapping();
+    if (IsRemoteMapping(mapping)) {
+        const std::optional<RemoteAddress> address = ParseRemoteAddress(mapping);
+        return address ? address->Url() : mapping;
+    }
+    return PortDevicePath(comNumber_, PortPaths);
+}
+
+QString TAfComPort::RemoteHost() const {
+    const std::optional<RemoteAddress> address = ParseRemoteAddress(Mapping());
+    return address ? address->HostAndPort() : QString();
+}
+
+SerialLineSettings TAfComPort::LineSettings() const {
+    SerialLineSettings settings;
+    settings.baudRate = baudValue(BaudRate, UserBaudRate);
+    settings.dataBits = dataBits(Databits);
+    settings.parity = parity(Parity);
+    settings.stopBits = stopBits(Stopbits);
+    settings.flowControl = flowControl(FlowControl);
+    settings.inBufSize = InBufSize;
+    settings.outBufSize = OutBufSize;
+    return settings;
+}
+
 void TAfComPort::Open() {
-    if (Active())
+    if (Active() || Opening())
         return;
     lastOpenFailure_ = OpenFailure::None;
     const QString invalid = QStringLiteral("Invalid port number (COM%1)").arg(comNumber_);
     if (comNumber_ <= 0)
         FailOpen(OpenFailure::NoDevice, invalid);
-    const QString path = DevicePath();
-#ifndef Q_OS_WIN
-    if (!QFileInfo::exists(path))
-        FailOpen(OpenFailure::NoDevice, invalid);
-#endif
-    serial_.setPortName(path);
-    serial_.setReadBufferSize(InBufSize);
-    if (!serial_.open(QIODevice::ReadWrite)) {
-        const QSerialPort::SerialPortError error = serial_.error();
-        if (error == QSerialPort::DeviceNotFoundError)
-            FailOpen(OpenFailure::NoDevice, invalid);
-        // The platform reports a port held by another program as a permission error too.
-        const QFileInfo device(path);
-        const bool mayUse = device.isReadable() && device.isWritable();
-        FailOpen(mayUse ? OpenFailure::InUse : OpenFailure::NoPermission,
-                 QStringLiteral("Can't open device COM%1").arg(comNumber_));
+    const QString mapping = Mapping();
+    if (IsRemoteMapping(mapping)) {
+        const std::optional<RemoteAddress> address = ParseRemoteAddress(mapping);
+        if (!address)
+            FailOpen(OpenFailure::BadAddress,
+                     QStringLiteral("Invalid remote address (%1)").arg(mapping));
+        tcp_.SetAddress(*address);
+        channel_ = &tcp_;
+    } else {
+        serial_.SetDevice(DevicePath(), LineSettings());
+        channel_ = &serial_;
     }
-    ApplyLineSettings();
-    // A pseudo-terminal or a three-wire adapter has no modem lines; that is no failure.
-    serial_.setDataTerminalReady(true);
-    serial_.setRequestToSend(FlowControl != fwRtsCts);
-    serial_.clearError();
-    serial_.clear();
-    reannounce_.start();
-}
-
-void TAfComPort::ApplyLineSettings() {
-    const bool ok = serial_.setBaudRate(baudValue(BaudRate, UserBaudRate)) &&
-                    serial_.setDataBits(dataBits(Databits)) && serial_.setParity(parity(Parity)) &&
-                    serial_.setStopBits(stopBits(Stopbits)) &&
-                    serial_.setFlowControl(flowControl(FlowControl));
-    if (!ok) {
-        serial_.close();
-        FailOpen(OpenFailure::Settings, QStringLiteral("Error setting parameters from DCB"));
-    }
+    inOpen_ = true;
+    const ByteChannel::OpenStep step = channel_->Open();
+    inOpen_ = false;
+    connected_ = step == ByteChannel::OpenStep::Opened;
+    if (step != ByteChannel::OpenStep::Failed)
+        return;
+    const OpenFailure why = channel_->LastFailure();
+    if (why == OpenFailure::NoDevice)
+        FailOpen(why, invalid);
+    if (why == OpenFailure::Settings)
+        FailOpen(why, QStringLiteral("Error setting parameters from DCB"));
+    FailOpen(why, QStringLiteral("Can't open device COM%1").arg(comNumber_));
 }
 
 void TAfComPort::Close() {
-    reannounce_.stop();
-    if (!serial_.isOpen() || closing_)
-        return;
-    // Discarding what is queued can itself fail on a vanished device; that is no news.
-    closing_ = true;
-    serial_.clear();
-    serial_.close();
-    closing_ = false;
+    connected_ = false;
+    if (channel_)
+        channel_->Close();
 }
 
 void TAfComPort::WriteData(const void* data, int count) {
-    const qint64 free = Active() ? OutBufSize - serial_.bytesToWrite() : 0;
-    if (!Active() || count > free)
-        FailTransfer(QStringLiteral("Write data error [requested: %1, free: %2]")
-                         .arg(count)
-                         .arg(free < 0 ? 0 : free));
-    // Only a request is written, and only when no answer is awaited: whatever has come in by
-    // now (a late answer) would be taken for the start of this request's answer.
-    serial_.clear(QSerialPort::Input);
-    serial_.write(static_cast<const char*>(data), count);
+    const int free = !Active()           ? 0
+                     : channel_ == &tcp_ ? TcpChannel::kSendRoom
+                                         : serial_.FreeToWrite();
+    if (!Active() || count > free || !channel_->Write(static_cast<const uint8_t*>(data), count))
+        FailTransfer(
+            QStringLiteral("Write data error [requested: %1, free: %2]").arg(count).arg(free));
 }
 
 void TAfComPort::ReadData(void* buffer, int count) {
-    const qint64 got = Active() ? serial_.read(static_cast<char*>(buffer), count) : -1;
+    const int got = Active() ? channel_->Read(static_cast<uint8_t*>(buffer), count) : -1;
     if (got < count)
         FailTransfer(QStringLiteral("Read data error"));
 }
 
 void TAfComPort::AnnounceData() {
-    if (!OnDataRecived || !serial_.isOpen())
+    if (!OnDataRecived || !Active())
         return;
-    const int count = static_cast<int>(serial_.bytesAvailable());
-    OnDataRecived(this, count);
+    OnDataRecived(this, channel_->BytesAvailable());
 }
 
-void TAfComPort::OnSerialError(QSerialPort::SerialPortError error) {
-    if (error != QSerialPort::ResourceError || !serial_.isOpen() || closing_)
+void TAfComPort::ChannelLost(ChannelFailure why) {
+    lastOpenFailure_ = why;
+    // A failure inside Open is reported by Open itself.
+    if (inOpen_)
         return;
-    Close();
-    if (OnDeviceLost)
-        OnDeviceLost();
+    const bool wasConnected = connected_;
+    connected_ = false;
+    if (wasConnected) {
+        if (OnDeviceLost)
+            OnDeviceLost();
+        return;
+    }
+    if (OnOpenFailed)
+        OnOpenFailed(QStringLiteral("Can't open device COM%1").arg(comNumber_));
 }
 
 void TAfComPort::FailOpen(OpenFailure why, const QString& text) {

@@ -1,13 +1,14 @@
 #pragma once
-// The byte pipe to the controller: one numbered serial port with fixed line settings.
+// The byte pipe to the controller: one numbered port with fixed line settings, a serial
+// device or, where the mapping says so, a network connection.
 // Data events arrive on the thread that owns the port, in order with its other events.
 
 #include "link/port_path.h"
 #include "link/serial_channel.h"
+#include "link/serial_device_channel.h"
+#include "link/tcp_channel.h"
 
 #include <QObject>
-#include <QSerialPort>
-#include <QTimer>
 #include <functional>
 
 enum TAfBaudrate {
@@ -40,8 +41,8 @@ enum TAfComOption {
     coStripNull = 16
 };
 
-// Why the last Open failed, for hints to the user.
-enum class OpenFailure { None, NoDevice, NoPermission, InUse, Settings };
+// Why the last Open failed, or why the open port went away, for hints to the user.
+using OpenFailure = ChannelFailure;
 
 class TAfComPort : public QObject, public SerialChannel {
     Q_OBJECT
@@ -64,32 +65,46 @@ public:
     int OutBufSize = 2048;
     int Options = 0;
     bool AutoOpen = false;
+    // A port mapped to "tcp://HOST:PORT" or "modbus-tcp://HOST:PORT" is reached over the
+    // network; every other mapping names a serial device.
     PortPathOverrides PortPaths;
 
     std::function<void(TAfComPort* sender, int count)> OnDataRecived;
-    // The open port's device went away (adapter pulled): the port is already closed.
+    // The open port's device or connection went away: the port is already closed.
     std::function<void()> OnDeviceLost;
 
+    // A remote port connects in the background: Open returns with the port neither open nor
+    // failed, and OnOpenCompleted or OnOpenFailed follows.
     void Open() override;
     void Close() override;
-    bool Active() const override { return serial_.isOpen(); }
+    bool Active() const override { return channel_ && channel_->IsOpen(); }
+    bool Opening() const override { return channel_ && channel_->IsOpening(); }
+    bool Remote() const override { return channel_ == &tcp_; }
     // Drops what was received and not yet read: a request goes out only when no answer is due.
     void WriteData(const void* data, int count) override;
     void ReadData(void* buffer, int count);
 
-    QString DevicePath() const { return PortDevicePath(comNumber_, PortPaths); }
+    // The serial device, or the remote port's address as mapped.
+    QString DevicePath() const;
+    // "HOST:PORT" of a port mapped to the network; empty for a serial device.
+    QString RemoteHost() const;
     OpenFailure LastOpenFailure() const { return lastOpenFailure_; }
 
 private:
-    void ApplyLineSettings();
+    QString Mapping() const;
+    SerialLineSettings LineSettings() const;
+    void BindChannel(ByteChannel& channel);
     void AnnounceData();
-    void OnSerialError(QSerialPort::SerialPortError error);
+    void ChannelLost(ChannelFailure why);
     [[noreturn]] void FailOpen(OpenFailure why, const QString& text);
     [[noreturn]] void FailTransfer(const QString& message) const;
 
-    QSerialPort serial_;
-    QTimer reannounce_;
+    SerialDeviceChannel serial_;
+    TcpChannel tcp_;
+    ByteChannel* channel_ = nullptr;
     int comNumber_ = 0;
     OpenFailure lastOpenFailure_ = OpenFailure::None;
-    bool closing_ = false;
+    bool inOpen_ = false;
+    // Open, as opposed to still connecting: a loss now is a lost link, not a failed open.
+    bool connected_ = false;
 };

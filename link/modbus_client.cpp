@@ -125,8 +125,7 @@ void TModbusClient::Transmit(int lengthWithoutCrc) {
     transmit_[lengthWithoutCrc] = static_cast<uint8_t>(crc);
     transmit_[lengthWithoutCrc + 1] = static_cast<uint8_t>(crc >> 8);
     // Taken before OnSend: a send that throws must not leave its allowance to the next one.
-    // A slow unit gets the time it has shown it needs.
-    const int interval = std::max(extraTimeout_ + kBaseTimeoutMs, answerTime_.AllowanceMs());
+    const int interval = RequestInterval();
     extraTimeout_ = 0;
     transmitLength_ = lengthWithoutCrc + kCrcLength;
     requestKey_ = RequestKey::Of(transmit_.data(), transmitLength_);
@@ -147,6 +146,19 @@ void TModbusClient::Transmit(int lengthWithoutCrc) {
     receiveCount_ = 0;
     timer_.SetInterval(static_cast<int>(until - now));
     timer_.SetEnabled(true);
+}
+
+// A slow unit gets the time it has shown it needs. Over a network the round trip comes on top
+// of the unit's time: until an answer has measured it, the network timeout applies, and the
+// measured one never exceeds it.
+int TModbusClient::RequestInterval() const {
+    const int serial = extraTimeout_ + kBaseTimeoutMs;
+    if (networkTimeoutMs_ <= 0)
+        return std::max(serial, answerTime_.AllowanceMs());
+    const int bound = std::max(serial, networkTimeoutMs_);
+    if (!answerTime_.Measured())
+        return bound;
+    return std::clamp(answerTime_.AllowanceMs(), serial, bound);
 }
 
 void TModbusClient::PutOnLine() {

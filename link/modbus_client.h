@@ -15,6 +15,10 @@ public:
     static constexpr uint16_t kMaxWriteRegisters = 123;
 
     static constexpr int kBaseTimeoutMs = 500;
+    // On a port reached over a network: the timeout before the round trip is known, and the
+    // most the measured one may grow to. No answer is awaited longer than the owed ones.
+    static constexpr int kDefaultNetworkTimeoutMs = 2000;
+    static constexpr int kLongestNetworkTimeoutMs = static_cast<int>(OwedAnswers::kLatestAnswerMs);
 
     explicit TModbusClient(TimeBase& time);
 
@@ -31,6 +35,8 @@ public:
 
     // Another line (a port opened): nothing is owed on it, and its unit's answer time unknown.
     void NewLine();
+    // Above 0: the line is a network connection with this timeout (see above); 0: a serial line.
+    void SetNetworkTimeout(int ms) { networkTimeoutMs_ = ms; }
 
     std::function<void(const uint8_t* data, int length)> OnSend;
     std::function<void(TModbusResult& result)> OnResult;
@@ -45,6 +51,7 @@ private:
                    uint16_t count);
     void PutHeader(uint8_t slave, uint8_t function, uint16_t first, uint16_t second);
     void Transmit(int lengthWithoutCrc);
+    int RequestInterval() const;
     void PutOnLine();
     bool QuietUntil(uint32_t now, uint32_t* until) const;
     void TakeWhileQuiet(const uint8_t* data, int count);
@@ -74,6 +81,7 @@ private:
     std::array<uint8_t, kModbusBufferSize> receive_{};
     int transmitLength_ = 0;
     int requestInterval_ = 0;
+    int networkTimeoutMs_ = 0;
     // The last request ended without its answer (timeout or bad frame).
     bool answerMissed_ = false;
     // Requests whose answers may still come, and how long this unit takes.

@@ -54,8 +54,13 @@ private:
 // a fast one the normal timeout again after a few answers.
 class AnswerTime {
 public:
-    void Reset() { slowMs_ = 0; }
+    void Reset() {
+        slowMs_ = 0;
+        measured_ = false;
+    }
+    bool Measured() const { return measured_; }
     void Observe(uint32_t ms) {
+        measured_ = true;
         if (ms >= slowMs_)
             slowMs_ = ms;
         else
@@ -71,4 +76,5 @@ public:
 private:
     static constexpr uint32_t kMarginMs = 100;
     uint32_t slowMs_ = 0;
+    bool measured_ = false;
 };

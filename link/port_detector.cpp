@@ -4,10 +4,16 @@
 
 TPortDetector::TPortDetector(SerialChannel& port, TJobScheduler& scheduler,
                              const DetectorRoles& roles)
-    : port_(port), scheduler_(scheduler), roles_(roles) {}
+    : port_(port), scheduler_(scheduler), roles_(roles) {
+    port_.OnOpenCompleted = [this] { OpenCompleted(); };
+    port_.OnOpenFailed = [this](const QString& text) { OpenFailed(text); };
+}
 
 void TPortDetector::DelayExpired() {
     roles_.delay.Stop();
+    // A connection on its way decides by itself what comes next.
+    if (port_.Opening())
+        return;
     if (port_.Active())
         roles_.turns.PostNextJob();
     else
@@ -19,6 +25,8 @@ void TPortDetector::DetectPort() {
     if (port_.Active()) {
         port_.Close();
         roles_.ports.PortClosed(port_.ComNumber());
+    } else if (port_.Opening()) {
+        port_.Close();
     }
     if (FixedPort_ > 0) {
         port_.SetComNumber(FixedPort_);
@@ -28,17 +36,38 @@ void TPortDetector::DetectPort() {
     }
     try {
         port_.Open();
-        roles_.ports.PortOpened(port_.ComNumber());
+        if (port_.Active())
+            StartOnOpenPort();
     } catch (const ComPortError& error) {
         roles_.ports.PortOpenFailed(port_.ComNumber(), error.Text());
         roles_.delay.Start(kDelayMs);
     }
-    if (port_.Active()) {
-        scheduler_.StartFullReload();
-        roles_.turns.PostNextJob();
-    }
     roles_.ports.PortTried(port_.ComNumber());
     roles_.link.LinkLost();
+}
+
+void TPortDetector::OpenCompleted() {
+    connectFailures_ = 0;
+    StartOnOpenPort();
+}
+
+void TPortDetector::StartOnOpenPort() {
+    roles_.ports.PortOpened(port_.ComNumber());
+    scheduler_.StartFullReload();
+    roles_.turns.PostNextJob();
+}
+
+void TPortDetector::OpenFailed(const QString& text) {
+    roles_.ports.PortOpenFailed(port_.ComNumber(), text);
+    roles_.delay.Start(RetryPauseMs(connectFailures_));
+    ++connectFailures_;
+}
+
+int TPortDetector::RetryPauseMs(int failures) {
+    int pause = kDelayMs;
+    for (int i = 0; i < failures && pause < kLongestRetryPauseMs; ++i)
+        pause *= 2;
+    return pause < kLongestRetryPauseMs ? pause : kLongestRetryPauseMs;
 }
 
 void TPortDetector::DeviceLost(int port) {

@@ -33,10 +33,21 @@ public:
     void DelayExpired();
     // The open port's device went away: the port is closed already; detect at once.
     void DeviceLost(int port);
+    // A port that connects in the background got through, or did not.
+    void OpenCompleted();
+    void OpenFailed(const QString& text);
+
+    // A host that refuses or cannot be reached is asked ever less often, up to this pause.
+    static constexpr int kLongestRetryPauseMs = 10000;
 
 private:
+    void StartOnOpenPort();
+    // The pause before the next step after this many failed connections in a row.
+    static int RetryPauseMs(int failures);
+
     SerialChannel& port_;
     TJobScheduler& scheduler_;
     DetectorRoles roles_;
     int FixedPort_ = 0;
+    int connectFailures_ = 0;
 };

@@ -1,6 +1,6 @@
 #include "sim/line_noise.h"
 
-#include "sim/pty_port.h"
+#include "sim/line_port.h"
 
 namespace vt12sim {
 
@@ -10,10 +10,10 @@ constexpr int kBurstMs = 20;
 constexpr int kBurstBytes = 36;
 } // namespace
 
-LineNoise::LineNoise(PtyPort& port, LineNoiseKind kind, uint32_t seed, QObject* parent)
+LineNoise::LineNoise(LinePort& port, LineNoiseKind kind, uint32_t seed, QObject* parent)
     : QObject(parent), port_(port), random_(seed) {
     if (kind == LineNoiseKind::Echo) {
-        connect(&port_, &PtyPort::received, &port_, &PtyPort::write);
+        connect(&port_, &LinePort::received, &port_, &LinePort::write);
     } else if (kind == LineNoiseKind::Random) {
         connect(&timer_, &QTimer::timeout, this, &LineNoise::sendRandomBytes);
         timer_.start(kBurstMs);

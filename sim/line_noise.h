@@ -8,7 +8,7 @@
 
 namespace vt12sim {
 
-class PtyPort;
+class LinePort;
 
 enum class LineNoiseKind { None, Random, Echo };
 
@@ -16,12 +16,12 @@ class LineNoise : public QObject {
     Q_OBJECT
 
 public:
-    LineNoise(PtyPort& port, LineNoiseKind kind, uint32_t seed, QObject* parent = nullptr);
+    LineNoise(LinePort& port, LineNoiseKind kind, uint32_t seed, QObject* parent = nullptr);
 
 private:
     void sendRandomBytes();
 
-    PtyPort& port_;
+    LinePort& port_;
     std::mt19937 random_;
     QTimer timer_;
 };

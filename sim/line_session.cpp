@@ -3,18 +3,18 @@
 #include "sim/controller_model.h"
 #include "sim/fault_injector.h"
 #include "sim/line_pacer.h"
-#include "sim/pty_port.h"
+#include "sim/line_port.h"
 
 namespace vt12sim {
 
-LineSession::LineSession(PtyPort& port, LinePacer& pacer, ControllerModel& model,
+LineSession::LineSession(LinePort& port, LinePacer& pacer, ControllerModel& model,
                          FaultInjector& faults, bool silent, QObject* parent)
     : QObject(parent), port_(port), pacer_(pacer), model_(model), faults_(faults),
       responder_(model), silent_(silent) {
-    connect(&port_, &PtyPort::received, this, &LineSession::receive);
+    connect(&port_, &LinePort::received, this, &LineSession::receive);
     connect(&pacer_, &LinePacer::arrived, this, &LineSession::arrive);
     connect(&pacer_, &LinePacer::lineSilent, this, &LineSession::lineFellSilent);
-    connect(&pacer_, &LinePacer::sendBytes, &port_, &PtyPort::write);
+    connect(&pacer_, &LinePacer::sendBytes, &port_, &LinePort::write);
 }
 
 void LineSession::setSilent(bool silent) {

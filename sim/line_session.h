@@ -14,7 +14,7 @@ namespace vt12sim {
 class ControllerModel;
 class FaultInjector;
 class LinePacer;
-class PtyPort;
+class LinePort;
 
 class LineSession : public QObject {
     Q_OBJECT
@@ -22,7 +22,7 @@ class LineSession : public QObject {
 public:
     static constexpr uint8_t kSlaveAddress = 5;
 
-    LineSession(PtyPort& port, LinePacer& pacer, ControllerModel& model, FaultInjector& faults,
+    LineSession(LinePort& port, LinePacer& pacer, ControllerModel& model, FaultInjector& faults,
                 bool silent, QObject* parent = nullptr);
 
     // Silent, the unit hears nothing and answers nothing: a pulled cable.
@@ -36,7 +36,7 @@ private:
     void lineFellSilent();
     void answer(const QList<QByteArray>& requests);
 
-    PtyPort& port_;
+    LinePort& port_;
     LinePacer& pacer_;
     ControllerModel& model_;
     FaultInjector& faults_;

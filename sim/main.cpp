@@ -9,6 +9,7 @@
 #include "sim/signal_relay.h"
 #include "sim/sim_options.h"
 #include "sim/store_file.h"
+#include "sim/tcp_line_port.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -56,12 +57,28 @@ int main(int argc, char* argv[]) {
         complain(QStringLiteral("cannot set up signal handling"));
         return 1;
     }
-    PtyPort port;
     QString error;
-    if (!port.open(options.portDir, options.com, &error)) {
-        complain(error);
-        return 1;
+    std::unique_ptr<LinePort> line;
+    QString where;
+    if (options.link == SimLink::Pty) {
+        auto pty = std::make_unique<PtyPort>();
+        if (!pty->open(options.portDir, options.com, &error)) {
+            complain(error);
+            return 1;
+        }
+        where = pty->linkPath() + QStringLiteral(" -> ") + pty->devicePath();
+        line = std::move(pty);
+    } else {
+        auto tcp = std::make_unique<TcpLinePort>(options.link == SimLink::ModbusTcp);
+        if (!tcp->listen(QHostAddress(options.listenHost), options.listenPort, &error)) {
+            complain(error);
+            return 1;
+        }
+        where = tcp->url();
+        tcp->dropConnectionOn(options.dropConnectionOn, options.dropConnectionNth);
+        line = std::move(tcp);
     }
+    LinePort& port = *line;
 
     ControllerModel model(options.unit);
     for (const auto& [address, value] : options.presets) {
@@ -104,7 +121,10 @@ int main(int argc, char* argv[]) {
         if (options.faults.total() > 0) {
             say(QStringLiteral("faults: %1").arg(faults.tallyText()));
         }
-        port.close();
+        // The COM link goes with the pseudo-terminal; a listening port needs nothing.
+        if (auto* pty = qobject_cast<PtyPort*>(line.get())) {
+            pty->close();
+        }
         app.quit();
     });
     QObject::connect(&relay, &SignalRelay::silenceToggleRequested, [&] {
@@ -144,8 +164,8 @@ int main(int argc, char* argv[]) {
                                     : QStringLiteral("line to the drive back"));
     });
 
-    say(QStringLiteral("%1 -> %2, firmware %3%4%5%6%7%8")
-            .arg(port.linkPath(), port.devicePath(), options.unit.firmwareCode,
+    say(QStringLiteral("%1, firmware %2%3%4%5%6%7")
+            .arg(where, options.unit.firmwareCode,
                  options.unit.master  ? QStringLiteral(", master with slave")
                  : options.unit.drive ? QStringLiteral(", with a Torvex drive")
                                       : QString(),

@@ -72,7 +72,7 @@ bool makeRaw(int fd) {
 
 } // namespace
 
-PtyPort::PtyPort(QObject* parent) : QObject(parent) {}
+PtyPort::PtyPort(QObject* parent) : LinePort(parent) {}
 
 PtyPort::~PtyPort() {
     close();

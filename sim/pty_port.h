@@ -2,8 +2,8 @@
 // The simulator's end of the serial line: a pseudo-terminal whose other side the tool opens
 // through a link named like a COM port (DIR/COM3 -> /dev/pts/N).
 
-#include <QByteArray>
-#include <QObject>
+#include "sim/line_port.h"
+
 #include <QString>
 #include <memory>
 
@@ -11,7 +11,7 @@ class QSocketNotifier;
 
 namespace vt12sim {
 
-class PtyPort : public QObject {
+class PtyPort : public LinePort {
     Q_OBJECT
 
 public:
@@ -27,12 +27,8 @@ public:
     QString linkPath() const { return linkPath_; }
     QString devicePath() const { return devicePath_; }
 
-    void write(const QByteArray& bytes);
-    // Reads what the line holds right now and hands it on as received; returns its size.
-    qsizetype drain();
-
-signals:
-    void received(const QByteArray& bytes);
+    void write(const QByteArray& bytes) override;
+    qsizetype drain() override;
 
 private:
     bool openPseudoTerminal(QString* error);

@@ -4,6 +4,7 @@
 
 #include <QCommandLineParser>
 #include <QDateTime>
+#include <QHostAddress>
 #include <QRegularExpression>
 
 #include <limits>
@@ -169,6 +170,25 @@ std::optional<std::pair<uint16_t, uint16_t>> readPreset(const QString& text) {
     return std::pair{static_cast<uint16_t>(address), static_cast<uint16_t>(value)};
 }
 
+// "127.0.0.1:5020" or "[::1]:5020": only a loopback address, so that no plant network ever
+// sees the simulator.
+bool readListenAddress(const QString& text, SimOptions* options) {
+    const qsizetype colon = text.lastIndexOf(u':');
+    if (colon <= 0)
+        return false;
+    QString host = text.left(colon);
+    if (host.startsWith(u'[') && host.endsWith(u']'))
+        host = host.mid(1, host.size() - 2);
+    const QHostAddress address(host);
+    int port = 0;
+    if (address.isNull() || !address.isLoopback() ||
+        !readNumber(text.mid(colon + 1), 0, 65535, &port))
+        return false;
+    options->listenHost = address.toString();
+    options->listenPort = static_cast<uint16_t>(port);
+    return true;
+}
+
 ParsedCommandLine failure(const QString& text) {
     ParsedCommandLine parsed;
     parsed.text = text;
@@ -258,6 +278,23 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments) {
         "Start holding VALUE in the settings register ADDRESS, e.g. hold:128=35 (Fan On Delay "
         "3.5 s); repeatable. Both numbers decimal or 0x hex.",
         "hold:ADDRESS=VALUE");
+    const QCommandLineOption tcp(
+        "tcp",
+        "Listen on the loopback address ADDRESS:PORT instead of a COM link; the RTU frames pass "
+        "as they are, as through a serial device server. PORT 0 takes a free one (printed).",
+        "ADDRESS:PORT");
+    const QCommandLineOption modbusTcp(
+        "modbus-tcp", "Listen on ADDRESS:PORT as a Modbus TCP gateway to the unit (unit 5).",
+        "ADDRESS:PORT");
+    const QCommandLineOption dropConnection(
+        "drop-connection-on",
+        "With --tcp or --modbus-tcp: reset the connection when the N-th request (default the "
+        "first) of FUNCTION (16 a settings write, 110 a firmware chunk) arrives, once; the "
+        "request is lost.",
+        "FUNCTION[,N]");
+    parser.addOption(tcp);
+    parser.addOption(modbusTcp);
+    parser.addOption(dropConnection);
     parser.addOptions(
         {help,          portDir,          com,       pace,       latency,      lateAnswer,
          lateBy,        silent,           dropChunk, firmware,   idStyle,      hardware,
@@ -281,9 +318,32 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments) {
 
     ParsedCommandLine parsed;
     SimOptions& options = parsed.options;
+    if (parser.isSet(tcp) && parser.isSet(modbusTcp)) {
+        return failure(QStringLiteral("--tcp and --modbus-tcp exclude each other."));
+    }
+    if (parser.isSet(tcp) || parser.isSet(modbusTcp)) {
+        options.link = parser.isSet(tcp) ? SimLink::Tcp : SimLink::ModbusTcp;
+        const QString where = parser.value(parser.isSet(tcp) ? tcp : modbusTcp);
+        if (!readListenAddress(where, &options)) {
+            return failure(QStringLiteral("--tcp and --modbus-tcp want a loopback address and a "
+                                          "port, such as 127.0.0.1:5020, not '%1'.")
+                               .arg(where));
+        }
+    }
+    if (parser.isSet(dropConnection)) {
+        const QStringList parts = parser.value(dropConnection).split(u',');
+        if (options.link == SimLink::Pty || parts.size() > 2 ||
+            !readNumber(parts[0], 1, 255, &options.dropConnectionOn) ||
+            (parts.size() == 2 && !readNumber(parts[1], 1, 1000000, &options.dropConnectionNth))) {
+            return failure(QStringLiteral("--drop-connection-on wants --tcp or --modbus-tcp, a "
+                                          "function code from 1 to 255 and optionally ,N from 1 "
+                                          "to 1000000, not '%1'.")
+                               .arg(parser.value(dropConnection)));
+        }
+    }
     options.portDir =
         parser.isSet(portDir) ? parser.value(portDir) : qEnvironmentVariable("VT12_PORT_DIR");
-    if (options.portDir.isEmpty()) {
+    if (options.portDir.isEmpty() && options.link == SimLink::Pty) {
         return failure(QStringLiteral("No port directory: give --port-dir DIR."));
     }
     if (!readNumber(parser.value(com), 1, 99, &options.com)) {

@@ -11,7 +11,19 @@
 
 namespace vt12sim {
 
+// Where the unit is reached: a pseudo-terminal, or a loopback TCP port carrying RTU frames as
+// they are or Modbus TCP.
+enum class SimLink { Pty, Tcp, ModbusTcp };
+
 struct SimOptions {
+    SimLink link = SimLink::Pty;
+    // --tcp and --modbus-tcp: a loopback address and a port, 0 for any free one.
+    QString listenHost;
+    uint16_t listenPort = 0;
+    // Above 0: the connection is reset when the dropConnectionNth request of this function
+    // arrives, once.
+    int dropConnectionOn = 0;
+    int dropConnectionNth = 1;
     QString portDir;
     int com = 1;
     bool paced = false;

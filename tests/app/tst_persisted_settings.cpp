@@ -109,6 +109,32 @@ private Q_SLOTS:
                  QStringLiteral("/dev/serial/by-path/pci-0000:00:14.0-usb-0:2:1.0-port0"));
     }
 
+    // The network timeout beside the remote mappings: bounded, a default for anything else.
+    void networkTimeout_data() {
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<int>("timeout");
+        QTest::newRow("missing") << QByteArray() << TModbusClient::kDefaultNetworkTimeoutMs;
+        QTest::newRow("3 s") << QByteArray("NetworkTimeout=3000") << 3000;
+        QTest::newRow("lower case, blanks") << QByteArray("networktimeout = 800 ") << 800;
+        QTest::newRow("below the serial timeout")
+            << QByteArray("NetworkTimeout=100") << TModbusClient::kBaseTimeoutMs;
+        QTest::newRow("beyond any answer")
+            << QByteArray("NetworkTimeout=99999999999") << TModbusClient::kLongestNetworkTimeoutMs;
+        QTest::newRow("negative") << QByteArray("NetworkTimeout=-5")
+                                  << TModbusClient::kBaseTimeoutMs;
+        QTest::newRow("not a number")
+            << QByteArray("NetworkTimeout=2s") << TModbusClient::kDefaultNetworkTimeoutMs;
+    }
+    void networkTimeout() {
+        QFETCH(QByteArray, line);
+        QFETCH(int, timeout);
+        write(ini(), "[Ports]\nCOM4=tcp://10.0.0.5:4001\n" + line + "\n");
+        const PersistedSettings settings = LoadPersistedSettings(ini(), "/prog/");
+        QCOMPARE(settings.networkTimeoutMs, timeout);
+        QCOMPARE(settings.portPaths.keys(), QStringList{"COM4"});
+        QCOMPARE(settings.portPaths.value("COM4"), QStringLiteral("tcp://10.0.0.5:4001"));
+    }
+
     void missingFileIsCreatedAtSave() {
         QVERIFY(SavePersistedSettings(ini(), 3, "/prog/"));
         const PersistedSettings settings = LoadPersistedSettings(ini(), "/elsewhere/");

@@ -25,6 +25,12 @@ private Q_SLOTS:
         QTest::newRow("permission") << missing << int(OpenFailure::NoPermission) << "dialout";
         QTest::newRow("busy") << missing << int(OpenFailure::InUse) << "another program";
         QTest::newRow("line settings") << missing << int(OpenFailure::Settings) << "19200 baud";
+        const QString remote = QStringLiteral("tcp://10.0.0.5:4001");
+        QTest::newRow("refused") << remote << int(OpenFailure::Refused) << "refused";
+        QTest::newRow("unreachable") << remote << int(OpenFailure::Unreachable) << "reached";
+        QTest::newRow("no such host") << remote << int(OpenFailure::HostNotFound) << "not known";
+        QTest::newRow("no connection in time") << remote << int(OpenFailure::TimedOut) << "in time";
+        QTest::newRow("bad address") << "tcp://x" << int(OpenFailure::BadAddress) << "HOST:PORT";
     }
     void eachCauseExplained() {
         QFETCH(QString, path);
@@ -32,6 +38,23 @@ private Q_SLOTS:
         QFETCH(QString, says);
         const QString hint = PortOpenHint(4, path, OpenFailure(failure));
         QVERIFY2(hint.startsWith(QStringLiteral("COM4 (%1) cannot be opened: ").arg(path)),
+                 qPrintable(hint));
+        QVERIFY2(hint.contains(says), qPrintable(hint));
+    }
+
+    // A link lost on the way names the port, where it leads and the cause.
+    void lostLinkNamesHostAndCause_data() {
+        QTest::addColumn<int>("failure");
+        QTest::addColumn<QString>("says");
+        QTest::newRow("closed or reset") << int(OpenFailure::ClosedByPeer) << "closed or reset";
+        QTest::newRow("device pulled") << int(OpenFailure::DeviceLost) << "device went away";
+    }
+    void lostLinkNamesHostAndCause() {
+        QFETCH(int, failure);
+        QFETCH(QString, says);
+        const QString hint =
+            PortLostHint(4, QStringLiteral("modbus-tcp://10.0.0.5:502"), OpenFailure(failure));
+        QVERIFY2(hint.startsWith(QStringLiteral("COM4 (modbus-tcp://10.0.0.5:502) was lost: ")),
                  qPrintable(hint));
         QVERIFY2(hint.contains(says), qPrintable(hint));
     }

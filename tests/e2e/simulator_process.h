@@ -6,6 +6,7 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <csignal>
@@ -38,6 +39,25 @@ public:
             QTest::qWait(20);
         }
         return false;
+    }
+
+    // Listening on a free loopback port, kind "--tcp" or "--modbus-tcp"; the URL it took, empty
+    // when it never says.
+    QString StartListening(const QString& kind, const QStringList& options = {}) {
+        process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        process_.start(BinDir() + "/vt12sim", QStringList{kind, "127.0.0.1:0"} + options);
+        const QRegularExpression url(QStringLiteral("(?:modbus-)?tcp://127\\.0\\.0\\.1:\\d+"));
+        QByteArray said;
+        QElapsedTimer waited;
+        waited.start();
+        while (waited.elapsed() < 10000 && process_.state() != QProcess::NotRunning) {
+            process_.waitForReadyRead(100);
+            said += process_.readAllStandardOutput();
+            const QRegularExpressionMatch found = url.match(QString::fromUtf8(said));
+            if (found.hasMatch())
+                return found.captured();
+        }
+        return {};
     }
 
     void Signal(int signal) {

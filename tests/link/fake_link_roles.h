@@ -14,17 +14,33 @@
 class FakePort : public SerialChannel {
 public:
     std::set<int> present;
+    // Ports that connect in the background; the test ends the connecting.
+    std::set<int> remote;
     int number = 0;
     bool open = true;
+    bool opening = false;
     int ComNumber() const override { return number; }
     void SetComNumber(int n) override { number = n; }
     void Open() override {
         if (!present.contains(number))
             throw ComPortError(QStringLiteral("Invalid port number (COM%1)").arg(number));
-        open = true;
+        if (remote.contains(number))
+            opening = true;
+        else
+            open = true;
     }
-    void Close() override { open = false; }
+    void Close() override { open = opening = false; }
     bool Active() const override { return open; }
+    bool Opening() const override { return opening; }
+    bool Remote() const override { return remote.contains(number); }
+    void Connected(bool ok) {
+        opening = false;
+        open = ok;
+        if (ok)
+            OnOpenCompleted();
+        else
+            OnOpenFailed(QStringLiteral("Can't open device COM%1").arg(number));
+    }
     std::vector<std::vector<uint8_t>> written;
     void WriteData(const void* data, int count) override {
         const auto* bytes = static_cast<const uint8_t*>(data);

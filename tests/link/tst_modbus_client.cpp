@@ -602,6 +602,28 @@ private Q_SLOTS:
         QCOMPARE(client->TimeoutInterval(), TModbusClient::kBaseTimeoutMs);
     }
 
+    // Over a network the first request waits the network timeout; then the timeout follows the
+    // round trip, never beyond that timeout, and a steady link never times out.
+    void networkTimeoutFollowsTheRoundTrip() {
+        std::mt19937 random(27);
+        for (int run = 0; run < 20; ++run) {
+            init();
+            client->SetNetworkTimeout(TModbusClient::kDefaultNetworkTimeoutMs);
+            const int roundTrip = 20 + int(random() % 1000);
+            for (int i = 0; i < 30; ++i) {
+                client->ReadInputRegisters(5, 0, 16);
+                if (i == 0)
+                    QCOMPARE(client->TimeoutInterval(), TModbusClient::kDefaultNetworkTimeoutMs);
+                QVERIFY(client->TimeoutInterval() >= TModbusClient::kBaseTimeoutMs);
+                QVERIFY(client->TimeoutInterval() <= TModbusClient::kDefaultNetworkTimeoutMs);
+                time.Advance(uint32_t(roundTrip + int(random() % uint32_t(roundTrip / 5 + 1))));
+                feed(readAnswer(4, 16));
+                QCOMPARE(results.size(), size_t(i + 1));
+                QCOMPARE(results.back().status, uint8_t(mrOK));
+            }
+        }
+    }
+
     // Exception answers keep their frame for whoever shows the traffic.
     void exceptionKeepsItsFrame() {
         send(Read3, 97);

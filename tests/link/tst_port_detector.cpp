@@ -94,6 +94,42 @@ private Q_SLOTS:
         detector.DelayExpired();
         QCOMPARE(host.nextJobPosts, 3);
     }
+
+    // A remote port connects in the background: nothing is sent before it got through, and a
+    // host that refuses is asked again after ever longer pauses, back to the short one once
+    // it took a connection.
+    void remotePortConnectsInTheBackground() {
+        TModbusClient client(time);
+        FakePort port;
+        port.open = false;
+        port.present = port.remote = {4};
+        FakeLinkRoles host;
+        TJobScheduler scheduler(client, images, features, host.Scheduler(port));
+        TPortDetector detector(port, scheduler, host.Detector());
+        detector.SetFixedPort(4);
+        int lastPause = 0;
+        for (int i = 0; i < 10; ++i) {
+            detector.DetectPort();
+            QVERIFY(port.Opening());
+            detector.DelayExpired();
+            QCOMPARE(host.detectPortPosts + host.nextJobPosts, 0);
+            port.Connected(false);
+            QVERIFY(host.delayMs >= lastPause);
+            QVERIFY(host.delayMs <= TPortDetector::kLongestRetryPauseMs);
+            lastPause = host.delayMs;
+            host.delayMs = 0;
+        }
+        QCOMPARE(lastPause, TPortDetector::kLongestRetryPauseMs);
+        QCOMPARE(host.events.filter("fail").size(), 10);
+        detector.DetectPort();
+        port.Connected(true);
+        QCOMPARE(host.events.last(), QStringLiteral("open 4"));
+        QCOMPARE(host.nextJobPosts, 1);
+        QCOMPARE(scheduler.JobMask(), kFullReloadJobs);
+        detector.DetectPort();
+        port.Connected(false);
+        QCOMPARE(host.delayMs, TPortDetector::kDelayMs);
+    }
 };
 
 VT12_TEST(TestPortDetector, TestApplication::Core)

@@ -23,6 +23,8 @@ private slots:
     void refusesBadInput_data();
     void refusesBadInput();
     void readsEveryOption();
+    void listensOnTheLoopback_data();
+    void listensOnTheLoopback();
     void defaults();
     void helpNamesSignalsAndContent();
     void helpTellsTheUpdateTimeTheBootloaderSends();
@@ -56,6 +58,40 @@ void TstSimOptions::refusesBadInput_data() {
     QTest::newRow("slave and drive") << QStringList{"--port-dir", "/tmp", "--master", "--drive"};
     QTest::newRow("unknown line noise") << QStringList{"--port-dir", "/tmp", "--line-noise", "hum"};
     QTest::newRow("negative restart") << QStringList{"--port-dir", "/tmp", "--restart-ms", "-1"};
+    QTest::newRow("listening beyond the loopback") << QStringList{"--tcp", "0.0.0.0:5020"};
+    QTest::newRow("listening on a plant address") << QStringList{"--modbus-tcp", "10.0.0.5:502"};
+    QTest::newRow("listening without a port") << QStringList{"--tcp", "127.0.0.1"};
+    QTest::newRow("port too big") << QStringList{"--tcp", "127.0.0.1:65536"};
+    QTest::newRow("both network kinds")
+        << QStringList{"--tcp", "127.0.0.1:1", "--modbus-tcp", "127.0.0.1:2"};
+    QTest::newRow("dropping on the 0th request")
+        << QStringList{"--tcp", "127.0.0.1:1", "--drop-connection-on", "110,0"};
+    QTest::newRow("dropping a connection on a COM link")
+        << QStringList{"--port-dir", "/tmp", "--drop-connection-on", "16"};
+}
+
+// The loopback address in both families, without a port directory.
+void TstSimOptions::listensOnTheLoopback_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("link");
+    QTest::addColumn<QString>("host");
+    QTest::addColumn<int>("port");
+    QTest::newRow("tcp") << QStringList{"--tcp", "127.0.0.1:5020", "--drop-connection-on", "110"}
+                         << int(SimLink::Tcp) << "127.0.0.1" << 5020;
+    QTest::newRow("modbus-tcp ipv6")
+        << QStringList{"--modbus-tcp", "[::1]:0"} << int(SimLink::ModbusTcp) << "::1" << 0;
+}
+
+void TstSimOptions::listensOnTheLoopback() {
+    QFETCH(QStringList, arguments);
+    QFETCH(int, link);
+    QFETCH(QString, host);
+    QFETCH(int, port);
+    const ParsedCommandLine parsed = parseCommandLine(QStringList{"vt12sim"} + arguments);
+    QCOMPARE(parsed.outcome, Outcome::Run);
+    QCOMPARE(int(parsed.options.link), link);
+    QCOMPARE(parsed.options.listenHost, host);
+    QCOMPARE(int(parsed.options.listenPort), port);
 }
 
 void TstSimOptions::refusesBadInput() {
