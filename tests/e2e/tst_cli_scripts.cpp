@@ -2,6 +2,7 @@
 // from every unit of a sweep, the outcome of a signal during monitor, restore and firmware, a
 // closed pipe, the cause of a port that cannot be opened, and a bad file found first.
 
+#include "tests/e2e/cli_process.h"
 #include "tests/e2e/simulator_process.h"
 #include "tests/e2e/trace_file.h"
 #include "tests/firmware/srecord_text.h"
@@ -20,22 +21,6 @@
 
 namespace {
 constexpr int kCliTimeoutMs = 60000;
-
-struct CliResult {
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-QByteArray Read(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool Write(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 QString SystemWords(int error) {
     return QString::fromLocal8Bit(std::strerror(error));
@@ -226,12 +211,12 @@ private Q_SLOTS:
         QVERIFY(sim.Start(6, {"--latency", "150"}));
         const QString before = programDir_.filePath("before.vt12");
         QCOMPARE(RunCli({"backup", before, "--port", "6"}).exitCode, 0);
-        const QByteArray old = Read(before);
+        const QByteArray old = ReadFileBytes(before);
         QByteArray changed = old;
         changed[1] = static_cast<char>(changed[1] + 10); // FanOnDelay one second longer
         changed[900] = changed[900] == 'Q' ? 'R' : 'Q';  // the first letter of gate 1's name
         const QString file = programDir_.filePath("changed.vt12");
-        QVERIFY(Write(file, changed));
+        QVERIFY(WriteFileBytes(file, changed));
 
         // The office's view of the two files, without a controller.
         const CliResult files = RunCli({"diff", before, file});
@@ -258,7 +243,7 @@ private Q_SLOTS:
 
         const QString after = programDir_.filePath("after.vt12");
         QCOMPARE(RunCli({"backup", after, "--port", "6"}).exitCode, 0);
-        const QByteArray now = Read(after);
+        const QByteArray now = ReadFileBytes(after);
         QCOMPARE(NamesSegment(now), NamesSegment(namesWritten ? changed : old));
         QCOMPARE(SystemSegment(now), SystemSegment(systemWritten ? changed : old));
 
@@ -275,7 +260,8 @@ private Q_SLOTS:
         SimulatorProcess sim(portDir_.path());
         QVERIFY(sim.Start(7, {"--latency", "10"}));
         const QString file = programDir_.filePath("VT12F06A.vtfw");
-        QVERIFY(Write(file, srec::Text(srec::FirmwareLines(srec::FirmwareWindow("VT12F06A")))));
+        QVERIFY(WriteFileBytes(file,
+                               srec::Text(srec::FirmwareLines(srec::FirmwareWindow("VT12F06A")))));
 
         QProcess cli;
         StartCli(cli, {"firmware", file, "--port", "7"});
@@ -344,7 +330,7 @@ private Q_SLOTS:
             tool.start("runuser", asNobody + QStringList{"detect", "--port", "10"});
         } else {
             const QString device = programDir_.filePath("ttyForbidden");
-            QVERIFY(Write(device, {}));
+            QVERIFY(WriteFileBytes(device, {}));
             QFile::setPermissions(device, {});
             tool.start(cli, {"detect", "--device", device});
         }
@@ -400,7 +386,7 @@ private Q_SLOTS:
     void badFileIsReportedBeforeAnySearch() {
         QFETCH(QStringList, arguments);
         QFETCH(QByteArray, named);
-        QVERIFY(Write(programDir_.filePath("short.vt12"), QByteArray(100, 'x')));
+        QVERIFY(WriteFileBytes(programDir_.filePath("short.vt12"), QByteArray(100, 'x')));
         for (QString& argument : arguments) {
             if (argument.contains('.'))
                 argument = programDir_.filePath(argument);

@@ -3,6 +3,7 @@
 // the command with exit code 2 after one round.
 
 #include "data/settings_file.h"
+#include "tests/e2e/cli_process.h"
 #include "tests/e2e/window_session.h"
 #include "tests/firmware/srecord_text.h"
 #include "tests/support/file_dialog_answer.h"
@@ -21,30 +22,6 @@
 namespace {
 constexpr int kCom = 4;
 constexpr int kCliTimeoutMs = 30000;
-
-struct CliResult {
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-// The environment is the session's: its port and program directories.
-CliResult RunCli(const QStringList& arguments) {
-    QProcess cli;
-    cli.start(SimulatorProcess::BinDir() + "/vt12cli", arguments);
-    if (!cli.waitForFinished(kCliTimeoutMs)) {
-        cli.kill();
-        cli.waitForFinished();
-        return {};
-    }
-    return {cli.exitStatus() == QProcess::NormalExit ? cli.exitCode() : -1,
-            cli.readAllStandardOutput(), cli.readAllStandardError()};
-}
-
-QByteArray Read(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 } // namespace
 
 class TestCliSession : public QObject {
@@ -70,13 +47,13 @@ private Q_SLOTS:
         const QString cliFile = QDir(session.ProgramDir()).filePath("cli.vt12");
         const CliResult backup = RunCli({"backup", cliFile, "--port", QString::number(kCom)});
         QCOMPARE(backup.exitCode, 0);
-        QCOMPARE(Read(cliFile).size(), 2600);
+        QCOMPARE(ReadFileBytes(cliFile).size(), 2600);
         // The counters tick each second, and the two read them at different times: the rest
         // is the same byte for byte.
         ControllerImages fromCli;
         ControllerImages fromWindow;
-        const SettingsFileLoaded cli = TakeSettingsFile(Read(cliFile), fromCli);
-        const SettingsFileLoaded shown = TakeSettingsFile(Read(windowFile), fromWindow);
+        const SettingsFileLoaded cli = TakeSettingsFile(ReadFileBytes(cliFile), fromCli);
+        const SettingsFileLoaded shown = TakeSettingsFile(ReadFileBytes(windowFile), fromWindow);
         QVERIFY(cli.ok && shown.ok);
         for (const BlockSpec& block : kBlocks) {
             if (!block.isSettings())
@@ -116,7 +93,7 @@ private Q_SLOTS:
         const QString port = QString::number(kCom);
         const QString file = QDir(session.ProgramDir()).filePath("unit.vt12");
         QCOMPARE(RunCli({"backup", file, "--port", port}).exitCode, 0);
-        QByteArray bytes = Read(file);
+        QByteArray bytes = ReadFileBytes(file);
         bytes[1] = static_cast<char>(bytes[1] + 10); // FanOnDelay one second longer
         QFile changed(file);
         QVERIFY(changed.open(QIODevice::WriteOnly));
@@ -230,7 +207,7 @@ private Q_SLOTS:
             const CliResult backup = RunCli({"backup", old, "--port", port});
             QCOMPARE(backup.exitCode, 4);
             QVERIFY(!backup.err.isEmpty());
-            QCOMPARE(Read(old), QByteArray("old"));
+            QCOMPARE(ReadFileBytes(old), QByteArray("old"));
         }
 
         QProcess counters;
@@ -251,7 +228,7 @@ private Q_SLOTS:
         const QString port = QString::number(kCom);
         const QString file = QDir(session.ProgramDir()).filePath("unit.vt12");
         QCOMPARE(RunCli({"backup", file, "--port", port}).exitCode, 0);
-        QByteArray bytes = Read(file);
+        QByteArray bytes = ReadFileBytes(file);
         bytes.replace(900, 7, QByteArray("\x1b[2J\a\r\x9b"));
         QFile changed(file);
         QVERIFY(changed.open(QIODevice::WriteOnly));

@@ -4,6 +4,7 @@
 // a connection dropped during a save, vt12cli backup, restore and firmware, and a connection
 // dropped during the firmware upload.
 
+#include "tests/e2e/cli_process.h"
 #include "tests/e2e/window_session.h"
 #include "tests/firmware/srecord_text.h"
 #include "tests/support/test_registry.h"
@@ -17,7 +18,6 @@
 
 namespace {
 constexpr int kTimeoutMs = 30000;
-constexpr int kCliTimeoutMs = 120000;
 
 QStringList LogLines(const TfVT12SetAppMain& window) {
     return window.ui.mKomSts->toPlainText().split(u'\n');
@@ -31,34 +31,6 @@ void AddKinds() {
     QTest::addColumn<QString>("kind");
     QTest::newRow("serial server") << "--tcp";
     QTest::newRow("Modbus TCP gateway") << "--modbus-tcp";
-}
-
-struct CliResult {
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-CliResult RunCli(const QStringList& arguments) {
-    QProcess cli;
-    cli.start(SimulatorProcess::BinDir() + "/vt12cli", arguments);
-    if (!cli.waitForFinished(kCliTimeoutMs)) {
-        cli.kill();
-        cli.waitForFinished();
-        return {};
-    }
-    return {cli.exitStatus() == QProcess::NormalExit ? cli.exitCode() : -1,
-            cli.readAllStandardOutput(), cli.readAllStandardError()};
-}
-
-QByteArray Read(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool Write(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 } // namespace
 
@@ -139,19 +111,20 @@ private Q_SLOTS:
 
         const QString before = dir.filePath("before.vt12");
         QCOMPARE(RunCli({"backup", before, "--device", url}).exitCode, 0);
-        QByteArray changed = Read(before);
+        QByteArray changed = ReadFileBytes(before);
         QVERIFY(!changed.isEmpty());
         changed[1] = static_cast<char>(changed[1] + 10); // Fan On Delay one second longer
         const QString file = dir.filePath("changed.vt12");
-        QVERIFY(Write(file, changed));
+        QVERIFY(WriteFileBytes(file, changed));
         const CliResult restored = RunCli({"restore", file, "--device", url});
         QVERIFY2(restored.exitCode == 0, restored.err.constData());
         const QString after = dir.filePath("after.vt12");
         QCOMPARE(RunCli({"backup", after, "--device", url}).exitCode, 0);
-        QCOMPARE(Read(after).left(28), changed.left(28));
+        QCOMPARE(ReadFileBytes(after).left(28), changed.left(28));
 
         const QString firmware = dir.filePath("update.vtfw");
-        QVERIFY(Write(firmware, srec::Text(srec::FirmwareLines(srec::FirmwareWindow("VT12F06A")))));
+        QVERIFY(WriteFileBytes(firmware,
+                               srec::Text(srec::FirmwareLines(srec::FirmwareWindow("VT12F06A")))));
         // As on a serial line: the unit is left in its bootloader, and the update run again
         // finishes it.
         const CliResult interrupted = RunCli({"firmware", firmware, "--device", url, "-q"});

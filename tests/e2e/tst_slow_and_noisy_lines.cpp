@@ -5,6 +5,7 @@
 #include "data/controller_images.h"
 #include "data/identification.h"
 #include "data/settings_file.h"
+#include "tests/e2e/cli_process.h"
 #include "tests/e2e/window_session.h"
 #include "tests/firmware/srecord_text.h"
 #include "tests/support/test_registry.h"
@@ -16,29 +17,6 @@
 
 namespace {
 constexpr int kCom = 6;
-constexpr int kCliTimeoutMs = 120000;
-
-struct CliResult {
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-    qint64 ms = 0;
-};
-
-// The environment is the session's: its port and program directories.
-CliResult RunCli(const QStringList& arguments) {
-    QElapsedTimer clock;
-    clock.start();
-    QProcess cli;
-    cli.start(SimulatorProcess::BinDir() + "/vt12cli", arguments);
-    if (!cli.waitForFinished(kCliTimeoutMs)) {
-        cli.kill();
-        cli.waitForFinished();
-        return {};
-    }
-    return {cli.exitStatus() == QProcess::NormalExit ? cli.exitCode() : -1,
-            cli.readAllStandardOutput(), cli.readAllStandardError(), clock.elapsed()};
-}
 
 QHash<int, QByteArray> ReadStore(const QString& path) {
     QHash<int, QByteArray> store;
