@@ -17,12 +17,6 @@ const QColor kPanelTextDown(128, 128, 128);
 
 } // namespace
 
-// A port reached over the network says where it leads.
-QString TfVT12SetAppMain::RemoteHostSuffix() const {
-    const QString host = ComPort.RemoteHost();
-    return host.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(host);
-}
-
 void TfVT12SetAppMain::ShowLinkState(bool up) {
     const ControllerImages& images = session_->Images();
     const bool testing = up && session_->TestMode();
@@ -59,8 +53,8 @@ void TfVT12SetAppMain::ShowLinkState(bool up) {
         // Detection ends an upload.
         ShowFirmwarePathLock();
     } else {
-        ui.pVTDetected->setText(QStringLiteral("Detected on COM%1").arg(ComPort.ComNumber()) +
-                                RemoteHostSuffix());
+        ui.pVTDetected->setText(QStringLiteral("Detected on COM%1").arg(ComPort.ComNumber()));
+        // The panel has room for the caption alone: where a network port leads is its tooltip.
         if (ComPort.Remote())
             ui.pVTDetected->setToolTip(
                 QStringLiteral("COM%1: %2").arg(ComPort.ComNumber()).arg(ComPort.DevicePath()));

@@ -73,7 +73,6 @@ private:
     void BindPendingChanges();
     void BindTrends();
     void ShowTrends();
-    QString RemoteHostSuffix() const;
     void ComPortDataReceived(TAfComPort* sender, int count);
     void tDelayTimer();
     void ShowPortOpenFailure(int port);

@@ -160,8 +160,7 @@ void TfVT12SetAppMain::ShowSlaveOnPort(bool slaveOnPort) {
 
 void TfVT12SetAppMain::ShowTrying(int port) {
     portTried_ = true;
-    ui.pVTDetected->setText(QStringLiteral("... trying detect on COM%1").arg(port) +
-                            RemoteHostSuffix());
+    ui.pVTDetected->setText(QStringLiteral("... trying detect on COM%1").arg(port));
 }
 
 void TfVT12SetAppMain::ShowPortOpenFailure(int port) {

@@ -101,11 +101,6 @@ QString TAfComPort::DevicePath() const {
     return PortDevicePath(comNumber_, PortPaths);
 }
 
-QString TAfComPort::RemoteHost() const {
-    const std::optional<RemoteAddress> address = ParseRemoteAddress(Mapping());
-    return address ? address->HostAndPort() : QString();
-}
-
 SerialLineSettings TAfComPort::LineSettings() const {
     SerialLineSettings settings;
     settings.baudRate = baudValue(BaudRate, UserBaudRate);

@@ -86,8 +86,6 @@ public:
 
     // The serial device, or the remote port's address as mapped.
     QString DevicePath() const;
-    // "HOST:PORT" of a port mapped to the network; empty for a serial device.
-    QString RemoteHost() const;
     OpenFailure LastOpenFailure() const { return lastOpenFailure_; }
 
 private:

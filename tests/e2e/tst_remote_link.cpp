@@ -49,9 +49,7 @@ private Q_SLOTS:
         session.StorePort(4, "COM4=" + url);
         TfVT12SetAppMain& window = session.Open();
         QSignalSpy linkShown(&window.Session(), &ControllerSession::LinkShown);
-        const QString hostAndPort = url.mid(url.indexOf("//") + 2);
-        QTRY_COMPARE_WITH_TIMEOUT(session.Caption(),
-                                  QStringLiteral("Detected on COM4 (%1)").arg(hostAndPort),
+        QTRY_COMPARE_WITH_TIMEOUT(session.Caption(), QStringLiteral("Detected on COM4"),
                                   kTimeoutMs);
         QTRY_VERIFY_WITH_TIMEOUT(window.Session().Scheduler().AnswerCount() >= 12, kTimeoutMs);
         QVERIFY(window.ui.pVTDetected->toolTip().contains(url));
@@ -95,8 +93,7 @@ private Q_SLOTS:
         TfVT12SetAppMain& window = session.Open({"PORT=4"});
         QTRY_VERIFY_WITH_TIMEOUT(window.ui.pVTDetected->toolTip().contains("refused"), kTimeoutMs);
         QVERIFY(window.ui.pVTDetected->toolTip().contains(url));
-        QCOMPARE(session.Caption(),
-                 QStringLiteral("... trying detect on COM4 (127.0.0.1:%1)").arg(port));
+        QCOMPARE(session.Caption(), QStringLiteral("... trying detect on COM4"));
     }
 
     void cliBackupRestoreAndFirmware_data() { AddKinds(); }
