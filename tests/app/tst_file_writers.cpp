@@ -15,6 +15,7 @@
 #include "monitor/trend_series.h"
 #include "tests/support/full_file_system.h"
 
+#include "tests/support/names_in_folder.h"
 #include "tests/support/test_registry.h"
 
 #include <QDir>
@@ -25,7 +26,6 @@
 #include <QTest>
 #include <functional>
 
-#include <dirent.h>
 #include <fcntl.h>
 #include <ftw.h>
 #include <sys/stat.h>
@@ -113,20 +113,6 @@ FileWritten trace(const QString& path) {
 }
 
 const QByteArray kNotUtf8 = "n\xff\xfe.vt12";
-
-// The names in folder as the file system holds them.
-QList<QByteArray> namesIn(const QByteArray& folder) {
-    QList<QByteArray> names;
-    DIR* dir = ::opendir(folder.constData());
-    while (const dirent* entry = dir ? ::readdir(dir) : nullptr) {
-        const QByteArray name(entry->d_name);
-        if (name != "." && name != "..")
-            names.append(name);
-    }
-    if (dir)
-        ::closedir(dir);
-    return names;
-}
 
 QByteArray rawContentOf(const QByteArray& path) {
     const int fd = ::open(path.constData(), O_RDONLY);
@@ -311,8 +297,8 @@ private Q_SLOTS:
         const QString path = PathFromBytes(folder + '/' + kNotUtf8);
         QVERIFY(writer(path));
         QVERIFY(writer(path));
-        QCOMPARE(namesIn(folder), QList<QByteArray>{kNotUtf8});
-        QCOMPARE(namesIn(QFile::encodeName(made.dir.path())).size(), 1);
+        QCOMPARE(NamesIn(folder), QList<QByteArray>{kNotUtf8});
+        QCOMPARE(NamesIn(QFile::encodeName(made.dir.path())).size(), 1);
         const SmallFileRead read = ReadSmallFile(path, 100000);
         QCOMPARE(read.outcome, SmallFileRead::Outcome::Read);
         QVERIFY(!read.bytes.isEmpty());
@@ -383,8 +369,8 @@ private Q_SLOTS:
         QCOMPARE(rawContentOf(PathBytes(backup.path)), QByteArray(kSettingsFileSize, 's'));
         QCOMPARE(latest, backup.path);
         QCOMPARE(listed.size(), 1);
-        QVERIFY(namesIn(folder).contains("Settings.ini"));
-        QCOMPARE(namesIn(QFile::encodeName(made.dir.path())).size(), 1);
+        QVERIFY(NamesIn(folder).contains("Settings.ini"));
+        QCOMPARE(NamesIn(QFile::encodeName(made.dir.path())).size(), 1);
     }
 
     void fullDiskLeavesNoBackup() {

@@ -7,6 +7,7 @@
 #include "tests/e2e/trace_file.h"
 #include "tests/firmware/srecord_text.h"
 
+#include "tests/support/names_in_folder.h"
 #include "tests/support/test_registry.h"
 
 #include <QJsonDocument>
@@ -15,7 +16,6 @@
 #include <QSet>
 #include <cerrno>
 #include <cstring>
-#include <dirent.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -24,21 +24,6 @@ constexpr int kCliTimeoutMs = 60000;
 
 QString SystemWords(int error) {
     return QString::fromLocal8Bit(std::strerror(error));
-}
-
-// The names in folder as the file system holds them, sorted.
-QList<QByteArray> NamesIn(const QByteArray& folder) {
-    QList<QByteArray> names;
-    DIR* dir = ::opendir(folder.constData());
-    while (const dirent* entry = dir ? ::readdir(dir) : nullptr) {
-        const QByteArray name(entry->d_name);
-        if (name != "." && name != "..")
-            names.append(name);
-    }
-    if (dir)
-        ::closedir(dir);
-    std::sort(names.begin(), names.end());
-    return names;
 }
 
 // The settings file's system settings (28 bytes at 0) and gate names (240 bytes at 900).
