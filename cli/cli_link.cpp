@@ -1,6 +1,6 @@
 #include "cli/cli_link.h"
 
-#include "app/uncaught_error.h"
+#include "core/uncaught_error.h"
 #include "data/factory_defaults.h"
 
 namespace {

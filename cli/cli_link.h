@@ -2,9 +2,9 @@
 // The controller session on a serial port, for a program without a window: what the window
 // gives the session (the port's bytes, the delay timer, the communication log) given here.
 
-#include "app/controller_session.h"
 #include "link/af_com_port.h"
 #include "link/qt_time_base.h"
+#include "session/controller_session.h"
 
 #include <QStringList>
 #include <QTimer>

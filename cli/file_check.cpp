@@ -1,6 +1,6 @@
 #include "cli/file_check.h"
 
-#include "app/path_calls.h"
+#include "core/path_calls.h"
 #include "data/settings_file.h"
 #include "firmware/firmware_file.h"
 

@@ -3,8 +3,8 @@
 // its bytes, an answer as "RX", its bytes, its result and round trip. Read from the traffic
 // ring a few times a second, so the link path does nothing more than for the window's monitor.
 
-#include "app/controller_session.h"
 #include "link/traffic_ring.h"
+#include "session/controller_session.h"
 
 #include <QTextStream>
 #include <QTimer>

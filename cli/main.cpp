@@ -1,15 +1,15 @@
 // vt12cli: the controller session of vt12set on the command line, for scripts.
 
-#include "app/path_bytes.h"
-#include "app/persisted_settings.h"
-#include "app/termination_signals.h"
-#include "app/uncaught_error.h"
 #include "cli/cli_options.h"
 #include "cli/command_run.h"
 #include "cli/file_check.h"
 #include "cli/port_sweep.h"
 #include "cli/settings_in_text.h"
 #include "cli/terminal_text.h"
+#include "core/path_bytes.h"
+#include "core/termination_signals.h"
+#include "core/uncaught_error.h"
+#include "session/persisted_settings.h"
 
 #include <QCoreApplication>
 #include <cstdio>

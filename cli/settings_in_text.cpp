@@ -1,6 +1,6 @@
 #include "cli/settings_in_text.h"
 
-#include "app/path_calls.h"
+#include "core/path_calls.h"
 #include "data/factory_defaults.h"
 #include "data/identification.h"
 #include "data/installation_mode.h"

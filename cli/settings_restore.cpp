@@ -1,6 +1,6 @@
 #include "cli/settings_restore.h"
 
-#include "app/path_calls.h"
+#include "core/path_calls.h"
 #include "data/settings_file.h"
 #include "data/slave_link.h"
 

@@ -2,8 +2,8 @@
 // restore FILE: the settings file loaded as "Load from File" loads it, then the save that
 // "Save to Vantor" starts, listed before it is started.
 
-#include "app/controller_session.h"
 #include "monitor/pending_changes.h"
+#include "session/controller_session.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
 #include "cli/terminal_text.h"
 
-#include "app/path_bytes.h"
+#include "core/path_bytes.h"
 
 namespace {
 bool Reorders(char16_t c) {

@@ -1,6 +1,6 @@
 #include "data/identification.h"
 
-#include "app/conversions.h"
+#include "core/conversions.h"
 #include "data/identification_blocks.h"
 
 #include <QDateTime>

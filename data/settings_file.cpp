@@ -1,7 +1,7 @@
 #include "data/settings_file.h"
 
-#include "app/file_write.h"
-#include "app/path_calls.h"
+#include "core/file_write.h"
+#include "core/path_calls.h"
 #include "data/installation_mode.h"
 #include "data/trimmed_text.h"
 

@@ -1,6 +1,6 @@
 #include "data/vacuum_settings_controls.h"
 
-#include "app/conversions.h"
+#include "core/conversions.h"
 #include "data/exact_rounding.h"
 #include "data/trimmed_text.h"
 

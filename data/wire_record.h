@@ -2,7 +2,7 @@
 // Register data held exactly as it travels. Fields are converted at each access, so no code
 // outside the block types does byte arithmetic on an image.
 
-#include "app/conversions.h"
+#include "core/conversions.h"
 
 #include <QString>
 #include <algorithm>

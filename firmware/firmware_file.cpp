@@ -1,6 +1,6 @@
 #include "firmware/firmware_file.h"
 
-#include "app/path_calls.h"
+#include "core/path_calls.h"
 #include "firmware/firmware_loader.h"
 
 #include <algorithm>

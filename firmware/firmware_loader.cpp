@@ -1,7 +1,7 @@
 #include "firmware/firmware_loader.h"
 
-#include "app/conversions.h"
-#include "app/path_calls.h"
+#include "core/conversions.h"
+#include "core/path_calls.h"
 #include "firmware/text_line_reader.h"
 
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "link/traffic_trace.h"
 
-#include "app/file_write.h"
-#include "app/path_calls.h"
+#include "core/file_write.h"
+#include "core/path_calls.h"
 
 #include <QDebug>
 #include <cstdio>

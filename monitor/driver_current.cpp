@@ -1,13 +1,12 @@
 #include "monitor/driver_current.h"
 
-#include "app/conversions.h"
+#include "core/conversions.h"
 
 #include <bit>
 
 namespace {
 constexpr uint16_t kOddGates = 0x555;
 constexpr uint16_t kEvenGates = 0xAAA;
-constexpr double kMilliampsPerUnit = 8.35;
 } // namespace
 
 DriverDisplay DriverCurrent::Show(uint16_t driven, uint8_t sample, const QString& numberPrefix) {

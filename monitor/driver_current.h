@@ -8,6 +8,9 @@
 
 enum class Driver : uint8_t { Odd, Even };
 
+// A current sample's step.
+inline constexpr double kMilliampsPerUnit = 8.35;
+
 class DriverCurrent {
 public:
     explicit DriverCurrent(Driver driver) : driver_(driver) {}

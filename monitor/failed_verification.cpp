@@ -3,7 +3,7 @@
 #include <QStringList>
 
 namespace {
-constexpr BlockId kSettingsBlocks[] = {BlockId::GateSettings,   BlockId::SlaveGateSettings,
+constexpr BlockId kVerifiedBlocks[] = {BlockId::GateSettings,   BlockId::SlaveGateSettings,
                                        BlockId::SystemSettings, BlockId::GateNames,
                                        BlockId::SlaveGateNames, BlockId::VacuumSettings};
 
@@ -43,7 +43,7 @@ bool FailedVerification::Took(BlockId block, SettingsReply outcome) {
 
 QString FailedVerification::Message() const {
     QStringList failed;
-    for (const BlockId block : kSettingsBlocks)
+    for (const BlockId block : kVerifiedBlocks)
         if (blocks_ & BitOf(block))
             failed << InWords(block);
     if (failed.isEmpty())

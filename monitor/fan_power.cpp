@@ -1,6 +1,6 @@
 #include "monitor/fan_power.h"
 
-#include "app/conversions.h"
+#include "core/conversions.h"
 
 #include <algorithm>
 

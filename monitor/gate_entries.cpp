@@ -1,6 +1,6 @@
 #include "monitor/gate_entries.h"
 
-#include "app/conversions.h"
+#include "core/conversions.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,7 @@
 #include "monitor/gate_row_figures.h"
 
-#include "app/conversions.h"
+#include "core/conversions.h"
+#include "monitor/driver_current.h"
 
 #include <algorithm>
 #include <cmath>
@@ -8,7 +9,6 @@
 
 namespace {
 constexpr int kMaxExtraArea = 255;
-constexpr double kMilliampsPerUnit = 8.35;
 constexpr double kMillimetresPerInch = 25.4;
 constexpr uint8_t kFirstMillimetreDiameter = 80;
 constexpr double kInchesPerFoot = 12;

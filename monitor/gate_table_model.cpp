@@ -1,6 +1,6 @@
 #include "monitor/gate_table_model.h"
 
-#include "app/conversions.h"
+#include "core/conversions.h"
 #include "data/slave_link.h"
 #include "monitor/gate_entries.h"
 #include "monitor/gate_row_figures.h"

@@ -20,52 +20,45 @@ bool SlaveBlock(BlockId block) {
     return block == BlockId::SlaveGateSettings || block == BlockId::SlaveGateNames;
 }
 
-QString Words(const char* caption) {
-    return QString::fromLatin1(caption);
-}
-
-QString InGroup(const char* group, const char* caption) {
-    return Words(group).trimmed() + QStringLiteral(": ") + Words(caption);
-}
-
 QString NotShown(const QString& name) {
     return name + QStringLiteral(" (not shown)");
 }
 
 QString Column(int column) {
-    return Words(kGateColumnCaptions[static_cast<size_t>(column)]);
+    return CaptionWords(kGateColumnCaptions[static_cast<size_t>(column)]);
 }
 
 QList<FieldBytes> SystemFields() {
     using namespace Caption;
     return {
-        {Words(OnDelay), 0, 2},
-        {Words(OffDelay), 2, 2},
-        {Words(ButtonCancel), 4, 2},
+        {CaptionWords(OnDelay), 0, 2},
+        {CaptionWords(OffDelay), 2, 2},
+        {CaptionWords(ButtonCancel), 4, 2},
         {NotShown(QStringLiteral("MBA")), 6, 1},
-        {Words(OpenAtStop), 7, 1},
-        {Words(OpenAtError), 8, 1},
-        {Words(RunAtError), 9, 1},
-        {Words(ButtonFunction), 10, 1},
-        {Words(MinCurrent), 11, 1},
-        {Words(MaxCurrent), 12, 1},
-        {InGroup(OpRange, OpRangeMin), 13, 1},
-        {InGroup(OpRange, OpRangeMax), 14, 1},
-        {Words(ReverseDelay), 15, 1},
-        {Words(StopOnCurrDecay), 16, 1},
-        {Words(CleanEnabled), 17, 1, SystemSettingsBlock::kCleanRegular},
-        {InGroup(CleaningAtStop, CleaningBeforeStop), 17, 1, SystemSettingsBlock::kCleanAtStop},
+        {CaptionWords(OpenAtStop), 7, 1},
+        {CaptionWords(OpenAtError), 8, 1},
+        {CaptionWords(RunAtError), 9, 1},
+        {CaptionWords(ButtonFunction), 10, 1},
+        {CaptionWords(MinCurrent), 11, 1},
+        {CaptionWords(MaxCurrent), 12, 1},
+        {CaptionInGroup(OpRange, OpRangeMin), 13, 1},
+        {CaptionInGroup(OpRange, OpRangeMax), 14, 1},
+        {CaptionWords(ReverseDelay), 15, 1},
+        {CaptionWords(StopOnCurrDecay), 16, 1},
+        {CaptionWords(CleanEnabled), 17, 1, SystemSettingsBlock::kCleanRegular},
+        {CaptionInGroup(CleaningAtStop, CleaningBeforeStop), 17, 1,
+         SystemSettingsBlock::kCleanAtStop},
         {NotShown(QStringLiteral("Cleaning, other bits")), 17, 1, 0xFC},
-        {InGroup(RegularCleaning, CleanHowLong), 18, 1},
-        {InGroup(RegularCleaning, CleanHowOften), 19, 1},
-        {Words(MasterSlavePage), 20, 1},
-        {Words(InactiveAfterStart), 21, 1},
-        {InGroup(CleaningAtStop, CleanAtStopRunMin), 22, 1},
-        {InGroup(CleaningAtStop, CleanAtStopHowLong), 23, 1},
-        {Words(SmartMinimumAiflowEnabled), 24, 1, 0x80},
-        {Words(SmartMinAiflowPercent), 24, 1, 0x7F},
-        {Words(KeepLastUsedOpen), 25, 1},
-        {Words(PressureFromVFD), 26, 1},
+        {CaptionInGroup(RegularCleaning, CleanHowLong), 18, 1},
+        {CaptionInGroup(RegularCleaning, CleanHowOften), 19, 1},
+        {CaptionWords(MasterSlavePage), 20, 1},
+        {CaptionWords(InactiveAfterStart), 21, 1},
+        {CaptionInGroup(CleaningAtStop, CleanAtStopRunMin), 22, 1},
+        {CaptionInGroup(CleaningAtStop, CleanAtStopHowLong), 23, 1},
+        {CaptionWords(SmartMinimumAiflowEnabled), 24, 1, 0x80},
+        {CaptionWords(SmartMinAiflowPercent), 24, 1, 0x7F},
+        {CaptionWords(KeepLastUsedOpen), 25, 1},
+        {CaptionWords(PressureFromVFD), 26, 1},
         {NotShown(QStringLiteral("Reserved byte 27")), 27, 1},
     };
 }
@@ -104,14 +97,14 @@ QList<FieldBytes> VacuumFields() {
     QList<FieldBytes> fields;
     for (const auto& [side, offset] :
          {std::pair{Caption::MasterSensor, 0}, {Caption::SlaveSensor, 40}}) {
-        const QString prefix = Words(side) + u' ';
-        fields << FieldBytes{prefix + Words(Caption::SensorCaption), offset, 16}
-               << FieldBytes{prefix + Words(Caption::SensorRange), offset + 16, 8}
-               << FieldBytes{prefix + Words(Caption::SensorWarning), offset + 24, 8}
-               << FieldBytes{prefix + Words(Caption::SensorUnits), offset + 32, 8};
+        const QString prefix = CaptionWords(side) + u' ';
+        fields << FieldBytes{prefix + CaptionWords(Caption::SensorCaption), offset, 16}
+               << FieldBytes{prefix + CaptionWords(Caption::SensorRange), offset + 16, 8}
+               << FieldBytes{prefix + CaptionWords(Caption::SensorWarning), offset + 24, 8}
+               << FieldBytes{prefix + CaptionWords(Caption::SensorUnits), offset + 32, 8};
     }
-    fields << FieldBytes{Words(Caption::SensorError), 80, 2}
-           << FieldBytes{Words(Caption::StopAtError), 82, 2};
+    fields << FieldBytes{CaptionWords(Caption::SensorError), 80, 2}
+           << FieldBytes{CaptionWords(Caption::StopAtError), 82, 2};
     return fields;
 }
 

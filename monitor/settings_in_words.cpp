@@ -11,15 +11,6 @@
 
 namespace {
 
-QString Words(const char* caption) {
-    return QString::fromLatin1(caption);
-}
-
-// A caption that is not unique on its page is named with its group.
-QString InGroup(const char* group, const char* caption) {
-    return Words(group).trimmed() + QStringLiteral(": ") + Words(caption);
-}
-
 QString YesNo(bool on) {
     return on ? QStringLiteral("Yes") : QStringLiteral("No");
 }
@@ -29,7 +20,7 @@ public:
     BlockWords(QList<SettingInWords>& list, BlockId block)
         : list_(list), block_(BlockInWords(block)) {}
     void Add(const QString& field, const QString& value) { list_.append({block_, field, value}); }
-    void Add(const char* caption, const QString& value) { Add(Words(caption), value); }
+    void Add(const char* caption, const QString& value) { Add(CaptionWords(caption), value); }
 
 private:
     QList<SettingInWords>& list_;
@@ -38,7 +29,7 @@ private:
 
 QString InstallationModeWords(uint8_t mode) {
     if (mode < std::size(Caption::InstallationModes))
-        return Words(Caption::InstallationModes[mode]);
+        return CaptionWords(Caption::InstallationModes[mode]);
     return QString::number(mode);
 }
 
@@ -50,24 +41,26 @@ void AddSystemSettings(const SystemSettingsBlock& image, const FeatureLevels& fe
     words.Add(Caption::SmartMinAiflowPercent, c.eSmartMinAiflowPercent);
     words.Add(Caption::OnDelay, c.eOnDelay);
     words.Add(Caption::OffDelay, c.eOffDelay);
-    words.Add(InGroup(Caption::OpRange, Caption::OpRangeMin), c.eOpRangeMin);
-    words.Add(InGroup(Caption::OpRange, Caption::OpRangeMax), c.eOpRangeMax);
+    words.Add(CaptionInGroup(Caption::OpRange, Caption::OpRangeMin), c.eOpRangeMin);
+    words.Add(CaptionInGroup(Caption::OpRange, Caption::OpRangeMax), c.eOpRangeMax);
 
     words.Add(Caption::CleanEnabled, YesNo(c.cbCleanEnabled));
-    words.Add(InGroup(Caption::RegularCleaning, Caption::CleanHowOften), c.eCleanHowOften);
-    words.Add(InGroup(Caption::RegularCleaning, Caption::CleanHowLong), c.eCleanHowLong);
-    words.Add(InGroup(Caption::CleaningAtStop, Caption::CleaningBeforeStop),
+    words.Add(CaptionInGroup(Caption::RegularCleaning, Caption::CleanHowOften), c.eCleanHowOften);
+    words.Add(CaptionInGroup(Caption::RegularCleaning, Caption::CleanHowLong), c.eCleanHowLong);
+    words.Add(CaptionInGroup(Caption::CleaningAtStop, Caption::CleaningBeforeStop),
               YesNo(c.cbCleaningBeforeStop));
-    words.Add(InGroup(Caption::CleaningAtStop, Caption::CleanAtStopHowLong), c.eCleanAtStopHowLong);
-    words.Add(InGroup(Caption::CleaningAtStop, Caption::CleanAtStopRunMin), c.eCleanAtStopRunMin);
+    words.Add(CaptionInGroup(Caption::CleaningAtStop, Caption::CleanAtStopHowLong),
+              c.eCleanAtStopHowLong);
+    words.Add(CaptionInGroup(Caption::CleaningAtStop, Caption::CleanAtStopRunMin),
+              c.eCleanAtStopRunMin);
     words.Add(Caption::OpenAtStop, YesNo(c.cbOpenAtStop));
     words.Add(Caption::OpenAtError, YesNo(c.cbOpenAtError));
     words.Add(Caption::RunAtError, YesNo(c.cbRunAtError));
     if (features.Has(Feature::KeepLastUsedOpen))
         words.Add(Caption::KeepLastUsedOpen, YesNo(c.cbKeepLastUsedOpen));
 
-    words.Add(Words(Caption::ButtonFunction),
-              Words(c.rbSignalSimul ? Caption::SignalSimul : Caption::OpenRequest));
+    words.Add(CaptionWords(Caption::ButtonFunction),
+              CaptionWords(c.rbSignalSimul ? Caption::SignalSimul : Caption::OpenRequest));
     words.Add(Caption::ButtonCancel, c.eButtonCancel);
     words.Add(Caption::MinCurrent, c.eMinCurrent);
     words.Add(Caption::MaxCurrent, c.eMaxCurrent);
@@ -81,11 +74,11 @@ void AddSystemSettings(const SystemSettingsBlock& image, const FeatureLevels& fe
 
 void AddSensor(const char* side, const QString& caption, const QString& range,
                const QString& warning, const QString& units, BlockWords& words) {
-    const QString prefix = Words(side) + u' ';
-    words.Add(prefix + Words(Caption::SensorCaption), caption);
-    words.Add(prefix + Words(Caption::SensorRange), range);
-    words.Add(prefix + Words(Caption::SensorWarning), warning);
-    words.Add(prefix + Words(Caption::SensorUnits), units);
+    const QString prefix = CaptionWords(side) + u' ';
+    words.Add(prefix + CaptionWords(Caption::SensorCaption), caption);
+    words.Add(prefix + CaptionWords(Caption::SensorRange), range);
+    words.Add(prefix + CaptionWords(Caption::SensorWarning), warning);
+    words.Add(prefix + CaptionWords(Caption::SensorUnits), units);
 }
 
 void AddVacuumSettings(const VacuumSettingsBlock& image, const FeatureLevels& features,
@@ -113,7 +106,7 @@ void AddGateSettings(const GateTableModel& table, Unit unit, BlockWords words) {
         for (int column = ColEnable; column <= ColCompensation; ++column) {
             const QString text = table.Text(row, column);
             const bool checkBox = !GateTableModel::Typeable(column);
-            words.Add(gate + Words(kGateColumnCaptions[static_cast<size_t>(column)]),
+            words.Add(gate + CaptionWords(kGateColumnCaptions[static_cast<size_t>(column)]),
                       checkBox ? YesNo(text != QStringLiteral("0")) : text);
         }
     }
@@ -183,4 +176,12 @@ QList<SettingInWords> SettingsInWords(const ControllerImages& images, ImageSide 
     AddSystemSettings(system, features, {list, BlockId::SystemSettings});
     AddVacuumSettings(vacuum, features, {list, BlockId::VacuumSettings});
     return list;
+}
+
+QString CaptionWords(const char* caption) {
+    return QString::fromLatin1(caption);
+}
+
+QString CaptionInGroup(const char* group, const char* caption) {
+    return CaptionWords(group).trimmed() + QStringLiteral(": ") + CaptionWords(caption);
 }

@@ -24,3 +24,7 @@ QList<SettingInWords> SettingsInWords(const ControllerImages& images, ImageSide 
 // "gate settings" and the like, as "Writing gate settings..." names the block; "status",
 // "firmware info 2" for the blocks that are only read.
 QString BlockInWords(BlockId block);
+
+// A control's caption as text; one that is not unique on its page is named with its group.
+QString CaptionWords(const char* caption);
+QString CaptionInGroup(const char* group, const char* caption);

@@ -1,6 +1,6 @@
 #include "monitor/status_model.h"
 
-#include "app/conversions.h"
+#include "core/conversions.h"
 #include "monitor/cleaning_display.h"
 #include "monitor/fan_delay.h"
 

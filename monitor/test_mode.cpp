@@ -1,6 +1,6 @@
 #include "monitor/test_mode.h"
 
-#include "app/conversions.h"
+#include "core/conversions.h"
 #include "data/installation_mode.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include "monitor/trend_series.h"
 
-#include "app/file_write.h"
+#include "core/file_write.h"
 #include "data/csv_field.h"
 
 #include <QDateTime>

@@ -1,6 +1,6 @@
 #include "monitor/vacuum_reading.h"
 
-#include "app/conversions.h"
+#include "core/conversions.h"
 #include "data/installation_mode.h"
 
 #include <cmath>

@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-    build-essential cmake ninja-build ccache pkg-config clang clang-format
+    build-essential cmake ninja-build ccache pkg-config clang clang-format lld
     qt6-base-dev qt6-serialport-dev qt6-svg-dev qt6-webengine-dev qt6-charts-dev
     libgl-dev fonts-liberation xvfb xauth imagemagick
 )

@@ -9,7 +9,6 @@ namespace vt12sim {
 
 namespace {
 
-constexpr int kWhole = 10000;
 constexpr int kMostPieces = 4;
 constexpr int kMostNoiseBytes = 8;
 constexpr int kMostDuplicatePauseMs = 50;
@@ -27,7 +26,7 @@ FaultKind FaultInjector::draw(QByteArrayView request) {
     if (rates_.total() == 0) {
         return FaultKind::None;
     }
-    int roll = below(kWhole);
+    int roll = below(kWholeRate);
     auto kind = FaultKind::None;
     for (std::size_t i = 0; i < kFaultKinds; ++i) {
         if (roll < rates_.hundredths[i]) {

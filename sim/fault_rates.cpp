@@ -11,9 +11,8 @@ namespace {
 constexpr std::array<const char*, kFaultKinds> kNames{
     "timeout",   "crc",  "truncate",  "split",   "noise",
     "exception", "late", "duplicate", "address", "store"};
-constexpr int kWhole = 10000;
 
-ParsedFaults failure(const QString& text) {
+ParsedFaults refusedFaults(const QString& text) {
     return ParsedFaults{std::nullopt,
                         text + QStringLiteral(" Kinds: %1 (or all).")
                                    .arg(QStringList(kNames.begin(), kNames.end()).join(u", "))};
@@ -29,7 +28,7 @@ int hundredthsOf(const QString& text) {
     const int whole = match.captured(1).toInt();
     const int fraction = match.captured(2).leftJustified(2, u'0').toInt();
     const int value = whole * 100 + fraction;
-    return value <= kWhole ? value : -1;
+    return value <= kWholeRate ? value : -1;
 }
 
 } // namespace
@@ -50,18 +49,19 @@ int FaultRates::total() const {
 
 ParsedFaults parseFaultRates(const QString& list) {
     if (list.trimmed().isEmpty()) {
-        return failure(QStringLiteral("--faults wants KIND=PERCENT,... such as crc=5,late=2."));
+        return refusedFaults(
+            QStringLiteral("--faults wants KIND=PERCENT,... such as crc=5,late=2."));
     }
     FaultRates rates;
     for (const QString& entry : list.split(u',')) {
         const QStringList parts = entry.trimmed().split(u'=');
         if (parts.size() != 2) {
-            return failure(QStringLiteral("--faults: '%1' is not KIND=PERCENT.").arg(entry));
+            return refusedFaults(QStringLiteral("--faults: '%1' is not KIND=PERCENT.").arg(entry));
         }
         const QString name = parts[0].trimmed();
         const int value = hundredthsOf(parts[1].trimmed());
         if (value < 0) {
-            return failure(
+            return refusedFaults(
                 QStringLiteral("--faults: '%1' wants a percentage from 0 to 100, not '%2'.")
                     .arg(name, parts[1]));
         }
@@ -71,13 +71,13 @@ ParsedFaults parseFaultRates(const QString& list) {
         }
         const auto known = std::find(kNames.begin(), kNames.end(), name);
         if (known == kNames.end()) {
-            return failure(QStringLiteral("--faults: unknown kind '%1'.").arg(name));
+            return refusedFaults(QStringLiteral("--faults: unknown kind '%1'.").arg(name));
         }
         rates.hundredths[static_cast<std::size_t>(known - kNames.begin())] = value;
     }
-    if (rates.total() > kWhole) {
-        return failure(QStringLiteral("--faults: the rates add up to %1 %, more than 100 %.")
-                           .arg(rates.total() / 100.0));
+    if (rates.total() > kWholeRate) {
+        return refusedFaults(QStringLiteral("--faults: the rates add up to %1 %, more than 100 %.")
+                                 .arg(rates.total() / 100.0));
     }
     return ParsedFaults{rates, QString()};
 }

@@ -27,6 +27,9 @@ inline constexpr std::size_t kFaultKinds = 10;
 // The name of a kind in --faults and in the tally; empty for None.
 QString faultName(FaultKind kind);
 
+// All requests, in the hundredths of a percent the rates are given in.
+inline constexpr int kWholeRate = 10000;
+
 // Rates in hundredths of a percent, in the order of FaultKind after None.
 struct FaultRates {
     std::array<int, kFaultKinds> hundredths{};

@@ -1,13 +1,13 @@
 #include "sim/plant_setup.h"
 
 #include "sim/register_bytes.h"
+#include "sim/register_content.h"
 #include "sim/unit_profile.h"
 
 namespace vt12sim {
 
 namespace {
 
-constexpr int kGateRecordBytes = 16;
 constexpr int kMinuteMs = 60000;
 
 uint8_t byteAt(QByteArrayView block, int offset) {

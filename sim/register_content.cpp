@@ -11,7 +11,6 @@ namespace vt12sim {
 namespace {
 
 constexpr int kGates = 12;
-constexpr int kGateRecordBytes = 16;
 constexpr int kGateNameBytes = 20;
 
 struct GateLayout {

@@ -9,6 +9,9 @@
 
 namespace vt12sim {
 
+// One gate's settings in the gate block.
+inline constexpr int kGateRecordBytes = 16;
+
 enum class Unit { Master, Slave };
 
 // The slave's firmware is F05A, so its off delays are always in tenths of a second.

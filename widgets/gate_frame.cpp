@@ -1,6 +1,6 @@
 #include "widgets/gate_frame.h"
 
-#include "app/conversions.h"
+#include "core/conversions.h"
 #include "widgets/gate_colors.h"
 #include "widgets/shape.h"
 

@@ -1,6 +1,6 @@
 #include "widgets/level_bar.h"
 
-#include "app/conversions.h"
+#include "core/conversions.h"
 
 #include <QPainter>
 #include <climits>

@@ -12,9 +12,9 @@
 // names (tsManual, tsSettings, ...), takes only those pages; with VT12_SHOTS_SCREEN set, the
 // whole screen is taken just before the pages, the extra windows in front.
 
-#include "app/gate_grid.h"
-#include "app/main_window.h"
 #include "monitor/gate_table_display.h"
+#include "window/gate_grid.h"
+#include "window/main_window.h"
 
 #include <QAbstractItemModel>
 #include <QApplication>

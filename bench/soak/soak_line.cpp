@@ -1,7 +1,7 @@
 #include "bench/soak/soak_line.h"
 
-#include "app/uncaught_error.h"
 #include "bench/soak/controller_store.h"
+#include "core/uncaught_error.h"
 #include "data/slave_link.h"
 
 #include <algorithm>

@@ -3,9 +3,9 @@
 // technician who edits and saves, reloads, reads counters and runs test commands, and checked
 // after every result.
 
-#include "app/controller_session.h"
-#include "app/guarded_time_base.h"
 #include "link/af_com_port.h"
+#include "session/controller_session.h"
+#include "session/guarded_time_base.h"
 
 #include <QElapsedTimer>
 #include <QStringList>

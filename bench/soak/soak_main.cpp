@@ -7,8 +7,8 @@
 // single unit with 30 % of its answers 800-1100 ms late, 5 a MASTER answering 2 s late; then
 // again from 1.
 
-#include "app/uncaught_error.h"
 #include "bench/soak/soak_line.h"
+#include "core/uncaught_error.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

@@ -8,7 +8,7 @@
 //                                the polls shown and the CPU used, as a share of one core and
 //                                per poll (everything the process did, divided by the polls).
 
-#include "app/main_window.h"
+#include "window/main_window.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

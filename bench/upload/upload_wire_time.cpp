@@ -4,8 +4,8 @@
 // chunk's answer, read from the program's traffic trace.
 // Usage: vt12bench_upload (the simulator comes from the same bin directory; offscreen).
 
-#include "app/main_window.h"
 #include "tests/firmware/srecord_text.h"
+#include "window/main_window.h"
 
 #include <QApplication>
 #include <QDir>

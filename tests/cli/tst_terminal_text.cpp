@@ -3,7 +3,7 @@
 
 #include "cli/terminal_text.h"
 
-#include "app/path_bytes.h"
+#include "core/path_bytes.h"
 #include "tests/support/test_registry.h"
 
 #include <QRandomGenerator>

@@ -1,7 +1,7 @@
 // The program's window against real simulators on pseudo-terminals: finding the controller,
 // the full read set, supervision of the link, and the pulled cable and adapter.
 
-#include "app/uncaught_error.h"
+#include "core/uncaught_error.h"
 #include "tests/e2e/window_session.h"
 #include "tests/support/test_registry.h"
 

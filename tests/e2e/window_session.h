@@ -2,9 +2,9 @@
 // One run of the program's window against simulators in a private port directory, with its
 // own program directory (Settings.ini), data directory (settings backups) and traffic trace.
 
-#include "app/main_window.h"
 #include "tests/e2e/simulator_process.h"
 #include "tests/e2e/trace_file.h"
+#include "window/main_window.h"
 
 #include <QLabel>
 

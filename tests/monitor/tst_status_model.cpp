@@ -1,5 +1,5 @@
 #include "monitor/status_model.h"
-#include "status_bytes.h"
+#include "tests/support/status_bytes.h"
 
 #include "tests/support/test_registry.h"
 

@@ -2,7 +2,7 @@
 // Typing into the gate table as a user would: the editor opened on the cell, the text typed,
 // Enter pressed.
 
-#include "app/gate_grid.h"
+#include "window/gate_grid.h"
 
 #include <QLineEdit>
 #include <QPointer>

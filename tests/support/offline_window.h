@@ -1,7 +1,7 @@
 #pragma once
 // The program's window with no controller in reach: a program folder of its own and no ports.
 
-#include "app/main_window.h"
+#include "window/main_window.h"
 
 #include <QTemporaryDir>
 #include <memory>

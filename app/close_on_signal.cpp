@@ -1,9 +1,0 @@
-#include "app/close_on_signal.h"
-
-#include "app/termination_signals.h"
-
-#include <QWidget>
-
-void CloseOnTerminationSignals(QWidget* window) {
-    OnTerminationSignals(window, [window](int) { window->close(); });
-}

@@ -1,0 +1,35 @@
+# Read by CTest when it starts: one test per function and data row of a slow test class, so that
+# its rows run side by side. The class lists its rows itself (QTest's -datatags); a class that
+# cannot list them runs whole.
+function(vt12_add_rows suite class label bin_dir)
+    set(environment "QT_QPA_PLATFORM=offscreen;VT12_BIN_DIR=${bin_dir}")
+    set(ENV{QT_QPA_PLATFORM} offscreen)
+    execute_process(COMMAND "${suite}" ${class} -datatags OUTPUT_VARIABLE listing
+                    RESULT_VARIABLE failed ERROR_QUIET TIMEOUT 60)
+    unset(ENV{QT_QPA_PLATFORM})
+    set(rows)
+    if(NOT failed)
+        string(REGEX MATCHALL "[^\n]+" lines "${listing}")
+        foreach(line IN LISTS lines)
+            if(line MATCHES "^[A-Za-z_][A-Za-z0-9_]* ([A-Za-z_][A-Za-z0-9_]*)( (.+))?$")
+                if(CMAKE_MATCH_3)
+                    list(APPEND rows "${CMAKE_MATCH_1}:${CMAKE_MATCH_3}")
+                else()
+                    list(APPEND rows "${CMAKE_MATCH_1}")
+                endif()
+            endif()
+        endforeach()
+    endif()
+    if(NOT rows)
+        add_test(${class} "${suite}" ${class})
+        set_tests_properties(${class} PROPERTIES LABELS ${label} ENVIRONMENT "${environment}"
+                                                 TIMEOUT 300)
+        return()
+    endif()
+    foreach(row IN LISTS rows)
+        string(REGEX REPLACE "[^A-Za-z0-9_:.-]+" "_" name "${class}:${row}")
+        add_test(${name} "${suite}" ${class} "${row}")
+        set_tests_properties(${name} PROPERTIES LABELS ${label} ENVIRONMENT "${environment}"
+                                                TIMEOUT 300 COST 100)
+    endforeach()
+endfunction()

@@ -1,0 +1,9 @@
+#include "window/close_on_signal.h"
+
+#include "core/termination_signals.h"
+
+#include <QWidget>
+
+void CloseOnTerminationSignals(QWidget* window) {
+    OnTerminationSignals(window, [window](int) { window->close(); });
+}
