@@ -1,6 +1,6 @@
 #include "app/close_on_signal.h"
 
-#include "app/termination_signals.h"
+#include "platform/termination_signals.h"
 
 #include <QWidget>
 

@@ -2,7 +2,6 @@
 
 #include "app/path_bytes.h"
 #include "app/persisted_settings.h"
-#include "app/termination_signals.h"
 #include "app/uncaught_error.h"
 #include "cli/cli_options.h"
 #include "cli/command_run.h"
@@ -10,6 +9,7 @@
 #include "cli/port_sweep.h"
 #include "cli/settings_in_text.h"
 #include "cli/terminal_text.h"
+#include "platform/termination_signals.h"
 
 #include <QCoreApplication>
 #include <cstdio>
