@@ -3,8 +3,8 @@
 
 #include "cli/command_run.h"
 #include "cli/progress_bar.h"
-#include "cli/terminal.h"
 #include "cli/terminal_text.h"
+#include "platform/terminal.h"
 
 #include "data/identification.h"
 

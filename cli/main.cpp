@@ -7,8 +7,8 @@
 #include "cli/settings_in_text.h"
 #include "cli/terminal_text.h"
 #include "core/path_bytes.h"
-#include "core/termination_signals.h"
 #include "core/uncaught_error.h"
+#include "platform/termination_signals.h"
 #include "session/persisted_settings.h"
 
 #include <QCoreApplication>

@@ -1,6 +1,7 @@
 #include "core/ini_file.h"
 
 #include "core/path_bytes.h"
+#include "platform/line_ends.h"
 
 namespace {
 bool isHeader(const QString& line) {
@@ -50,11 +51,8 @@ QString IniFile::Text(int line) const {
 }
 
 QByteArray IniFile::NewLine(const QString& text) const {
-#ifdef Q_OS_WIN
-    const bool carriageReturn = lines_.isEmpty() || lines_.first().endsWith('\r');
-#else
-    const bool carriageReturn = !lines_.isEmpty() && lines_.first().endsWith('\r');
-#endif
+    const bool carriageReturn =
+        lines_.isEmpty() ? LinesEndWithCarriageReturn() : lines_.first().endsWith('\r');
     return BytesOfText(text) + (carriageReturn ? QByteArray("\r") : QByteArray());
 }
 

@@ -1,12 +1,11 @@
 #include "core/path_bytes.h"
 
+#include "platform/file_calls.h"
+#include "platform/program_folders.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-
-#ifdef Q_OS_UNIX
-#include <unistd.h>
-#endif
 
 namespace {
 constexpr char16_t kByteEscape = 0xDC00;
@@ -85,60 +84,39 @@ std::optional<uint8_t> EscapedByteAt(const QString& text, qsizetype i) {
 }
 
 QString PathFromBytes(const QByteArray& bytes) {
-#ifdef Q_OS_UNIX
-    return TextKeepingBytes(bytes);
-#else
-    return QFile::decodeName(bytes);
-#endif
+    return FileNamesAreBytes() ? TextKeepingBytes(bytes) : QFile::decodeName(bytes);
 }
 
 QByteArray PathBytes(const QString& path) {
-#ifdef Q_OS_UNIX
-    return BytesOfText(path);
-#else
-    return QFile::encodeName(path);
-#endif
+    return FileNamesAreBytes() ? BytesOfText(path) : QFile::encodeName(path);
 }
 
 QStringList ProgramArguments(int argc, const char* const* argv) {
-#ifdef Q_OS_UNIX
+    // Where names are text, so are the arguments, and only Qt has them whole.
+    if (!FileNamesAreBytes())
+        return QCoreApplication::arguments();
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments.append(PathFromBytes(QByteArray(argv[i])));
     return arguments;
-#else
-    Q_UNUSED(argc);
-    Q_UNUSED(argv);
-    return QCoreApplication::arguments();
-#endif
 }
 
 QString EnvironmentPath(const char* name) {
-#ifdef Q_OS_UNIX
-    return PathFromBytes(qgetenv(name));
-#else
-    return qEnvironmentVariable(name);
-#endif
+    return FileNamesAreBytes() ? PathFromBytes(qgetenv(name)) : qEnvironmentVariable(name);
 }
 
 QString ApplicationDirectory() {
-#ifdef Q_OS_LINUX
-    QByteArray target(4096, '\0');
-    const ssize_t length = ::readlink("/proc/self/exe", target.data(), target.size());
-    if (length > 0 && length < target.size()) {
-        target.truncate(length);
-        return PathFromBytes(target.left(target.lastIndexOf('/')));
-    }
-#endif
+    const QByteArray program = RunningProgramPath();
+    if (!program.isEmpty())
+        return PathFromBytes(program.left(program.lastIndexOf('/')));
     return QCoreApplication::applicationDirPath();
 }
 
 QString WritableLocation(QStandardPaths::StandardLocation location) {
     const QString located = QStandardPaths::writableLocation(location);
-#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
     // Qt built the answer from one of these through its own conversion: its start is put back
     // as the bytes were.
-    for (const char* name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "HOME"}) {
+    for (const char* name : UserFolderVariables()) {
         const QByteArray bytes = qgetenv(name);
         const QString lossy = QDir::cleanPath(QFile::decodeName(bytes));
         const QString whole = QDir::cleanPath(PathFromBytes(bytes));
@@ -147,6 +125,5 @@ QString WritableLocation(QStandardPaths::StandardLocation location) {
         if (located.size() == lossy.size() || located[lossy.size()] == u'/')
             return whole + located.mid(lossy.size());
     }
-#endif
     return located;
 }

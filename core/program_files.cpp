@@ -1,34 +1,17 @@
 #include "core/program_files.h"
 
 #include "core/path_calls.h"
+#include "platform/program_folders.h"
 
 #include <QDir>
 
 #include <algorithm>
 
 namespace {
-QStringList SystemDirectories() {
-#ifdef Q_OS_WIN
-    QStringList dirs;
-    for (const char* name : {"ProgramFiles", "ProgramFiles(x86)", "ProgramW6432", "SystemRoot"}) {
-        const QString dir = qEnvironmentVariable(name);
-        if (!dir.isEmpty())
-            dirs.append(dir);
-    }
-    return dirs;
-#else
-    return {QStringLiteral("/usr"), QStringLiteral("/bin"), QStringLiteral("/sbin")};
-#endif
-}
-
 bool IsWithin(const QString& path, const QString& dir) {
     const QString inner = QDir::cleanPath(QDir::fromNativeSeparators(path)) + u'/';
     const QString outer = QDir::cleanPath(QDir::fromNativeSeparators(dir)) + u'/';
-#ifdef Q_OS_WIN
-    return inner.startsWith(outer, Qt::CaseInsensitive);
-#else
-    return inner.startsWith(outer);
-#endif
+    return inner.startsWith(outer, FileNameCase());
 }
 } // namespace
 
@@ -51,7 +34,7 @@ bool IsInstalledProgramDirectory(const QString& programDir) {
     if (EntryAt(ProgramFileDirectories(programDir).constLast(), Links::Followed).kind ==
         PathKind::Folder)
         return true;
-    const QStringList system = SystemDirectories();
+    const QStringList system = SystemProgramFolders();
     return std::any_of(system.begin(), system.end(),
                        [&](const QString& dir) { return IsWithin(programDir, dir); });
 }

@@ -1,5 +1,7 @@
 #include "link/serial_device_channel.h"
 
+#include "platform/port_names.h"
+
 #include <QFileInfo>
 
 namespace {
@@ -30,10 +32,8 @@ ByteChannel::OpenStep SerialDeviceChannel::Open() {
     if (IsOpen())
         return OpenStep::Opened;
     lastFailure_ = ChannelFailure::None;
-#ifndef Q_OS_WIN
-    if (!QFileInfo::exists(path_))
+    if (PortDevicesAreFiles() && !QFileInfo::exists(path_))
         return Fail(ChannelFailure::NoDevice);
-#endif
     serial_.setPortName(path_);
     serial_.setReadBufferSize(settings_.inBufSize);
     if (!serial_.open(QIODevice::ReadWrite)) {

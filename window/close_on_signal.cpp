@@ -1,6 +1,6 @@
 #include "window/close_on_signal.h"
 
-#include "core/termination_signals.h"
+#include "platform/termination_signals.h"
 
 #include <QWidget>
 

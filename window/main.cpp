@@ -5,14 +5,11 @@
 #include "core/uncaught_error.h"
 #include "window/close_on_signal.h"
 #include "window/main_window.h"
+#include "platform/privileges.h"
 
 #include <QApplication>
 #include <QMessageBox>
 #include <QTextStream>
-
-#ifdef Q_OS_UNIX
-#include <unistd.h>
-#endif
 
 namespace {
 // Shown without blocking: the link goes on while the message is up.
@@ -36,11 +33,9 @@ int main(int argc, char* argv[]) {
         QTextStream(stdout) << *text;
         return 0;
     }
-#ifdef Q_OS_UNIX
     // The help browser's sandbox cannot run as root.
-    if (::geteuid() == 0)
+    if (RunsAsSuperuser())
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-#endif
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("vt12set"));

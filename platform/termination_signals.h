@@ -1,6 +1,7 @@
 #pragma once
 // SIGTERM, SIGINT and SIGHUP turned into a call on the event loop: the handler itself only
 // writes the signal's number into a socket pair, which is all a signal handler may safely do.
+// Windows has none of these signals: there nothing is set up.
 
 #include <QObject>
 #include <functional>

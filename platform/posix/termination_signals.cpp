@@ -1,8 +1,7 @@
-#include "core/termination_signals.h"
+#include "platform/termination_signals.h"
 
 #include <QSocketNotifier>
 
-#ifdef Q_OS_UNIX
 #include <csignal>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -36,6 +35,3 @@ void OnTerminationSignals(QObject* context, std::function<void(int signal)> hand
     sigaction(SIGHUP, &action, nullptr);
     std::signal(SIGPIPE, SIG_IGN);
 }
-#else
-void OnTerminationSignals(QObject*, std::function<void(int)>) {}
-#endif

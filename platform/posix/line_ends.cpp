@@ -1,0 +1,5 @@
+#include "platform/line_ends.h"
+
+bool LinesEndWithCarriageReturn() {
+    return false;
+}

@@ -1,0 +1,5 @@
+#include "platform/privileges.h"
+
+bool RunsAsSuperuser() {
+    return false;
+}

@@ -1,0 +1,3 @@
+#include "platform/termination_signals.h"
+
+void OnTerminationSignals(QObject*, std::function<void(int)>) {}
