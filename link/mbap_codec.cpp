@@ -1,13 +1,12 @@
 #include "link/mbap_codec.h"
 
-#include "link/modbus_client.h"
+#include "link/rtu_codec.h"
 
 #include <algorithm>
 
 namespace mbap {
 
 namespace {
-constexpr int kCrcLength = 2;
 // The unit byte and at least a function code.
 constexpr int kShortestLengthField = 2;
 
@@ -22,10 +21,10 @@ void PutWord(uint8_t* at, uint16_t value) {
 } // namespace
 
 int RtuToMbap(const uint8_t* rtu, int rtuLength, uint16_t transaction, uint8_t* out) {
-    const int unitAndPdu = rtuLength - kCrcLength;
+    const int unitAndPdu = rtuLength - rtu::kCrcLength;
     if (unitAndPdu < kShortestLengthField || unitAndPdu > 1 + kLongestPdu)
         return 0;
-    const uint16_t crc = TModbusClient::Count_CRC(rtu, unitAndPdu);
+    const uint16_t crc = rtu::Count_CRC(rtu, unitAndPdu);
     if (rtu[unitAndPdu] != static_cast<uint8_t>(crc) ||
         rtu[unitAndPdu + 1] != static_cast<uint8_t>(crc >> 8))
         return 0;
@@ -52,7 +51,7 @@ uint16_t Transaction(const uint8_t* frame) {
 int MbapToRtu(const uint8_t* frame, int frameLength, uint8_t* out) {
     const int unitAndPdu = frameLength - (kHeaderLength - 1);
     std::copy_n(frame + kHeaderLength - 1, unitAndPdu, out);
-    const uint16_t crc = TModbusClient::Count_CRC(out, unitAndPdu);
+    const uint16_t crc = rtu::Count_CRC(out, unitAndPdu);
     out[unitAndPdu] = static_cast<uint8_t>(crc);
     out[unitAndPdu + 1] = static_cast<uint8_t>(crc >> 8);
     return unitAndPdu + kCrcLength;

@@ -1,28 +1,11 @@
 #include "link/modbus_client.h"
 
-#include "data/block_table.h"
-
 #include <algorithm>
 
 namespace {
-constexpr uint8_t kWriteMultiple = 16;
-constexpr uint8_t kCommand = 101;
-constexpr uint8_t kFirmwareChunk = 110;
-
-// A command answer says its own length in byte 2; until then this much is expected.
-constexpr uint16_t kCommandAnswerLength = 31;
-constexpr uint16_t kWriteAnswerLength = 8;
 // Silence that ends an answer to another request, or that a held answer waits for: far longer
 // than a gap inside a burst of answers, far shorter than the response timeout.
 constexpr int kQuietMs = 50;
-constexpr int kHeaderLength = 6;
-constexpr int kBlockHeaderLength = 7;
-constexpr int kCrcLength = 2;
-constexpr int kExceptionLength = 5;
-
-uint16_t readAnswerLength(uint16_t count) {
-    return 2 * (count & 0xFF) + 5;
-}
 
 // Resets the result record even when the consumer of the result throws.
 struct ResultReset {
@@ -41,76 +24,55 @@ TModbusClient::TModbusClient(TimeBase& time) : time_(time), timer_(time) {
     timer_.SetOnTimer([this] { OnTimeout(); });
 }
 
-uint16_t TModbusClient::Count_CRC(const uint8_t* bytes, int length) {
-    uint16_t crc = 0xFFFF;
-    for (int i = 0; i < length; ++i) {
-        crc ^= bytes[i];
-        for (int bit = 0; bit < 8; ++bit)
-            crc = (crc & 1) ? static_cast<uint16_t>((crc >> 1) ^ 0xA001) : crc >> 1;
-    }
-    return crc;
-}
-
 void TModbusClient::ReadHoldingRegisters(uint8_t slave, uint16_t start, uint16_t count) {
-    SendRead(kReadHolding, slave, start, count);
+    SendRead(rtu::kReadHolding, slave, start, count);
 }
 
 void TModbusClient::ReadInputRegisters(uint8_t slave, uint16_t start, uint16_t count) {
-    SendRead(kReadInput, slave, start, count);
+    SendRead(rtu::kReadInput, slave, start, count);
 }
 
 void TModbusClient::WriteMultipleRegisters(uint8_t slave, uint16_t start, const uint8_t* data,
                                            uint16_t count) {
-    SendBlock(kWriteMultiple, slave, start, data, count);
+    SendWrite(rtu::kWriteMultiple, slave, start, data, count);
 }
 
 void TModbusClient::WriteFirmwareChunk(uint8_t slave, uint16_t start, const uint8_t* data,
                                        uint16_t count) {
-    SendBlock(kFirmwareChunk, slave, start, data, count);
+    SendWrite(rtu::kFirmwareChunk, slave, start, data, count);
 }
 
 void TModbusClient::SendCommand101(uint8_t slave, uint16_t a, uint16_t b, uint16_t c) {
     if (IsBusy())
         return;
-    PutHeader(slave, kCommand, a, b);
-    transmit_[6] = static_cast<uint8_t>(c >> 8);
-    transmit_[7] = static_cast<uint8_t>(c);
-    Transmit(8);
-    expectedLength_ = kCommandAnswerLength;
+    Transmit(rtu::BuildCommand(slave, a, b, c, transmit_));
+    expectedLength_ = rtu::ExpectedAnswerLength(rtu::kCommand, 0);
 }
 
 void TModbusClient::SendRead(uint8_t function, uint8_t slave, uint16_t start, uint16_t count) {
-    if (IsBusy() || count > kMaxReadRegisters)
+    if (IsBusy())
         return;
-    PutHeader(slave, function, start, count);
-    if (function == kReadHolding)
+    const int length = rtu::BuildRead(function, slave, start, count, transmit_);
+    if (length == 0)
+        return;
+    if (function == rtu::kReadHolding)
         extraTimeout_ += count;
-    Transmit(kHeaderLength);
-    expectedLength_ = readAnswerLength(count);
+    Transmit(length);
+    expectedLength_ = rtu::ExpectedAnswerLength(function, count);
     result_.DataByteCount = 2 * (count & 0xFF);
 }
 
-void TModbusClient::SendBlock(uint8_t function, uint8_t slave, uint16_t start, const uint8_t* data,
+void TModbusClient::SendWrite(uint8_t function, uint8_t slave, uint16_t start, const uint8_t* data,
                               uint16_t count) {
-    if (IsBusy() || count > kMaxWriteRegisters)
+    if (IsBusy())
         return;
-    PutHeader(slave, function, start, count);
-    const int bytes = 2 * count;
-    transmit_[6] = static_cast<uint8_t>(bytes);
-    std::copy(data, data + bytes, transmit_.begin() + kBlockHeaderLength);
-    extraTimeout_ = function == kWriteMultiple ? 100 : 200;
-    Transmit(kBlockHeaderLength + bytes);
-    expectedLength_ = kWriteAnswerLength;
+    const int length = rtu::BuildWrite(function, slave, start, data, count, transmit_);
+    if (length == 0)
+        return;
+    extraTimeout_ = function == rtu::kWriteMultiple ? 100 : 200;
+    Transmit(length);
+    expectedLength_ = rtu::ExpectedAnswerLength(function, count);
     result_.DataByteCount = 2 * (count & 0xFF);
-}
-
-void TModbusClient::PutHeader(uint8_t slave, uint8_t function, uint16_t first, uint16_t second) {
-    transmit_[0] = slave;
-    transmit_[1] = function;
-    transmit_[2] = static_cast<uint8_t>(first >> 8);
-    transmit_[3] = static_cast<uint8_t>(first);
-    transmit_[4] = static_cast<uint8_t>(second >> 8);
-    transmit_[5] = static_cast<uint8_t>(second);
 }
 
 void TModbusClient::NewLine() {
@@ -120,14 +82,11 @@ void TModbusClient::NewLine() {
     lastAnswerLength_ = 0;
 }
 
-void TModbusClient::Transmit(int lengthWithoutCrc) {
-    const uint16_t crc = Count_CRC(transmit_.data(), lengthWithoutCrc);
-    transmit_[lengthWithoutCrc] = static_cast<uint8_t>(crc);
-    transmit_[lengthWithoutCrc + 1] = static_cast<uint8_t>(crc >> 8);
+void TModbusClient::Transmit(int length) {
     // Taken before OnSend: a send that throws must not leave its allowance to the next one.
     const int interval = RequestInterval();
     extraTimeout_ = 0;
-    transmitLength_ = lengthWithoutCrc + kCrcLength;
+    transmitLength_ = length;
     requestKey_ = RequestKey::Of(transmit_.data(), transmitLength_);
     requestInterval_ = interval;
     result_.Status = mrNone;
@@ -140,7 +99,7 @@ void TModbusClient::Transmit(int lengthWithoutCrc) {
         PutOnLine();
         return;
     }
-    deferred_ = true;
+    phase_ = Phase::Deferred;
     sendTime_ = now;
     receive_.fill(0);
     receiveCount_ = 0;
@@ -168,6 +127,7 @@ void TModbusClient::PutOnLine() {
     receive_.fill(0);
     receiveCount_ = 0;
     answerArrived_ = false;
+    phase_ = Phase::Awaiting;
     timer_.SetEnabled(false);
     timer_.SetInterval(requestInterval_);
     timer_.SetEnabled(true);
@@ -193,22 +153,15 @@ void TModbusClient::TakeWhileQuiet(const uint8_t* data, int count) {
     std::copy(data, data + count, receive_.begin() + receiveCount_);
     receiveCount_ += count;
     while (receiveCount_ >= 5) {
-        const uint8_t function = receive_[1];
-        int length = kWriteAnswerLength;
-        if (function >= 0x80)
-            length = 5;
-        else if (function == kReadHolding || function == kReadInput || function == kCommand)
-            length = receive_[2] + 5;
+        const int length = rtu::SelfAnnouncedLength(Received());
         if (length > kModbusBufferSize) {
             receiveCount_ = 0;
             return;
         }
         if (receiveCount_ < length)
             return;
-        const int at = length - kCrcLength;
-        const uint16_t stored = static_cast<uint16_t>(receive_[at] | receive_[at + 1] << 8);
         const OwedAnswers::Entry* owed =
-            Count_CRC(receive_.data(), at) == stored
+            rtu::CrcMatches(receive_, length)
                 ? owed_.OldestAnsweredBy(receive_.data(), length, lastChunkAt_)
                 : nullptr;
         if (!owed) {
@@ -228,7 +181,6 @@ void TModbusClient::TakeWhileQuiet(const uint8_t* data, int count) {
 }
 
 void TModbusClient::SendAfterQuiet() {
-    deferred_ = false;
     try {
         PutOnLine();
     } catch (...) {
@@ -243,7 +195,7 @@ void TModbusClient::ReceiveBytes(const uint8_t* data, int count) {
     if (count <= 0 || !IsBusy())
         return;
     lastChunkAt_ = time_.TickMs();
-    if (deferred_) {
+    if (phase_ == Phase::Deferred) {
         TakeWhileQuiet(data, count);
         return;
     }
@@ -253,7 +205,7 @@ void TModbusClient::ReceiveBytes(const uint8_t* data, int count) {
         KeepDraining();
         return;
     }
-    if (hold_ != Hold::None)
+    if (Held())
         DropHeldAnswer();
     if (receiveCount_ + count > kModbusBufferSize) {
         result_.Status = mrBadFrame;
@@ -266,39 +218,37 @@ void TModbusClient::ReceiveBytes(const uint8_t* data, int count) {
 }
 
 void TModbusClient::Examine() {
-    if (!BelongsToRequest()) {
+    const rtu::AnswerCheck check =
+        rtu::CheckAnswer(Request(), receive_, receiveCount_, expectedLength_);
+    expectedLength_ = check.length;
+    switch (check.verdict) {
+    case rtu::Verdict::Partial:
+        return;
+    case rtu::Verdict::Foreign:
         // Out of step with the line: what follows (the rest of it, or a queue of answers to
         // earlier requests) belongs elsewhere too. The bad frame is reported once the line is
         // quiet, so that none of it is taken for the answer to the next request.
         timer_.SetInterval(kQuietMs);
         KeepDraining();
         return;
-    }
-    if (receive_[1] >= 0x80 && receiveCount_ >= 5) {
-        answerArrived_ = true;
-        if (CrcMatches()) {
-            result_.Status = mrException;
-            result_.ExceptionCode = receive_[2];
-            // Shown as received by the traffic monitor; the dispatcher reads no frame of it.
-            std::copy_n(receive_.begin(), kExceptionLength, result_.Frame.begin());
-        } else {
-            result_.Status = mrBadFrame;
-        }
-        Finish();
-        return;
-    }
-    if (receiveCount_ >= 3 && result_.FunctionCode == kCommand)
-        expectedLength_ = receive_[2] + 5;
-    if (receiveCount_ < expectedLength_)
-        return;
-    if (!CrcMatches()) {
+    case rtu::Verdict::BadCrc:
         answerArrived_ = true;
         result_.Status = mrBadFrame;
         Finish();
         return;
+    case rtu::Verdict::Exception:
+        answerArrived_ = true;
+        result_.Status = mrException;
+        result_.ExceptionCode = receive_[2];
+        // Shown as received by the traffic monitor; the dispatcher reads no frame of it.
+        std::copy_n(receive_.begin(), rtu::kExceptionLength, result_.Frame.begin());
+        Finish();
+        return;
+    case rtu::Verdict::Confirmed:
+        break;
     }
-    hold_ = HoldNeeded();
-    if (hold_ == Hold::None) {
+    phase_ = HoldNeeded();
+    if (phase_ == Phase::Awaiting) {
         AcceptAnswer();
         return;
     }
@@ -307,7 +257,7 @@ void TModbusClient::Examine() {
         Examine();
         return;
     }
-    if (hold_ == Hold::UntilQuiet)
+    if (phase_ == Phase::HeldUntilQuiet)
         timer_.SetInterval(kQuietMs);
 }
 
@@ -317,21 +267,21 @@ void TModbusClient::Examine() {
 // likely a copy of it: it gives way to what follows, and with nothing behind it the request
 // times out; the retry comes after a missed answer, so two blocks that hold the same cost one
 // timeout.
-TModbusClient::Hold TModbusClient::HoldNeeded() const {
+TModbusClient::Phase TModbusClient::HoldNeeded() const {
     if (answerMissed_)
-        return Hold::UntilQuiet;
+        return Phase::HeldUntilQuiet;
     const bool repeated =
         expectedLength_ == lastAnswerLength_ &&
         std::equal(receive_.begin(), receive_.begin() + expectedLength_, lastAnswer_.begin());
     const bool sameRequest = transmitLength_ == answeredRequestLength_ &&
                              std::equal(transmit_.begin(), transmit_.begin() + transmitLength_,
                                         answeredRequest_.begin());
-    return repeated && !sameRequest ? Hold::UntilFollowed : Hold::None;
+    return repeated && !sameRequest ? Phase::HeldUntilFollowed : Phase::Awaiting;
 }
 
 // Bytes behind a held answer: it was an earlier request's, and what follows starts afresh.
 void TModbusClient::DropHeldAnswer() {
-    if (hold_ == Hold::UntilQuiet) {
+    if (phase_ == Phase::HeldUntilQuiet) {
         if (const OwedAnswers::Entry* owed = owed_.OldestLike(requestKey_, lastChunkAt_))
             answerTime_.Observe(owed_.Resolve(owed, lastChunkAt_));
     }
@@ -343,7 +293,7 @@ void TModbusClient::ShiftOutAnswer() {
     std::copy_n(receive_.begin() + expectedLength_, rest, receive_.begin());
     std::fill(receive_.begin() + rest, receive_.end(), 0);
     receiveCount_ = rest;
-    hold_ = Hold::None;
+    phase_ = Phase::Awaiting;
     timer_.SetInterval(requestInterval_);
 }
 
@@ -365,25 +315,6 @@ void TModbusClient::AcceptAnswer() {
     Finish();
 }
 
-// The address byte is not compared: its bit 7 tells whether a slave unit is linked.
-bool TModbusClient::BelongsToRequest() const {
-    if (receiveCount_ < 2)
-        return true;
-    const uint8_t function = receive_[1];
-    if ((function & 0x7F) != result_.FunctionCode)
-        return false;
-    const bool read = function == kReadHolding || function == kReadInput;
-    if (read)
-        return receiveCount_ < 3 || receive_[2] == result_.DataByteCount;
-    // A write's echo repeats its start and count.
-    if (function == kWriteMultiple || function == kFirmwareChunk) {
-        for (int i = 2; i < std::min(receiveCount_, kHeaderLength); ++i)
-            if (receive_[static_cast<size_t>(i)] != transmit_[static_cast<size_t>(i)])
-                return false;
-    }
-    return true;
-}
-
 // A line that never falls quiet still gets a result now and then.
 void TModbusClient::KeepDraining() {
     if (static_cast<int>(time_.TickMs() - sendTime_) < requestInterval_)
@@ -392,21 +323,12 @@ void TModbusClient::KeepDraining() {
     Finish();
 }
 
-bool TModbusClient::CrcMatches() const {
-    // A command answer may announce more than the buffer holds; such a frame cannot be valid.
-    if (expectedLength_ < kCrcLength || expectedLength_ > kModbusBufferSize)
-        return false;
-    const int at = expectedLength_ - kCrcLength;
-    const uint16_t stored = static_cast<uint16_t>(receive_[at] | receive_[at + 1] << 8);
-    return Count_CRC(receive_.data(), at) == stored;
-}
-
 void TModbusClient::OnTimeout() {
-    if (deferred_) {
+    if (phase_ == Phase::Deferred) {
         SendAfterQuiet();
         return;
     }
-    if (hold_ == Hold::UntilQuiet) {
+    if (phase_ == Phase::HeldUntilQuiet) {
         AcceptAnswer();
         return;
     }
@@ -421,7 +343,7 @@ void TModbusClient::Finish() {
     if (result_.Status == mrNone)
         return;
     timer_.SetEnabled(false);
-    hold_ = Hold::None;
+    phase_ = Phase::Idle;
     answerMissed_ = result_.Status == mrTimeout || result_.Status == mrBadFrame;
     if (answerMissed_ && !answerArrived_)
         owed_.Add(requestKey_, sendTime_);

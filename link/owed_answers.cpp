@@ -1,21 +1,12 @@
 #include "link/owed_answers.h"
 
+#include "link/rtu_codec.h"
+
 #include <algorithm>
 
 namespace {
-constexpr uint8_t kReadHolding = 3;
-constexpr uint8_t kReadInput = 4;
-constexpr uint8_t kWriteMultiple = 16;
-constexpr uint8_t kFirmwareChunk = 110;
 constexpr int kKeyHeader = 6;
 
-bool IsRead(uint8_t function) {
-    return function == kReadHolding || function == kReadInput;
-}
-
-bool IsBlockWrite(uint8_t function) {
-    return function == kWriteMultiple || function == kFirmwareChunk;
-}
 } // namespace
 
 RequestKey RequestKey::Of(const uint8_t* frame, int length) {
@@ -26,25 +17,21 @@ RequestKey RequestKey::Of(const uint8_t* frame, int length) {
     return key;
 }
 
+// An exception answer does not count: it says nothing of which request it answers.
 bool RequestKey::FitsAnswer(const uint8_t* answer, int length) const {
     const uint8_t function = bytes[1];
-    if (length < 5 || answer[1] != function)
+    if (length < 5 || answer[1] != function || (rtu::IsWrite(function) && length < kKeyHeader))
         return false;
-    if (IsRead(function))
-        return answer[2] == static_cast<uint8_t>(2 * bytes[5]);
-    if (IsBlockWrite(function))
-        return length >= kKeyHeader &&
-               std::equal(bytes.begin() + 2, bytes.begin() + kKeyHeader, answer + 2);
-    return true;
+    return rtu::MayAnswer(bytes, {answer, static_cast<size_t>(length)});
 }
 
 bool RequestKey::AnswersLookAlike(const RequestKey& other) const {
     const uint8_t function = bytes[1];
     if (other.bytes[1] != function)
         return false;
-    if (IsRead(function))
+    if (rtu::IsRead(function))
         return bytes[5] == other.bytes[5];
-    if (IsBlockWrite(function))
+    if (rtu::IsWrite(function))
         return std::equal(bytes.begin() + 2, bytes.begin() + kKeyHeader, other.bytes.begin() + 2);
     return true;
 }

@@ -1,11 +1,12 @@
 #include "link/traffic_ring.h"
 
+#include "link/rtu_codec.h"
+
 #include <algorithm>
 
 namespace {
-constexpr uint8_t kReadHolding = 3;
-constexpr uint8_t kReadInput = 4;
-constexpr uint8_t kExceptionFlag = 0x80;
+// Address, function, byte count and CRC around a read answer's data.
+constexpr int kReadAnswerFrame = 5;
 
 uint16_t Word(const uint8_t* data, int at) {
     return static_cast<uint16_t>((data[at] << 8) | data[at + 1]);
@@ -14,13 +15,13 @@ uint16_t Word(const uint8_t* data, int at) {
 // How much of the result's frame is the answer: the client keeps no length beside it.
 int AnswerLength(const TModbusResult& result) {
     if (result.Status == mrException)
-        return 5;
+        return rtu::kExceptionLength;
     if (result.Status != mrOK)
         return 0;
-    const uint8_t function = result.Frame[1] & static_cast<uint8_t>(~kExceptionFlag);
-    if (function == kReadHolding || function == kReadInput)
-        return std::min(5 + result.DataByteCount, kModbusBufferSize);
-    return 8;
+    const uint8_t function = result.Frame[1] & static_cast<uint8_t>(~rtu::kExceptionFlag);
+    if (rtu::IsRead(function))
+        return std::min(kReadAnswerFrame + result.DataByteCount, kModbusBufferSize);
+    return rtu::kWriteAnswerLength;
 }
 } // namespace
 

@@ -2,7 +2,7 @@
 // passes on converts to an RTU frame with a good CRC and back to the same MBAP frame.
 
 #include "link/mbap_codec.h"
-#include "link/modbus_client.h"
+#include "link/rtu_codec.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -20,8 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             while (assembler.Next() == mbap::Assembler::Step::Frame) {
                 uint8_t rtu[mbap::kLongestRtu];
                 const int length = mbap::MbapToRtu(assembler.Front(), assembler.FrontLength(), rtu);
-                if (length != assembler.FrontLength() - 4 ||
-                    TModbusClient::Count_CRC(rtu, length) != 0)
+                if (length != assembler.FrontLength() - 4 || rtu::Count_CRC(rtu, length) != 0)
                     std::abort();
                 uint8_t again[mbap::kLongestFrame];
                 const int framed =

@@ -1,7 +1,8 @@
 // The Modbus client fed any bytes in any chunks after any request kind, on a fake clock: every
-// request ends in a result, and a frame reported good carries its CRC.
+// request ends in a result, and a frame reported good carries its CRC and answers the request.
 
 #include "link/modbus_client.h"
+#include "link/rtu_codec.h"
 #include "tests/support/fake_time_base.h"
 
 #include <algorithm>
@@ -47,18 +48,26 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     TModbusClient client(time);
     int sent = 0;
     int results = 0;
-    client.OnSend = [&](const uint8_t*, int length) {
+    rtu::Frame request{};
+    int requestLength = 0;
+    client.OnSend = [&](const uint8_t* frame, int length) {
         ++sent;
         if (length < 8 || length > 256)
             std::abort();
+        std::copy_n(frame, length, request.begin());
+        requestLength = length;
     };
     client.OnResult = [&](TModbusResult& result) {
         ++results;
         if (result.Status == mrNone)
             std::abort();
+        if (result.Status != mrOK)
+            return;
         // A whole frame followed by its own CRC has a CRC of zero.
-        if (result.Status == mrOK &&
-            TModbusClient::Count_CRC(result.Frame.data(), client.ExpectedLength()) != 0)
+        const int length = client.ExpectedLength();
+        if (rtu::Count_CRC(result.Frame.data(), length) != 0 ||
+            !rtu::MayAnswer({request.data(), static_cast<size_t>(requestLength)},
+                            {result.Frame.data(), static_cast<size_t>(length)}))
             std::abort();
     };
 
