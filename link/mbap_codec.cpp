@@ -54,7 +54,7 @@ int MbapToRtu(const uint8_t* frame, int frameLength, uint8_t* out) {
     const uint16_t crc = rtu::Count_CRC(out, unitAndPdu);
     out[unitAndPdu] = static_cast<uint8_t>(crc);
     out[unitAndPdu + 1] = static_cast<uint8_t>(crc >> 8);
-    return unitAndPdu + kCrcLength;
+    return unitAndPdu + rtu::kCrcLength;
 }
 
 int Assembler::Append(const uint8_t* bytes, int count) {
