@@ -1,24 +1,22 @@
 #pragma once
-// The controller session on a serial port, for a program without a window: what the window
-// gives the session (the port's bytes, the delay timer, the communication log) given here.
+// The session host for a program without a window: the port found by detection (or pinned),
+// and the communication log taken as whole lines.
 
-#include "link/af_com_port.h"
-#include "link/qt_time_base.h"
-#include "session/controller_session.h"
+#include "session/session_host.h"
 
-#include <QStringList>
-#include <QTimer>
+#include <QString>
 #include <functional>
+#include <optional>
 
-class CliLink : public QObject, private CommunicationLog, private DelayTimer {
+class CliLink : public QObject {
     Q_OBJECT
 public:
     // fixedPort above 0 pins detection to that COM number; paths map numbers to devices.
     CliLink(int fixedPort, const PortPathOverrides& paths, QObject* parent = nullptr);
     ~CliLink() override;
 
-    ControllerSession& Session() { return *session_; }
-    const TAfComPort& Port() const { return port_; }
+    ControllerSession& Session() { return host_.Session(); }
+    const TAfComPort& Port() const { return host_.Port(); }
 
     // As the window starts: factory settings in the edited images, then port detection.
     void Begin();
@@ -30,17 +28,8 @@ public:
     void FlushLog();
 
 private:
-    void ReceiveData(int count);
-    // CommunicationLog
-    void KomStsLog(const QString& text, bool append, bool replace) override;
-    void AdvanceProgress(int step) override;
-    // DelayTimer
-    void Start(int intervalMs) override;
-    void Stop() override;
+    void TakeLog(const QString& text, bool append, bool replace);
 
-    TAfComPort port_;
-    QtTimeBase time_;
-    QTimer delay_;
-    std::unique_ptr<ControllerSession> session_;
+    SessionHost host_;
     std::optional<QString> openLine_;
 };

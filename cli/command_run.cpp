@@ -22,22 +22,20 @@ CommandRun::CommandRun(const CliRequest& request, CliLink& link, QTextStream& ou
         openFailures_.insert(port, {link_.Port().DevicePath(), link_.Port().LastOpenFailure()});
     });
     connect(&session_, &S::PortOpenedOn, this, [this](int port) { openFailures_.remove(port); });
-    connect(&session_, &S::LinkShown, this, &CommandRun::OnLinkShown);
-    connect(&session_, &S::StatusShown, this, &CommandRun::OnStatusShown);
+    connect(&session_, &S::LinkChanged, this, &CommandRun::OnLinkChanged);
+    connect(&session_, &S::StatusPolled, this, &CommandRun::OnStatusPolled);
     connect(&session_, &S::FirmwareTextRead, this, &CommandRun::OnFirmwareText);
     connect(&session_, &S::CountersRead, this, &CommandRun::OnCounters);
-    connect(&session_, &S::HardwareVersionShown, this, [this](const HardwareVersionView& view) {
+    connect(&session_, &S::HardwareVersionRead, this, [this](const HardwareVersionView& view) {
         hardwareVersion_ = HardwareVersionCaption(view.version);
         hardwareVersionNumber_ = view.version;
     });
-    connect(&session_, &S::SlaveVersionShown, this,
+    connect(&session_, &S::SlaveVersionRead, this,
             [this](const QString& caption) { slaveVersion_ = caption; });
     connect(&session_, &S::FirmwareFileChecked, this, &CommandRun::OnFirmwareChecked);
-    connect(&session_, &S::BootloaderModeShown, this, &CommandRun::OnBootloaderMode);
-    connect(&session_, &S::BlockVerified, this, [this](BlockId, bool verified) {
-        if (!verified)
-            sawMismatch_ = true;
-    });
+    connect(&session_, &S::BootloaderModeChanged, this, &CommandRun::OnBootloaderMode);
+    connect(&session_, &S::SaveFinished, this, &CommandRun::EndSave);
+    connect(&session_, &S::UploadFinished, this, &CommandRun::OnUploadFinished);
     link_.OnLogLine = [this](const QString& line) { PrintLogLine(line); };
 }
 
@@ -77,7 +75,7 @@ void CommandRun::OnPortTrying(int) {
     }
 }
 
-void CommandRun::OnLinkShown(bool up) {
+void CommandRun::OnLinkChanged(bool up) {
     if (up) {
         wasUp_ = true;
         triesSinceUp_ = 0;
@@ -92,7 +90,7 @@ void CommandRun::OnLinkShown(bool up) {
     Finish(ExitCode::LinkLost);
 }
 
-void CommandRun::OnStatusShown(const StatusDisplay& shown) {
+void CommandRun::OnStatusPolled(const StatusDisplay& shown) {
     // The link lost clears the screens' live data: that is no poll answered.
     if (!shown.live)
         return;
@@ -103,15 +101,9 @@ void CommandRun::OnStatusShown(const StatusDisplay& shown) {
     // Polls come only when nothing else is pending: everything read on connecting is in.
     if (session_.Scheduler().JobMask() != 0)
         return;
-    if (uploading_) {
-        EndUpload();
+    // The session tells when these are over.
+    if (uploading_ || saving_)
         return;
-    }
-    if (saving_) {
-        if (!session_.Scheduler().VerifyLog())
-            EndSave();
-        return;
-    }
     if (restarting_) {
         if (!request_.quiet)
             out_ << "Restarted." << Qt::endl;
@@ -249,16 +241,7 @@ QString CommandRun::BackupPath() const {
 // A damaged firmware: the unit answers only in its bootloader, which takes firmware and shows
 // its identity, nothing else.
 void CommandRun::OnBootloaderMode(const BootloaderTransition& change) {
-    if (!change.entered)
-        return;
-    if (uploading_ && !session_.Scheduler().HasJob(JOB_WRITE_FIRMWARE_CHUNK)) {
-        ClearProgress();
-        err_ << "The controller did not start the new firmware: it waits in its bootloader."
-             << Qt::endl;
-        Finish(ExitCode::VerificationFailed);
-        return;
-    }
-    if (acted_)
+    if (!change.entered || acted_)
         return;
     acted_ = true;
     const CliCommand command = request_.command;
@@ -308,20 +291,22 @@ void CommandRun::Restore() {
 }
 
 // Every write of the save answered and read back: done only when each block verified.
-void CommandRun::EndSave() {
+void CommandRun::EndSave(const SaveResult& result) {
+    if (!saving_)
+        return;
+    saving_ = false;
     link_.FlushLog();
     if (stopSignal_ != 0) {
         ReportStoppedRestore();
         return;
     }
-    const bool withSlave = session_.InstallationMode() == kInstallationMasterSlave;
-    if (session_.SlavePartUnsaved()) {
+    if (result.slavePartUnsaved) {
         err_ << "The slave's gate settings and names were not written: no slave unit answers."
              << Qt::endl;
         Finish(ExitCode::VerificationFailed);
         return;
     }
-    if (sawMismatch_ || session_.Images().AnySettingsChanged(withSlave)) {
+    if (!result.Ok()) {
         err_ << "The controller did not take every setting as written." << Qt::endl;
         Finish(ExitCode::VerificationFailed);
         return;

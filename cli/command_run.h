@@ -44,8 +44,8 @@ Q_SIGNALS:
 
 private:
     void OnPortTrying(int port);
-    void OnLinkShown(bool up);
-    void OnStatusShown(const StatusDisplay& shown);
+    void OnLinkChanged(bool up);
+    void OnStatusPolled(const StatusDisplay& shown);
     void OnFirmwareText(ControllerSession::FirmwarePart part, const QString& text);
     void OnCounters(CounterMemo memo);
     void Act();
@@ -56,11 +56,12 @@ private:
     void OnFirmwareChecked(const FirmwareFileCheck& check);
     void DrawProgress();
     void PrintLogLine(const QString& line);
-    void EndUpload();
+    void OnUploadFinished(const UploadResult& result, const FirmwareCode& reported);
+    void EndUpload(const UploadResult& result, const FirmwareCode& reported);
     // A unit restarting after the upload may stay silent for a while.
     bool WaitingForRestart();
     void OnBootloaderMode(const BootloaderTransition& change);
-    void EndSave();
+    void EndSave(const SaveResult& result);
     void Finish(ExitCode code);
     void NoController();
     void CheckMonitorEnd();
@@ -86,14 +87,11 @@ private:
     bool acted_ = false;
     bool restarting_ = false;
     bool saving_ = false;
-    bool sawMismatch_ = false;
     bool checkingFirmware_ = false;
     bool uploading_ = false;
     bool barShown_ = false;
     bool barVisible_ = false;
     int progressMaximum_ = 0;
-    // The firmware code the file holds, which the unit must answer with afterwards.
-    FirmwareCode uploadedCode_;
     QElapsedTimer restartWait_;
     int progress_ = 0;
     bool monitoring_ = false;

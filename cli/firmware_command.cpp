@@ -37,7 +37,7 @@ void CommandRun::OnFirmwareChecked(const FirmwareFileCheck& check) {
     out_ << TerminalText(check.verdict.Text()) << Qt::endl;
     std::optional<SettingsBackupOutcome> backup;
     const QMetaObject::Connection backupShown =
-        connect(&session_, &ControllerSession::SettingsBackupShown, this,
+        connect(&session_, &ControllerSession::SettingsBackupFinished, this,
                 [&backup](const SettingsBackupOutcome& outcome) { backup = outcome; });
     const std::optional<UploadStart> start = session_.StartFirmwareUpload(
         QDateTime::currentDateTime(), {identification_, masterCounters_, slaveCounters_});
@@ -58,7 +58,6 @@ void CommandRun::OnFirmwareChecked(const FirmwareFileCheck& check) {
         return;
     }
     uploading_ = true;
-    uploadedCode_ = FirmwareCodeOf(check.verdict.version);
     // The unit restarts on its own port: detection stays there.
     session_.Detector().SetFixedPort(link_.Port().ComNumber());
     progressMaximum_ = start->progressMaximum;
@@ -96,16 +95,30 @@ void CommandRun::PrintLogLine(const QString& line) {
         DrawProgress();
 }
 
+// The unit answers again after the upload, or restarted into its bootloader.
+void CommandRun::OnUploadFinished(const UploadResult& result, const FirmwareCode& reported) {
+    if (!uploading_)
+        return;
+    if (result.stayedInBootloader) {
+        uploading_ = false;
+        ClearProgress();
+        err_ << "The controller did not start the new firmware: it waits in its bootloader."
+             << Qt::endl;
+        Finish(ExitCode::VerificationFailed);
+        return;
+    }
+    EndUpload(result, reported);
+}
+
 // The upload's last chunk sent, the identification read again and polling resumed.
-void CommandRun::EndUpload() {
+void CommandRun::EndUpload(const UploadResult& result, const FirmwareCode& reported) {
     uploading_ = false;
     link_.FlushLog();
     ClearProgress();
-    const FirmwareCode running = session_.Features().MasterCode();
-    out_ << "Firmware code: " << TerminalText(running.Text()) << Qt::endl;
-    if (running.Text() != uploadedCode_.Text()) {
-        err_ << "The controller kept its firmware " << TerminalText(running.Text())
-             << ": the file holds " << TerminalText(uploadedCode_.Text()) << "." << Qt::endl;
+    out_ << "Firmware code: " << TerminalText(reported.Text()) << Qt::endl;
+    if (!result.Ok(reported)) {
+        err_ << "The controller kept its firmware " << TerminalText(reported.Text())
+             << ": the file holds " << TerminalText(result.uploaded.Text()) << "." << Qt::endl;
         Finish(ExitCode::VerificationFailed);
         return;
     }

@@ -108,6 +108,7 @@ bool TJobScheduler::ServeWrite(uint32_t job) {
         return true;
     }
     roles_.log.KomStsLog(QString::fromLatin1(log->checking), false, false);
+    roles_.log.JudgeLastLine(true);
     ClearJob(job);
     roles_.turns.PostNextJob();
     roles_.log.AdvanceProgress(kWriteProgressStep);

@@ -25,6 +25,7 @@ ControllerSession::ControllerSession(SerialChannel& port, TimeBase& time, Commun
         if (trafficRing_)
             trafficRing_->Answered(time_.TickMs(), result);
         scheduler_.OnModbusResult(result);
+        AfterResult();
     };
     RegisterJobHandlers();
 }
@@ -70,7 +71,7 @@ void ControllerSession::PostDetectPort() {
 }
 
 void ControllerSession::LinkAnswered(uint8_t addressByte) {
-    Q_EMIT SlaveOnPortShown(SlaveOnPortIndicated(addressByte));
+    Q_EMIT UnitAnswered(SlaveOnPortIndicated(addressByte));
     SetLinkState(true);
 }
 
@@ -89,6 +90,9 @@ void ControllerSession::PortOpened(int port) {
     if (port != lastUpdatePort_)
         lastUpdateBackup_.clear();
     client_.SetNetworkTimeout(port_.Remote() ? networkTimeoutMs_ : 0);
+    // The full reload that follows ends a save the lost link interrupted.
+    if (save_)
+        FinishSave(true);
     trace_.PortOpen(port);
     Q_EMIT PortOpenedOn(port);
 }
@@ -111,16 +115,16 @@ void ControllerSession::SetLinkState(bool up) {
 
 void ControllerSession::ShowLinkState(bool up) {
     if (!up) {
-        Q_EMIT TestModeShown(testMode_.LinkDown());
+        Q_EMIT TestModeEnded(testMode_.LinkDown());
         // The input value display shows "--" for 0.
         Images_.Status.SetInputValue(0);
         Images_.SlaveStatus.SetInputValue(0);
         // Nothing shown live may outlast the link: no data until the first status after it.
-        Q_EMIT StatusShown(status_.ShowNoData());
-        Q_EMIT SlaveStatusShown(StatusModel::NoDataUnit());
-        Q_EMIT DriveStatusShown(NoDriveData());
+        Q_EMIT StatusPolled(status_.ShowNoData());
+        Q_EMIT SlaveStatusPolled(StatusModel::NoDataUnit());
+        Q_EMIT DriveStatusPolled(NoDriveData());
     }
-    Q_EMIT LinkShown(up);
+    Q_EMIT LinkChanged(up, port_.ComNumber());
     if (up)
         ValidateFirmwareFile(firmwarePath_);
 }
@@ -158,18 +162,23 @@ void ControllerSession::SetBootloaderMode(bool on) {
         LinkUp_ = true;
         ShowLinkState(change.left);
     }
-    Q_EMIT BootloaderModeShown(change);
+    Q_EMIT BootloaderModeChanged(change);
     // The link shown down disabled the upload, which is what a damaged firmware needs.
     if (change.entered) {
         settingsReadJobs_ = 0;
         ValidateFirmwareFile(firmwarePath_);
+        // The bootloader's jobs replaced the save's.
+        if (save_)
+            FinishSave(true);
+        if (upload_ && !scheduler_.HasJob(JOB_WRITE_FIRMWARE_CHUNK))
+            FinishUpload(true);
     }
 }
 
 void ControllerSession::ApplyHardwareVersion() {
     Images_.Status.SetHardwareVersion(Features_.HardwareVersion(Images_.Status.HardwareVersion()));
     const uint8_t hardware = Images_.Status.HardwareVersion();
-    Q_EMIT HardwareVersionShown(
+    Q_EMIT HardwareVersionRead(
         {hardware, FeatureLevels::HasPressureInput(hardware),
          FeatureLevels::HasPressureInput(Images_.SlaveStatus.HardwareVersion()) &&
              InstallationMode_ == kInstallationMasterSlave});
@@ -185,7 +194,7 @@ void ControllerSession::OnSlaveVersion(const RegisterData& reply) {
     const SlaveVersion version = DecodeSlaveVersion(reply.data, reply.length);
     if (version.code)
         Features_.SetSlaveCode(*version.code);
-    Q_EMIT SlaveVersionShown(version.caption);
+    Q_EMIT SlaveVersionRead(version.caption);
     // The slave rows were shown in units of a firmware not yet known.
     ShowSettingsBlock(BlockId::SlaveGateSettings);
 }
@@ -213,16 +222,22 @@ void ControllerSession::OnSettingsRead(BlockId block, const RegisterData& reply)
     if (keepEdits)
         std::copy_n(edits.begin(), edited.size(), edited.begin());
     if (failedVerification_.Took(block, outcome))
-        Q_EMIT VerificationShown(failedVerification_.Message());
+        Q_EMIT FailedVerificationChanged(failedVerification_.Message());
     if (outcome == SettingsReply::Mismatch) {
+        if (save_)
+            save_->differing |= BlockBit(block);
         log_.KomStsLog(QStringLiteral("FALSE!"), true, false);
+        log_.JudgeLastLine(false);
         Q_EMIT BlockVerified(block, false);
         ShowSaveState();
         return;
     }
     if (outcome == SettingsReply::Verified) {
+        if (save_)
+            save_->verified |= BlockBit(block);
         log_.AdvanceProgress(1);
         log_.KomStsLog(QStringLiteral("OK"), true, false);
+        log_.JudgeLastLine(true);
         Q_EMIT BlockVerified(block, true);
     }
     settingsReadJobs_ |= SpecOf(block).readJob;
@@ -240,7 +255,7 @@ void ControllerSession::OnSettingsRead(BlockId block, const RegisterData& reply)
         form_.ShowSystem();
     else if (block == BlockId::VacuumSettings)
         form_.ShowVacuum();
-    Q_EMIT SettingsShown(block);
+    Q_EMIT SettingsRead(block);
     ShowSaveState();
     TakeRestoreWhenRead(block);
 }
@@ -249,18 +264,18 @@ void ControllerSession::ShowSettingsBlock(BlockId block) {
     const bool frameButtons = LinkUp_ && TestMode();
     switch (block) {
     case BlockId::GateSettings:
-        Q_EMIT GateFramesShown(Unit::Master,
-                               *gateTable_.ShowGateSettings(Unit::Master, frameButtons));
+        Q_EMIT GateSettingsChanged(Unit::Master,
+                                   *gateTable_.ShowGateSettings(Unit::Master, frameButtons));
         break;
     case BlockId::SlaveGateSettings:
         if (const auto shown = gateTable_.ShowGateSettings(Unit::Slave, frameButtons))
-            Q_EMIT GateFramesShown(Unit::Slave, *shown);
+            Q_EMIT GateSettingsChanged(Unit::Slave, *shown);
         break;
     case BlockId::GateNames:
-        Q_EMIT GateNamesShown(Unit::Master, gateTable_.ShowGateNames(Unit::Master));
+        Q_EMIT GateNamesChanged(Unit::Master, gateTable_.ShowGateNames(Unit::Master));
         break;
     case BlockId::SlaveGateNames:
-        Q_EMIT GateNamesShown(Unit::Slave, gateTable_.ShowGateNames(Unit::Slave));
+        Q_EMIT GateNamesChanged(Unit::Slave, gateTable_.ShowGateNames(Unit::Slave));
         break;
     default:
         break;
@@ -296,9 +311,14 @@ SmartMinAirflowShown ControllerSession::SetSmartMinimumAirflow(bool checked) {
 }
 
 void ControllerSession::OnSettingsWritten(uint32_t readJob) {
+    const BlockId block = BlockForJob(readJob)->id;
+    if (save_)
+        save_->written |= BlockBit(block);
     log_.AdvanceProgress(1);
     scheduler_.SetJob(readJob);
     log_.KomStsLog(QStringLiteral("OK"), true, false);
+    log_.JudgeLastLine(true);
+    Q_EMIT BlockWritten(block);
 }
 
 void ControllerSession::OnStatusPoll(const RegisterData& reply) {
@@ -306,8 +326,11 @@ void ControllerSession::OnStatusPoll(const RegisterData& reply) {
     SetSlaveConnected(SlaveCountsAsConnected(Images_.Status, InstallationMode_));
     MasterGateMasks_ = GateMasksOf(Images_.Status);
     ApplyHardwareVersion();
-    Q_EMIT StatusShown(status_.ShowStatus(
+    Q_EMIT StatusPolled(status_.ShowStatus(
         MasterGateMasks_, gateTable_.ManualMinAirflowMask(Unit::Master), InstallationMode_));
+    // Polls come only when nothing is pending: the restarted unit has been read.
+    if (upload_ && scheduler_.JobMask() == 0)
+        FinishUpload(false);
 }
 
 void ControllerSession::OnSlaveStatusPoll(const RegisterData& reply) {
@@ -320,11 +343,11 @@ void ControllerSession::OnSlaveStatusPoll(const RegisterData& reply) {
 
 void ControllerSession::OnDriveStatusPoll(const RegisterData& reply) {
     Images_.StoreReply(BlockId::DriveStatus, reply.data, reply.length);
-    Q_EMIT DriveStatusShown(ShowDriveStatus(Images_.DriveStatus));
+    Q_EMIT DriveStatusPolled(ShowDriveStatus(Images_.DriveStatus));
 }
 
 void ControllerSession::ShowSlaveStatus() {
-    Q_EMIT SlaveStatusShown(
+    Q_EMIT SlaveStatusPolled(
         status_.ShowSlaveStatus(SlaveGateMasks_, gateTable_.ManualMinAirflowMask(Unit::Slave)));
 }
 
@@ -347,7 +370,7 @@ void ControllerSession::SetSlaveConnected(bool connected) {
         scheduler_.SetJob(JOB_READ_SLAVE_VERSION | JOB_POLL_SLAVE_STATUS |
                           JOB_READ_SLAVE_GATE_SETTINGS | JOB_READ_SLAVE_GATE_NAMES);
     }
-    Q_EMIT SlaveLostShown(lost);
+    Q_EMIT SlaveLostChanged(lost);
     // The emptied slave status is shown once, with the masks the slave last reported.
     if (lost)
         ShowSlaveStatus();
@@ -358,7 +381,7 @@ void ControllerSession::SetInstallationMode(int mode) {
         status_.ResetSlaveCounts();
     InstallationMode_ = mode;
     gateTable_.SetInstallationMode(mode);
-    Q_EMIT InstallationModeShown(mode);
+    Q_EMIT InstallationModeChanged(mode);
 }
 
 TestModeContext ControllerSession::TestContext() const {
@@ -384,15 +407,31 @@ void ControllerSession::ShowSaveState() {
     const bool changed = Images_.AnySettingsChanged(InstallationMode_ == kInstallationMasterSlave);
     if (!changed)
         loadCorrections_.clear();
-    Q_EMIT SaveStateShown(changed);
+    Q_EMIT EditsCompared(changed);
 }
 
 void ControllerSession::StartSave() {
+    save_ = SaveResult();
     scheduler_.StartVerifiedSave(SaveWriteJobs(InstallationMode_, SlaveConnected_));
     if (SlavePartUnsaved())
         log_.KomStsLog(QStringLiteral("Slave gate settings and names not written: no slave unit "
                                       "answers."),
                        false, false);
+}
+
+// The save is over when its last read-back leaves nothing pending: the next turn polls.
+void ControllerSession::AfterResult() {
+    if (save_ && scheduler_.JobMask() == 0)
+        FinishSave(false);
+}
+
+void ControllerSession::FinishSave(bool interrupted) {
+    SaveResult result = *save_;
+    save_.reset();
+    result.interrupted = interrupted;
+    result.slavePartUnsaved = SlavePartUnsaved();
+    result.editsLeft = Images_.AnySettingsChanged(InstallationMode_ == kInstallationMasterSlave);
+    Q_EMIT SaveFinished(result);
 }
 
 bool ControllerSession::SlavePartUnsaved() const {

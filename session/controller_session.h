@@ -21,6 +21,7 @@
 #include "monitor/gate_table_model.h"
 #include "monitor/status_model.h"
 #include "monitor/test_mode.h"
+#include "session/session_results.h"
 #include "session/settings_backup.h"
 #include "session/setup_form.h"
 
@@ -156,36 +157,46 @@ public:
     const QStringList& LoadCorrections() const { return loadCorrections_; }
 
 Q_SIGNALS:
-    void LinkShown(bool up);
+    // The link went up or down on port; entering bootloader mode takes it down too.
+    void LinkChanged(bool up, int port);
     void PortTrying(int port);
     void PortOpenedOn(int port);
     void PortOpenFailedOn(int port);
-    void SlaveOnPortShown(bool slaveOnPort);
+    // A valid answer came; its address byte tells whether a slave unit answers on the port.
+    void UnitAnswered(bool slaveOnPort);
     void FirmwareTextRead(ControllerSession::FirmwarePart part, const QString& text);
     void FeatureLevelApplied();
-    void BootloaderModeShown(const BootloaderTransition& change);
-    void HardwareVersionShown(const HardwareVersionView& view);
-    void SlaveVersionShown(const QString& caption);
-    void SlaveLostShown(bool lost);
-    void SaveStateShown(bool unsaved);
+    void BootloaderModeChanged(const BootloaderTransition& change);
+    void HardwareVersionRead(const HardwareVersionView& view);
+    void SlaveVersionRead(const QString& caption);
+    void SlaveLostChanged(bool lost);
+    void EditsCompared(bool unsaved);
     // Which blocks a save could not verify and what to do; empty once they verify or are read.
-    void VerificationShown(const QString& message);
+    void FailedVerificationChanged(const QString& message);
+    // A written block confirmed by the unit; its read-back follows.
+    void BlockWritten(BlockId block);
     // A settings block read into both images: its screens show it.
-    void SettingsShown(BlockId block);
+    void SettingsRead(BlockId block);
     // A written block read back: it holds what was written (verified) or not.
     void BlockVerified(BlockId block, bool verified);
+    // Every write of a save answered and read back, or the save cut short.
+    void SaveFinished(const SaveResult& result);
+    // The unit answered again after an upload and was read as on connecting, or restarted
+    // into its bootloader; reported is the firmware code it answers with.
+    void UploadFinished(const UploadResult& result, const FirmwareCode& reported);
     void CountersRead(CounterMemo memo);
     void FirmwareFileChecked(const FirmwareFileCheck& check);
-    void SettingsBackupShown(const SettingsBackupOutcome& outcome);
+    void SettingsBackupFinished(const SettingsBackupOutcome& outcome);
     void SettingsBackupRestored(const QString& path, const SettingsFileLoaded& loaded);
-    void StatusShown(const StatusDisplay& shown);
-    void SlaveStatusShown(const UnitStatus& shown);
-    void DriveStatusShown(const DriveStatusDisplay& shown);
-    void GateFramesShown(Unit unit, const GateSettingsShown& shown);
-    void GateNamesShown(Unit unit, const std::array<QString, kGatesPerUnit>& names);
-    void InstallationModeShown(int mode);
+    // A status poll answered; without data when the link went down.
+    void StatusPolled(const StatusDisplay& shown);
+    void SlaveStatusPolled(const UnitStatus& shown);
+    void DriveStatusPolled(const DriveStatusDisplay& shown);
+    void GateSettingsChanged(Unit unit, const GateSettingsShown& shown);
+    void GateNamesChanged(Unit unit, const std::array<QString, kGatesPerUnit>& names);
+    void InstallationModeChanged(int mode);
     // Test mode ended by the link going down.
-    void TestModeShown(const TestModeControls& controls);
+    void TestModeEnded(const TestModeControls& controls);
 
 protected:
     bool event(QEvent* e) override;
@@ -199,6 +210,9 @@ private:
     SettingsBackupOutcome BackUpSettings(const QDateTime& localTime,
                                          const SettingsFileTexts& memos);
     void TakeRestoreWhenRead(BlockId block);
+    void AfterResult();
+    void FinishSave(bool interrupted);
+    void FinishUpload(bool stayedInBootloader);
 
     // TurnPoster
     void PostNextJob() override;
@@ -254,4 +268,8 @@ private:
     bool slaveRowsEmptied_ = false;
     StatusModel status_{Images_, Features_};
     FailedVerification failedVerification_;
+    // The save under way, from StartSave until SaveFinished.
+    std::optional<SaveResult> save_;
+    // The upload started and not yet reported, from StartFirmwareUpload until UploadFinished.
+    std::optional<UploadResult> upload_;
 };

@@ -2,6 +2,7 @@
 // the settings backup first, each written chunk's log, progress and next request, and the
 // backup's way back.
 
+#include "data/identification.h"
 #include "session/controller_session.h"
 
 #include <utility>
@@ -21,7 +22,7 @@ std::optional<UploadStart> ControllerSession::StartFirmwareUpload(const QDateTim
     if (!FirmwareUploadAllowed())
         return std::nullopt;
     const SettingsBackupOutcome backup = BackUpSettings(localTime, memos);
-    Q_EMIT SettingsBackupShown(backup);
+    Q_EMIT SettingsBackupFinished(backup);
     // A technician must not lose the settings to the new firmware unawares.
     if (backup.Failed())
         return std::nullopt;
@@ -29,7 +30,15 @@ std::optional<UploadStart> ControllerSession::StartFirmwareUpload(const QDateTim
     unitUpdateTime_.reset();
     const UploadStart start = firmwareUpload_.Start(firmwareFile_.Image(), localTime);
     scheduler_.SetJob(start.job);
+    upload_ = UploadResult{FirmwareCodeOf(firmwareFile_.Verdict().version), false, false};
     return start;
+}
+
+void ControllerSession::FinishUpload(bool stayedInBootloader) {
+    UploadResult result = *upload_;
+    upload_.reset();
+    result.stayedInBootloader = stayedInBootloader;
+    Q_EMIT UploadFinished(result, Features_.MasterCode());
 }
 
 SettingsBackupOutcome ControllerSession::BackUpSettings(const QDateTime& localTime,
@@ -82,8 +91,13 @@ void ControllerSession::OnFirmwareChunkWritten() {
     const ChunkWritten written = firmwareUpload_.OnFirmwareChunkWritten();
     for (const LogLine& line : written.log)
         log_.KomStsLog(line.text, line.append, false);
-    if (written.revalidate)
+    if (written.revalidate) {
+        // "Finished - OK": every data chunk written.
+        log_.JudgeLastLine(true);
+        if (upload_)
+            upload_->allChunksWritten = true;
         ValidateFirmwareFile(firmwarePath_);
+    }
     log_.AdvanceProgress(written.progressStep);
     if (written.queueNextChunk) {
         scheduler_.RepeatCurrentJob();

@@ -33,7 +33,7 @@ ChangesWindow::ChangesWindow(const ControllerSession& session, QWidget* parent)
     layout->addWidget(lChangesCount);
 
     // Every edit, file load, reload and verified save ends by showing the save state.
-    connect(&session_, &ControllerSession::SaveStateShown, this, [this] {
+    connect(&session_, &ControllerSession::EditsCompared, this, [this] {
         if (isVisible())
             RunGuarded([this] { Refresh(); });
     });

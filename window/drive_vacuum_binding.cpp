@@ -26,18 +26,18 @@ VacuumReadingInputs VacuumInputsOf(const MainWindowUi& ui, const ControllerSessi
 
 void TfVT12SetAppMain::BindDriveVacuumView() {
     using S = ControllerSession;
-    S* s = session_.get();
+    S* s = session_;
     driveVacuum_ = std::make_unique<DriveVacuumView>(ui);
     DriveVacuumView* view = driveVacuum_.get();
-    connect(s, &S::DriveStatusShown, view, &DriveVacuumView::ShowDriveStatus);
+    connect(s, &S::DriveStatusPolled, view, &DriveVacuumView::ShowDriveStatus);
     const auto showVacuum = [this, view] {
         view->ShowVacuumReading(::ShowVacuumReading(VacuumInputsOf(ui, *session_)));
     };
-    connect(s, &S::StatusShown, view, [showVacuum](const StatusDisplay& shown) {
+    connect(s, &S::StatusPolled, view, [showVacuum](const StatusDisplay& shown) {
         if (shown.showVacuumReading)
             showVacuum();
     });
-    connect(s, &S::LinkShown, view, [showVacuum](bool up) {
+    connect(s, &S::LinkChanged, view, [showVacuum](bool up) {
         if (!up)
             showVacuum();
     });

@@ -13,7 +13,7 @@
 #include <QPushButton>
 
 void TfVT12SetAppMain::BindFirmwareUpdate() {
-    connect(session_.get(), &ControllerSession::FirmwareFileChecked, this,
+    connect(session_, &ControllerSession::FirmwareFileChecked, this,
             &TfVT12SetAppMain::ShowFirmwareFileCheck);
     connect(ui.eFirmwareFile, &QLineEdit::textChanged, this, [this](const QString& text) {
         RunGuarded([this, &text] { session_->ValidateFirmwareFile(text); });

@@ -28,7 +28,7 @@ InstallationView::InstallationView(MainWindowUi& ui, ControllerSession& session,
         explanation->installEventFilter(this);
         explanation->setCursor(Qt::PointingHandCursor);
     }
-    connect(&session_, &ControllerSession::InstallationModeShown, this,
+    connect(&session_, &ControllerSession::InstallationModeChanged, this,
             &InstallationView::ShowInstallationMode);
 }
 

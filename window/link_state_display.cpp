@@ -17,7 +17,7 @@ const QColor kPanelTextDown(128, 128, 128);
 
 } // namespace
 
-void TfVT12SetAppMain::ShowLinkState(bool up) {
+void TfVT12SetAppMain::ShowLinkState(bool up, int port) {
     const ControllerImages& images = session_->Images();
     const bool testing = up && session_->TestMode();
     for (int i = 0; i < 24; ++i) {
@@ -53,11 +53,11 @@ void TfVT12SetAppMain::ShowLinkState(bool up) {
         // Detection ends an upload.
         ShowFirmwarePathLock();
     } else {
-        ui.pVTDetected->setText(QStringLiteral("Detected on COM%1").arg(ComPort.ComNumber()));
+        ui.pVTDetected->setText(QStringLiteral("Detected on COM%1").arg(port));
         // The panel has room for the caption alone: where a network port leads is its tooltip.
         if (ComPort.Remote())
             ui.pVTDetected->setToolTip(
-                QStringLiteral("COM%1: %2").arg(ComPort.ComNumber()).arg(ComPort.DevicePath()));
+                QStringLiteral("COM%1: %2").arg(port).arg(ComPort.DevicePath()));
         SetBackground(ui.pVTDetected, ui.lAppVer->palette().color(QPalette::WindowText));
         SetTextColor(ui.pAdvPanel, kPanelTextUp);
         SetTextColor(ui.pAdvPanel2, kPanelTextUp);

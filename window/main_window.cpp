@@ -51,8 +51,6 @@ struct LegendColour {
 
 TfVT12SetAppMain::TfVT12SetAppMain(const QStringList& arguments, QWidget* parent)
     : QWidget(parent) {
-    ComPort.BaudRate = br19200;
-    ComPort.Stopbits = sbTwo;
     SetupMainWindowUi(this, ui);
     resizer_ = std::make_unique<WindowResizer>(this, ui);
     FormCreate(arguments);
@@ -87,9 +85,9 @@ void TfVT12SetAppMain::FormCreate(const QStringList& arguments) {
         ApplyPrivateLabel();
     FixedPort = line.fixedPort;
     session_->Detector().SetFixedPort(FixedPort);
-    if (!line.traceFile.isEmpty() && !session_->Trace().Open(line.traceFile))
+    if (!line.traceFile.isEmpty() && !host_.Trace().Open(line.traceFile))
         qWarning().noquote() << "Cannot write the trace file" << line.traceFile + ":"
-                             << session_->Trace().ErrorString();
+                             << host_.Trace().ErrorString();
     if (FixedPort > 0) {
         setWindowTitle(windowTitle() + QStringLiteral(" [COM%1]").arg(FixedPort));
         SetApplicationTitle(windowTitle());
@@ -163,7 +161,7 @@ void TfVT12SetAppMain::ApplyPrivateLabel() {
 void TfVT12SetAppMain::FormShow() {
     ui.pcPages->setCurrentWidget(ui.tsSettings);
     LoadFactoryDefaults();
-    ui.tDelay->start();
+    host_.StartDetection();
     ControlsLocked = false;
 }
 
@@ -172,8 +170,7 @@ void TfVT12SetAppMain::FormClose() {
         return;
     closed_ = true;
     SaveSettings();
-    ComPort.OnDataRecived = nullptr;
-    session_->Close();
+    host_.Close();
 }
 
 void TfVT12SetAppMain::showEvent(QShowEvent* e) {

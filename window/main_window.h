@@ -1,10 +1,9 @@
 #pragma once
-// The program's one window: it owns the serial port, the controller session, the gate frames,
-// the timers and the dialogs for the life of the program, and shows what the session decides.
+// The program's one window: it owns the session host (the port, the controller session, the
+// delay timer and the log), the gate frames, the timers and the dialogs for the life of the
+// program, and shows what the session decides.
 
-#include "link/af_com_port.h"
-#include "session/controller_session.h"
-#include "session/guarded_time_base.h"
+#include "session/session_host.h"
 #include "widgets/gate_frame.h"
 #include "window/main_window_ui.h"
 #include "window/service_report_pdf.h"
@@ -27,7 +26,7 @@ class ChangesWindow;
 class TrendsWindow;
 class StatusView;
 
-class TfVT12SetAppMain : public QWidget, private CommunicationLog, private DelayTimer {
+class TfVT12SetAppMain : public QWidget {
     Q_OBJECT
 public:
     // arguments: the command line without the program name.
@@ -35,7 +34,13 @@ public:
     ~TfVT12SetAppMain() override;
 
     MainWindowUi ui;
-    TAfComPort ComPort;
+
+private:
+    // Before everything that refers to its session, which must go first.
+    SessionHost host_{this};
+
+public:
+    TAfComPort& ComPort = host_.Port();
     std::array<TfrGate*, 24> Gates{};
     GatePictures GateImages;
     QPixmap CheckBoxNotChecked;
@@ -73,12 +78,13 @@ private:
     void BindPendingChanges();
     void BindTrends();
     void ShowTrends();
-    void ComPortDataReceived(TAfComPort* sender, int count);
-    void tDelayTimer();
     void ShowPortOpenFailure(int port);
+    // The communication log memo mKomSts: what KomStsLog writes, and the verdicts marked.
+    void ShowLogText(const QString& text, bool append, bool replace);
+    void MarkLogVerdict(bool ok);
 
     // Views: what the session decided, on the controls.
-    void ShowLinkState(bool up);
+    void ShowLinkState(bool up, int port);
     void ShowTrying(int port);
     void ShowSlaveOnPort(bool slaveOnPort);
     void ShowFirmwareText(ControllerSession::FirmwarePart part, const QString& text);
@@ -120,15 +126,7 @@ private:
     ServiceReportSource ReportSource() const;
     QList<ReportPicture> PagePictures() const;
 
-    // CommunicationLog
-    void KomStsLog(const QString& text, bool append, bool replace) override;
-    void AdvanceProgress(int step) override;
-    // DelayTimer: tDelay
-    void Start(int intervalMs) override;
-    void Stop() override;
-
-    GuardedTimeBase time_;
-    std::unique_ptr<ControllerSession> session_;
+    ControllerSession* const session_ = &host_.Session();
     std::unique_ptr<WindowResizer> resizer_;
     std::unique_ptr<StatusView> statusView_;
     std::unique_ptr<DriveVacuumView> driveVacuum_;

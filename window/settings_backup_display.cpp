@@ -21,9 +21,9 @@ QString FileName(const QString& path) {
 } // namespace
 
 void TfVT12SetAppMain::BindSettingsBackup() {
-    connect(session_.get(), &ControllerSession::SettingsBackupShown, this,
+    connect(session_, &ControllerSession::SettingsBackupFinished, this,
             &TfVT12SetAppMain::ShowSettingsBackup);
-    connect(session_.get(), &ControllerSession::SettingsBackupRestored, this,
+    connect(session_, &ControllerSession::SettingsBackupRestored, this,
             &TfVT12SetAppMain::ShowSettingsBackupRestored);
     connect(ui.bRestoreBackup, &QPushButton::clicked, this,
             [this] { RunGuarded([this] { bRestoreBackupClick(); }); });

@@ -32,7 +32,7 @@ SetupSettingsView::SetupSettingsView(MainWindowUi& ui, ControllerSession& sessio
     BindChanges();
     // The gate blocks come after the system block (reads, defaults, a file): the air volume of
     // an enabled Smart Minimum Airflow follows their new total.
-    connect(&session_, &ControllerSession::GateFramesShown, this,
+    connect(&session_, &ControllerSession::GateSettingsChanged, this,
             &SetupSettingsView::ShowSmartMinAirVolume);
     // Times and cleaning intervals are shown in the units of the firmware that holds them.
     connect(&session_, &ControllerSession::FeatureLevelApplied, this, [this] {

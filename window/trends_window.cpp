@@ -171,9 +171,9 @@ void TrendsWindow::hideEvent(QHideEvent* event) {
 void TrendsWindow::StartRecording() {
     // Opened again: the curves start now rather than bridge the time it was closed.
     series_.Clear();
-    recording_.push_back(connect(&session_, &ControllerSession::StatusShown, this,
+    recording_.push_back(connect(&session_, &ControllerSession::StatusPolled, this,
                                  [this](const StatusDisplay& shown) { TakeStatus(shown); }));
-    recording_.push_back(connect(&session_, &ControllerSession::SlaveStatusShown, this,
+    recording_.push_back(connect(&session_, &ControllerSession::SlaveStatusPolled, this,
                                  [this](const UnitStatus& slave) {
                                      if (slave.live)
                                          series_.AddSlaveStatus(slave);

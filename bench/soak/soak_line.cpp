@@ -1,13 +1,8 @@
 #include "bench/soak/soak_line.h"
 
 #include "bench/soak/controller_store.h"
-#include "core/uncaught_error.h"
-#include "data/slave_link.h"
-
-#include <algorithm>
 
 namespace {
-constexpr int kReceiveChunk = 256;
 constexpr int kWatchMs = 500;
 // Beyond the longest wait for a result: the longest timeout a slow unit earns (4 s), counted
 // from the last piece of an answer, which may itself come up to 4 s after the request.
@@ -22,48 +17,16 @@ constexpr int kMostIdlePolls = 6;
 constexpr BlockId kMasterSettings[] = {BlockId::GateSettings, BlockId::SystemSettings,
                                        BlockId::GateNames, BlockId::VacuumSettings};
 
-uint32_t BitOf(BlockId block) {
-    return 1u << static_cast<unsigned>(block);
-}
-
-uint32_t SaveJobs() {
-    uint32_t jobs = 0;
-    for (const BlockSpec& block : kBlocks)
-        if (block.isSettings())
-            jobs |= block.readJob | block.writeJob;
-    return jobs;
-}
-
 QString NameOf(BlockId block) {
     return QString::fromLatin1(SpecOf(block).name);
 }
 } // namespace
 
 SoakLine::SoakLine(int com, QString storePath, uint32_t seed, bool master)
-    : storePath_(std::move(storePath)), master_(master), random_(seed),
-      session_(port_, time_, static_cast<CommunicationLog&>(*this),
-               static_cast<DelayTimer&>(*this)) {
+    : storePath_(std::move(storePath)), master_(master), random_(seed) {
     connect(&session_, &ControllerSession::BlockVerified, this, &SoakLine::OnBlockVerified);
-    port_.BaudRate = br19200;
-    port_.Stopbits = sbTwo;
+    connect(&session_, &ControllerSession::SaveFinished, this, &SoakLine::CheckSave);
     session_.Detector().SetFixedPort(com);
-    port_.OnDataRecived = [this](TAfComPort*, int count) {
-        RunGuarded([&] {
-            uint8_t buffer[kReceiveChunk];
-            while (count > 0) {
-                const int piece = std::min(count, kReceiveChunk);
-                port_.ReadData(buffer, piece);
-                session_.ReceiveBytes(buffer, piece);
-                count -= piece;
-            }
-        });
-    };
-    port_.OnDeviceLost = [this, com] {
-        RunGuarded([this, com] { session_.Detector().DeviceLost(com); });
-    };
-    delay_.setSingleShot(false);
-    connect(&delay_, &QTimer::timeout, this,
-            [this] { RunGuarded([this] { session_.Detector().DelayExpired(); }); });
 
     // The checks sit between the client and the session's own handling of each exchange.
     TModbusClient& client = session_.Client();
@@ -151,7 +114,6 @@ void SoakLine::CheckReadAgainstStore(const TModbusResult& result, const BlockSpe
 }
 
 void SoakLine::AfterResult() {
-    CheckSaveOver();
     if (saving_ || session_.Scheduler().JobMask() != 0)
         return;
     if (--idleLeft_ > 0)
@@ -168,13 +130,10 @@ void SoakLine::StartOperation() {
         changedBlocks_ = 0;
         for (const BlockId block : kMasterSettings)
             if (session_.Images().IsChanged(block))
-                changedBlocks_ |= BitOf(block);
-        verifiedBlocks_ = 0;
-        falseSeen_ = false;
+                changedBlocks_ |= BlockBit(block);
         saving_ = true;
         ++figures_.saves;
-        scheduler.StartVerifiedSave(
-            SaveWriteJobs(session_.InstallationMode(), session_.SlaveConnected()));
+        session_.StartSave();
     } else if (roll < 55) {
         scheduler.SetJob(JOB_READ_SYSTEM_SETTINGS | JOB_READ_GATE_SETTINGS | JOB_READ_GATE_NAMES |
                          JOB_READ_VACUUM_SETTINGS);
@@ -214,29 +173,27 @@ void SoakLine::OnBlockVerified(BlockId block, bool verified) {
     const bool holdsEdited = Stored(block) == QByteArrayView(session_.Images().EditedImage(block));
     if (verified) {
         ++figures_.verifiedBlocks;
-        verifiedBlocks_ |= BitOf(block);
         if (!holdsEdited)
             Violation(QStringLiteral("%1 reported verified, but the controller holds it otherwise")
                           .arg(NameOf(block)));
         return;
     }
     ++figures_.falseBlocks;
-    falseSeen_ = true;
     if (holdsEdited)
         Violation(QStringLiteral("%1 reported not verified, but the controller holds it as edited")
                       .arg(NameOf(block)));
 }
 
-// After a save reported verified in every block it wrote, the controller holds the images.
-void SoakLine::CheckSaveOver() {
-    if (!saving_ || session_.Scheduler().HasJob(SaveJobs()))
+// After a save reported verified in every block it changed, the controller holds the images.
+void SoakLine::CheckSave(const SaveResult& result) {
+    if (!saving_)
         return;
     saving_ = false;
-    if (falseSeen_) {
+    if (result.differing != 0) {
         ++figures_.savesWithFalse;
         return;
     }
-    if ((verifiedBlocks_ & changedBlocks_) != changedBlocks_)
+    if (result.interrupted || (result.verified & changedBlocks_) != changedBlocks_)
         return;
     ++figures_.savesVerified;
     const ControllerImages& images = session_.Images();

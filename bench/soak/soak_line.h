@@ -3,9 +3,7 @@
 // technician who edits and saves, reloads, reads counters and runs test commands, and checked
 // after every result.
 
-#include "link/af_com_port.h"
-#include "session/controller_session.h"
-#include "session/guarded_time_base.h"
+#include "session/session_host.h"
 
 #include <QElapsedTimer>
 #include <QStringList>
@@ -28,7 +26,7 @@ struct SoakFigures {
     QStringList violations;
 };
 
-class SoakLine : public QObject, private CommunicationLog, private DelayTimer {
+class SoakLine : public QObject {
 public:
     // master: the simulator plays a MASTER with its SLAVE linked.
     SoakLine(int com, QString storePath, uint32_t seed, bool master);
@@ -36,24 +34,17 @@ public:
 
     // Detection starts on the line's port, as after the program's start-up delay.
     void Begin();
-    void End() { session_.Close(); }
+    void End() { host_.Close(); }
     const SoakFigures& Figures() const { return figures_; }
 
 private:
-    // CommunicationLog
-    void KomStsLog(const QString&, bool, bool) override {}
-    void AdvanceProgress(int) override {}
-    // DelayTimer
-    void Start(int intervalMs) override { delay_.start(intervalMs); }
-    void Stop() override { delay_.stop(); }
-
     void BeforeSend();
     void BeforeResult(const TModbusResult& result);
     void AfterResult();
     void CheckReadAgainstStore(const TModbusResult& result, const BlockSpec& block);
     void CheckStatus(const TModbusResult& result, uint32_t job);
     void OnBlockVerified(BlockId block, bool verified);
-    void CheckSaveOver();
+    void CheckSave(const SaveResult& result);
     void StartOperation();
     void EditSettings();
     void Watch();
@@ -64,11 +55,9 @@ private:
     QString storePath_;
     bool master_;
     std::mt19937 random_;
-    GuardedTimeBase time_;
-    TAfComPort port_;
-    QTimer delay_;
+    SessionHost host_;
+    ControllerSession& session_ = host_.Session();
     QTimer watchdog_;
-    ControllerSession session_;
     SoakFigures figures_;
 
     bool inFlight_ = false;
@@ -78,6 +67,4 @@ private:
     int idleLeft_ = 0;
     bool saving_ = false;
     uint32_t changedBlocks_ = 0;
-    uint32_t verifiedBlocks_ = 0;
-    bool falseSeen_ = false;
 };

@@ -206,8 +206,8 @@ int main(int argc, char* argv[]) {
                 static_cast<unsigned long long>(s.failed), s.detections);
     std::printf("faults drawn: %lld (%s)\n", static_cast<long long>(faultCount),
                 qPrintable(drawn.join(QStringLiteral(", "))));
-    std::printf("saves: %d, %d reported verified, %d with FALSE!, %d cut short; blocks verified "
-                "OK %d, FALSE! %d\n",
+    std::printf("saves: %d, %d reported verified, %d with a block not verified, %d cut short; "
+                "blocks verified %d, not verified %d\n",
                 s.saves, s.savesVerified, s.savesWithFalse,
                 s.saves - s.savesVerified - s.savesWithFalse, s.verifiedBlocks, s.falseBlocks);
     std::printf("memory: %.2f MB resident after %lld transactions, %.2f MB at the end: growth "

@@ -59,7 +59,8 @@ int Live(int seconds) {
     window.show();
     window.ui.pcPages->setCurrentWidget(window.ui.tsManual);
     long long polls = 0;
-    QObject::connect(&window.Session(), &ControllerSession::StatusShown, &window, [&] { ++polls; });
+    QObject::connect(&window.Session(), &ControllerSession::StatusPolled, &window,
+                     [&] { ++polls; });
     double cpuStart = 0;
     long long pollsStart = 0;
     QTimer::singleShot(kWarmUpMs, &window, [&] {

@@ -48,7 +48,7 @@ private Q_SLOTS:
         QVERIFY(!url.isEmpty());
         session.StorePort(4, "COM4=" + url);
         TfVT12SetAppMain& window = session.Open();
-        QSignalSpy linkShown(&window.Session(), &ControllerSession::LinkShown);
+        QSignalSpy linkShown(&window.Session(), &ControllerSession::LinkChanged);
         QTRY_COMPARE_WITH_TIMEOUT(session.Caption(), QStringLiteral("Detected on COM4"),
                                   kTimeoutMs);
         QTRY_VERIFY_WITH_TIMEOUT(window.Session().Scheduler().AnswerCount() >= 12, kTimeoutMs);

@@ -131,8 +131,8 @@ private Q_SLOTS:
     }
 
     void bootloaderModeEnteredAndLeft() {
-        QSignalSpy link(session.get(), &ControllerSession::LinkShown);
-        QSignalSpy banner(session.get(), &ControllerSession::BootloaderModeShown);
+        QSignalSpy link(session.get(), &ControllerSession::LinkChanged);
+        QSignalSpy banner(session.get(), &ControllerSession::BootloaderModeChanged);
         connectPort();
         answer(textReply("VT12B03C"));
         QVERIFY(session->BootloaderModeOn());
@@ -175,7 +175,7 @@ private Q_SLOTS:
         QFETCH(int, reported);
         QFETCH(int, version);
         QFETCH(bool, pressure);
-        QSignalSpy shown(session.get(), &ControllerSession::HardwareVersionShown);
+        QSignalSpy shown(session.get(), &ControllerSession::HardwareVersionRead);
         identify(text.constData());
         session->OnStatusPoll(replyOf(statusReply(0, uint8_t(reported))));
         const auto view = shown.last().at(0).value<HardwareVersionView>();
@@ -201,7 +201,7 @@ private Q_SLOTS:
         session->OnSettingsRead(BlockId::SystemSettings, replyOf(system));
         session->OnStatusPoll(replyOf(statusReply(15)));
         session->OnSlaveStatusPoll(replyOf(statusReply(0, uint8_t(slaveHardware))));
-        QSignalSpy view(session.get(), &ControllerSession::HardwareVersionShown);
+        QSignalSpy view(session.get(), &ControllerSession::HardwareVersionRead);
         session->OnStatusPoll(replyOf(statusReply(15)));
         QCOMPARE(view.last().at(0).value<HardwareVersionView>().slavePressure, shown);
     }
@@ -219,8 +219,8 @@ private Q_SLOTS:
         QFETCH(QString, line);
         QFETCH(int, progress);
         QFETCH(bool, unsaved);
-        QSignalSpy saveState(session.get(), &ControllerSession::SaveStateShown);
-        QSignalSpy verification(session.get(), &ControllerSession::VerificationShown);
+        QSignalSpy saveState(session.get(), &ControllerSession::EditsCompared);
+        QSignalSpy verification(session.get(), &ControllerSession::FailedVerificationChanged);
         ControllerImages& images = session->Images();
         images.SystemSettings.Edited.SetFanOnDelay(30);
         Bytes reply(WireView(images.SystemSettings.Edited).begin(),
@@ -275,13 +275,38 @@ private Q_SLOTS:
         QVERIFY(!roles.log.join(u'|').contains(QStringLiteral("FALSE!")));
     }
 
+    // The port found again ends a save the lost link cut short before its write was confirmed.
+    void saveCutShortByTheLostLink() {
+        connectPort();
+        for (int i = 0; i < 13; ++i)
+            answer();
+        session->Images().SystemSettings.Edited.SetFanOnDelay(30);
+        QSignalSpy finished(session.get(), &ControllerSession::SaveFinished);
+        session->StartSave();
+        answer(); // the poll in flight
+        for (int i = 0; i < 10 && lastRequest() != QStringLiteral("16:128,14"); ++i)
+            runPosted();
+        QCOMPARE(lastRequest(), QStringLiteral("16:128,14"));
+        for (int i = 0; i < TJobScheduler::kErrorsBeforeDetection; ++i) {
+            time.Advance(1000);
+            runPosted();
+        }
+        runPosted();
+        QCOMPARE(finished.size(), 1);
+        const auto cut = finished.first().first().value<SaveResult>();
+        QVERIFY(cut.interrupted);
+        QCOMPARE(cut.written, 0u);
+        QVERIFY(cut.editsLeft);
+        QVERIFY(!cut.Ok());
+    }
+
     void lostLinkClearsTheInputValues() {
         connectPort();
         Bytes status = statusReply(0);
         status[26] = 0x01;
         session->OnStatusPoll(replyOf(status));
         QVERIFY(session->Images().Status.InputValue() != 0);
-        QSignalSpy link(session.get(), &ControllerSession::LinkShown);
+        QSignalSpy link(session.get(), &ControllerSession::LinkChanged);
         answer();
         session->Detector().DetectPort();
         QCOMPARE(link.size(), 2);
@@ -299,7 +324,7 @@ private Q_SLOTS:
     void addressByteOffersTheSlaveOnPort() {
         QFETCH(int, address);
         QFETCH(bool, offered);
-        QSignalSpy shown(session.get(), &ControllerSession::SlaveOnPortShown);
+        QSignalSpy shown(session.get(), &ControllerSession::UnitAnswered);
         connectPort();
         answer({}, uint8_t(address));
         QCOMPARE(shown.size(), 1);
@@ -307,8 +332,8 @@ private Q_SLOTS:
     }
 
     void slaveLostAndRegained() {
-        QSignalSpy lostShown(session.get(), &ControllerSession::SlaveLostShown);
-        QSignalSpy version(session.get(), &ControllerSession::SlaveVersionShown);
+        QSignalSpy lostShown(session.get(), &ControllerSession::SlaveLostChanged);
+        QSignalSpy version(session.get(), &ControllerSession::SlaveVersionRead);
         Bytes system(28, 0);
         system[20] = 2;
         session->OnSettingsRead(BlockId::SystemSettings, replyOf(system));
@@ -371,7 +396,7 @@ private Q_SLOTS:
     // On connecting, the slave's version is read before a status poll tells that the slave
     // is there: it is read again once one does, and shown.
     void slaveVersionReadBeforeTheFirstPollIsReadAgain() {
-        QSignalSpy version(session.get(), &ControllerSession::SlaveVersionShown);
+        QSignalSpy version(session.get(), &ControllerSession::SlaveVersionRead);
         Bytes system(28, 0);
         system[20] = 2;
         session->OnSettingsRead(BlockId::SystemSettings, replyOf(system));
@@ -388,7 +413,7 @@ private Q_SLOTS:
     }
 
     void driveInstallationHasNoSlave() {
-        QSignalSpy lostShown(session.get(), &ControllerSession::SlaveLostShown);
+        QSignalSpy lostShown(session.get(), &ControllerSession::SlaveLostChanged);
         Bytes system(28, 0);
         system[20] = 3;
         session->OnSettingsRead(BlockId::SystemSettings, replyOf(system));

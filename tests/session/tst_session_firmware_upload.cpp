@@ -194,6 +194,45 @@ private Q_SLOTS:
                  JOB_READ_FIRMWARE_INFO | JOB_READ_FIRMWARE_INFO_2 | JOB_READ_BOOTLOADER_INFO);
     }
 
+    // After the last chunk the unit is read again: the upload is over with the first poll, or
+    // as soon as the unit answers from its bootloader, and says what the unit runs.
+    void uploadFinishesWithTheCodeReported_data() {
+        QTest::addColumn<QByteArray>("identification");
+        QTest::addColumn<bool>("bootloader");
+        QTest::addColumn<bool>("ok");
+        QTest::newRow("new firmware") << QByteArray("VT12F06A") << false << true;
+        QTest::newRow("old firmware kept") << QByteArray("VT12F05A") << false << false;
+        QTest::newRow("bootloader") << QByteArray("VT12B03C") << true << false;
+    }
+    void uploadFinishesWithTheCodeReported() {
+        QFETCH(QByteArray, identification);
+        QFETCH(bool, bootloader);
+        QFETCH(bool, ok);
+        session->ValidateFirmwareFile(firmwarePath);
+        connectPort();
+        answer("VT12F05A");
+        QSignalSpy finished(session.get(), &ControllerSession::UploadFinished);
+        QVERIFY(session->StartFirmwareUpload(kUploadTime, {}));
+        answer();
+        answerChunks();
+        QVERIFY(finished.isEmpty());
+        answer(identification);
+        // Each answer its own, so that none is taken for a repeat.
+        for (int i = 0; i < 10 && finished.isEmpty(); ++i)
+            answer(QByteArray::number(i + 1));
+        QCOMPARE(finished.size(), 1);
+        const auto result = finished.first().at(0).value<UploadResult>();
+        const auto reported = finished.first().at(1).value<FirmwareCode>();
+        QCOMPARE(result.uploaded.Text(), QStringLiteral("F06A"));
+        QVERIFY(result.allChunksWritten);
+        QCOMPARE(result.stayedInBootloader, bootloader);
+        QCOMPARE(reported.Text(), QString::fromLatin1(identification.mid(4, 4)));
+        QCOMPARE(result.Ok(reported), ok);
+        // Polling goes on without another report.
+        answer("next");
+        QCOMPARE(finished.size(), 1);
+    }
+
     void failedChunkIsSentAgainWithoutADot() {
         session->ValidateFirmwareFile(firmwarePath);
         connectPort();
@@ -258,7 +297,7 @@ private Q_SLOTS:
         // An edit not saved: the backup holds what the unit holds.
         session->Images().EditedImage(BlockId::GateNames)[0] ^= 0xFF;
         const SettingsFileTexts memos{"VT12F05A", "1:\t12", "S1:\t3"};
-        QSignalSpy shown(session.get(), &ControllerSession::SettingsBackupShown);
+        QSignalSpy shown(session.get(), &ControllerSession::SettingsBackupFinished);
 
         QVERIFY(session->StartFirmwareUpload(kUploadTime, memos));
         QCOMPARE(shown.size(), 1);
@@ -347,7 +386,7 @@ private Q_SLOTS:
         session->ValidateFirmwareFile(firmwarePath);
         connectPort();
         answer(identification);
-        QSignalSpy shown(session.get(), &ControllerSession::SettingsBackupShown);
+        QSignalSpy shown(session.get(), &ControllerSession::SettingsBackupFinished);
 
         QVERIFY(session->StartFirmwareUpload(kUploadTime, {}));
         QCOMPARE(shown.at(0).at(0).value<SettingsBackupOutcome>().decision.skip, skip);
@@ -365,7 +404,7 @@ private Q_SLOTS:
         QFile blocker(SettingsBackupFolder());
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         blocker.close();
-        QSignalSpy shown(session.get(), &ControllerSession::SettingsBackupShown);
+        QSignalSpy shown(session.get(), &ControllerSession::SettingsBackupFinished);
 
         QVERIFY(!session->StartFirmwareUpload(kUploadTime, {}));
         QVERIFY(shown.at(0).at(0).value<SettingsBackupOutcome>().Failed());
@@ -389,7 +428,7 @@ private Q_SLOTS:
         connectPort();
         answer("VT12F05A");
         answerSettingsReads();
-        QSignalSpy shown(session.get(), &ControllerSession::SettingsBackupShown);
+        QSignalSpy shown(session.get(), &ControllerSession::SettingsBackupFinished);
 
         QVERIFY(!session->StartFirmwareUpload(kUploadTime, {}));
         QVERIFY(shown.at(0).at(0).value<SettingsBackupOutcome>().Failed());

@@ -65,7 +65,7 @@ private Q_SLOTS:
         QFETCH(int, stored);
         gate(0).SetDiameter1(4);
         showGates();
-        QSignalSpy saveState(&offline.Session(), &ControllerSession::SaveStateShown);
+        QSignalSpy saveState(&offline.Session(), &ControllerSession::EditsCompared);
         type(0, column, typed);
         QCOMPARE(cell(0, column).data().toString(), shown);
         if (column == ColDelayOn)

@@ -48,7 +48,7 @@ private Q_SLOTS:
     }
 
     void slaveOnTheSerialPortTakesRowsButNoColumn() {
-        Q_EMIT offline.Session().SlaveOnPortShown(true);
+        Q_EMIT offline.Session().UnitAnswered(true);
         QVERIFY(!ui().rbSlaveOnPort2->isEnabled());
         QCOMPARE(ui().rbSlaveOnPort2->palette().color(QPalette::Disabled, QPalette::WindowText),
                  QApplication::palette().color(QPalette::Disabled, QPalette::WindowText));
