@@ -8,7 +8,8 @@ dir=$("$root/scripts/build.sh" "$@" | tail -n 1)
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 export LSAN_OPTIONS=suppressions="$root/tests/lsan.supp"
-labels=()
-[ "${1:-}" = "--sanitize" ] && labels=(-L unit)
+# Most tests wait on the simulated line far more than they compute, so several run per core.
+options=(-j 8)
+[ "${1:-}" = "--sanitize" ] && options=(-j 4 -L unit)
 cd "$dir"
-ctest --output-on-failure -j 2 "${labels[@]}"
+ctest --output-on-failure "${options[@]}"

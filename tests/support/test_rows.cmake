@@ -1,7 +1,8 @@
 # Read by CTest when it starts: one test per function and data row of a slow test class, so that
 # its rows run side by side. The class lists its rows itself (QTest's -datatags); a class that
-# cannot list them runs whole.
+# cannot list them runs whole. Rows of the functions named in SERIAL run alone.
 function(vt12_add_rows suite class label bin_dir)
+    set(serial ${ARGN})
     set(environment "QT_QPA_PLATFORM=offscreen;VT12_BIN_DIR=${bin_dir}")
     set(ENV{QT_QPA_PLATFORM} offscreen)
     execute_process(COMMAND "${suite}" ${class} -datatags OUTPUT_VARIABLE listing
@@ -31,5 +32,10 @@ function(vt12_add_rows suite class label bin_dir)
         add_test(${name} "${suite}" ${class} "${row}")
         set_tests_properties(${name} PROPERTIES LABELS ${label} ENVIRONMENT "${environment}"
                                                 TIMEOUT 300 COST 100)
+        string(REGEX REPLACE ":.*" "" function "${row}")
+        list(FIND serial "${function}" at)
+        if(at GREATER -1)
+            set_tests_properties(${name} PROPERTIES RUN_SERIAL TRUE)
+        endif()
     endforeach()
 endfunction()
