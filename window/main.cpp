@@ -3,9 +3,9 @@
 #include "core/no_qt_settings.h"
 #include "core/path_bytes.h"
 #include "core/uncaught_error.h"
+#include "platform/privileges.h"
 #include "window/close_on_signal.h"
 #include "window/main_window.h"
-#include "platform/privileges.h"
 
 #include <QApplication>
 #include <QMessageBox>
