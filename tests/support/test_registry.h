@@ -20,7 +20,7 @@ bool RegisterTest(const char* sourceFile, TestApplication application, BeforeApp
 
 #define VT12_TEST(TestClass, application)                                                          \
     namespace {                                                                                    \
-    [[maybe_unused]] const bool testRegistered =                                                   \
+    [[maybe_unused]] const bool testRegistered##TestClass =                                        \
         RegisterTest(__FILE__, application, &QTest::Internal::callInitMain<TestClass>,             \
                      []() -> std::unique_ptr<QObject> { return std::make_unique<TestClass>(); });  \
     }
