@@ -116,12 +116,20 @@ class TestSessionHost : public QObject {
 
     ControllerSession& session() { return host->Session(); }
 
-    // Found on its port and read as on connecting: polling has begun.
+    // Found on its port and read as on connecting: polling has begun. The "no data" shown when
+    // detection starts is not yet a poll.
     void connectUnit() {
-        QSignalSpy polled(&session(), &ControllerSession::StatusPolled);
+        bool identified = false;
+        bool polled = false;
+        QObject watching;
+        connect(&session(), &ControllerSession::FirmwareTextRead, &watching,
+                [&](ControllerSession::FirmwarePart part) {
+                    identified |= part == ControllerSession::FirmwarePart::First;
+                });
+        connect(&session(), &ControllerSession::StatusPolled, &watching,
+                [&] { polled |= identified; });
         host->StartDetection();
-        QTRY_VERIFY_WITH_TIMEOUT(!polled.isEmpty() && session().Scheduler().JobMask() == 0,
-                                 kTimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(polled && session().Scheduler().JobMask() == 0, kTimeoutMs);
     }
 
     SaveResult save() {

@@ -1,7 +1,8 @@
 # Read by CTest when it starts: one test per function and data row of a slow test class, so that
 # its rows run side by side. The class lists its rows itself (QTest's -datatags); a class that
-# cannot list them runs whole. Rows of the functions named in SERIAL run alone.
-function(vt12_add_rows suite class label bin_dir)
+# cannot list them runs whole. COST orders the start; rows of the functions named in SERIAL run
+# alone.
+function(vt12_add_rows suite class label bin_dir cost)
     set(serial ${ARGN})
     set(environment "QT_QPA_PLATFORM=offscreen;VT12_BIN_DIR=${bin_dir}")
     set(ENV{QT_QPA_PLATFORM} offscreen)
@@ -24,14 +25,14 @@ function(vt12_add_rows suite class label bin_dir)
     if(NOT rows)
         add_test(${class} "${suite}" ${class})
         set_tests_properties(${class} PROPERTIES LABELS ${label} ENVIRONMENT "${environment}"
-                                                 TIMEOUT 300)
+                                                 TIMEOUT 300 COST ${cost})
         return()
     endif()
     foreach(row IN LISTS rows)
         string(REGEX REPLACE "[^A-Za-z0-9_:.-]+" "_" name "${class}:${row}")
         add_test(${name} "${suite}" ${class} "${row}")
         set_tests_properties(${name} PROPERTIES LABELS ${label} ENVIRONMENT "${environment}"
-                                                TIMEOUT 300 COST 100)
+                                                TIMEOUT 300 COST ${cost})
         string(REGEX REPLACE ":.*" "" function "${row}")
         list(FIND serial "${function}" at)
         if(at GREATER -1)
