@@ -20,7 +20,7 @@
 #include <unistd.h>
 
 namespace {
-constexpr int kCliTimeoutMs = 60000;
+constexpr int kScriptTimeoutMs = 60000;
 
 QString SystemWords(int error) {
     return QString::fromLocal8Bit(std::strerror(error));
@@ -51,13 +51,13 @@ class TestCliScripts : public QObject {
     void StartCli(QProcess& cli, const QStringList& arguments) const {
         cli.setProcessEnvironment(Environment());
         cli.start(SimulatorProcess::BinDir() + "/vt12cli", arguments);
-        cli.waitForStarted(kCliTimeoutMs);
+        cli.waitForStarted(kScriptTimeoutMs);
     }
 
     CliResult RunCli(const QStringList& arguments) const {
         QProcess cli;
         StartCli(cli, arguments);
-        if (!cli.waitForFinished(kCliTimeoutMs)) {
+        if (!cli.waitForFinished(kScriptTimeoutMs)) {
             cli.kill();
             cli.waitForFinished();
             return {};
@@ -72,12 +72,12 @@ class TestCliScripts : public QObject {
         QElapsedTimer waited;
         waited.start();
         while (!out.contains(text) && cli.state() == QProcess::Running &&
-               waited.elapsed() < kCliTimeoutMs) {
+               waited.elapsed() < kScriptTimeoutMs) {
             cli.waitForReadyRead(100);
             out += cli.readAllStandardOutput();
         }
         ::kill(static_cast<pid_t>(cli.processId()), signal);
-        if (!cli.waitForFinished(kCliTimeoutMs))
+        if (!cli.waitForFinished(kScriptTimeoutMs))
             cli.kill();
         out += cli.readAllStandardOutput();
         return {cli.exitStatus() == QProcess::NormalExit ? cli.exitCode() : -1, out,
@@ -94,7 +94,7 @@ class TestCliScripts : public QObject {
                                 "'n\\377\\376.vt12')\" && exec \"$0\" " +
                                     arguments,
                                 SimulatorProcess::BinDir() + "/vt12cli", folder});
-        if (!shell.waitForFinished(kCliTimeoutMs)) {
+        if (!shell.waitForFinished(kScriptTimeoutMs)) {
             shell.kill();
             shell.waitForFinished();
             return {};
@@ -180,7 +180,7 @@ private Q_SLOTS:
         shell.start("bash",
                     {"-c", SimulatorProcess::BinDir() + "/vt12cli monitor --port 3 | head -1; "
                                                         "echo \"exit ${PIPESTATUS[0]}\""});
-        QVERIFY(shell.waitForFinished(kCliTimeoutMs));
+        QVERIFY(shell.waitForFinished(kScriptTimeoutMs));
         const QList<QByteArray> lines = shell.readAllStandardOutput().trimmed().split('\n');
         QCOMPARE(lines.size(), 2);
         QVERIFY(lines[0].contains(" gates "));
@@ -284,10 +284,10 @@ private Q_SLOTS:
         // A port another program holds.
         QProcess holder;
         StartCli(holder, {"monitor", "--port", "8"});
-        QVERIFY(holder.waitForReadyRead(kCliTimeoutMs));
+        QVERIFY(holder.waitForReadyRead(kScriptTimeoutMs));
         const CliResult busy = RunCli({"detect", "--port", "8"});
         holder.terminate();
-        holder.waitForFinished(kCliTimeoutMs);
+        holder.waitForFinished(kScriptTimeoutMs);
         QCOMPARE(busy.exitCode, 2);
         QVERIFY2(busy.err.contains("another program holds the port"), busy.err.constData());
     }
@@ -310,7 +310,7 @@ private Q_SLOTS:
             QVERIFY(QFile::setPermissions(portDir_.path(), open));
             const QStringList asNobody{"-u", "nobody", "--", cli};
             tool.start("runuser", asNobody + QStringList{"--version"});
-            if (!tool.waitForFinished(kCliTimeoutMs) || tool.exitCode() != 0)
+            if (!tool.waitForFinished(kScriptTimeoutMs) || tool.exitCode() != 0)
                 QSKIP("The user nobody cannot run the program here.");
             tool.start("runuser", asNobody + QStringList{"detect", "--port", "10"});
         } else {
@@ -319,7 +319,7 @@ private Q_SLOTS:
             QFile::setPermissions(device, {});
             tool.start(cli, {"detect", "--device", device});
         }
-        QVERIFY(tool.waitForFinished(kCliTimeoutMs));
+        QVERIFY(tool.waitForFinished(kScriptTimeoutMs));
         QCOMPARE(tool.exitCode(), 2);
         const QByteArray err = tool.readAllStandardError();
         QVERIFY2(err.contains(SystemWords(EACCES).toLocal8Bit()), err.constData());

@@ -20,8 +20,8 @@
 #include <sys/sysmacros.h>
 
 namespace {
-constexpr int kCom = 4;
-constexpr int kCliTimeoutMs = 30000;
+constexpr int kSessionCom = 4;
+constexpr int kSessionTimeoutMs = 30000;
 } // namespace
 
 class TestCliSession : public QObject {
@@ -31,8 +31,8 @@ private Q_SLOTS:
     void backupIsTheWindowsFileAndInfoNamesTheFirmware() {
         WindowSession session;
         SimulatorProcess sim(session.PortDir());
-        QVERIFY(sim.Start(kCom, {"--master"}));
-        session.StorePort(kCom);
+        QVERIFY(sim.Start(kSessionCom, {"--master"}));
+        session.StorePort(kSessionCom);
         TfVT12SetAppMain& window = session.Open();
         const TJobScheduler& scheduler = window.Session().Scheduler();
         QTRY_VERIFY_WITH_TIMEOUT(scheduler.AnswerCount() >= 12 && scheduler.JobMask() == 0 &&
@@ -45,7 +45,8 @@ private Q_SLOTS:
         session.CloseAndReadTrace();
 
         const QString cliFile = QDir(session.ProgramDir()).filePath("cli.vt12");
-        const CliResult backup = RunCli({"backup", cliFile, "--port", QString::number(kCom)});
+        const CliResult backup =
+            RunCli({"backup", cliFile, "--port", QString::number(kSessionCom)});
         QCOMPARE(backup.exitCode, 0);
         QCOMPARE(ReadFileBytes(cliFile).size(), 2600);
         // The counters tick each second, and the two read them at different times: the rest
@@ -71,7 +72,7 @@ private Q_SLOTS:
         const QJsonObject object = QJsonDocument::fromJson(info.out).object();
         QCOMPARE(object.value("firmwareCode").toString(),
                  window.Session().Features().MasterCode().Text());
-        QCOMPARE(object.value("port").toInt(), kCom);
+        QCOMPARE(object.value("port").toInt(), kSessionCom);
         QCOMPARE(object.value("installationMode").toInt(), 2);
         QVERIFY(object.value("slaveConnected").toBool());
     }
@@ -89,8 +90,8 @@ private Q_SLOTS:
         QFETCH(int, exitCode);
         WindowSession session;
         SimulatorProcess sim(session.PortDir());
-        QVERIFY(sim.Start(kCom, simulatorOptions));
-        const QString port = QString::number(kCom);
+        QVERIFY(sim.Start(kSessionCom, simulatorOptions));
+        const QString port = QString::number(kSessionCom);
         const QString file = QDir(session.ProgramDir()).filePath("unit.vt12");
         QCOMPARE(RunCli({"backup", file, "--port", port}).exitCode, 0);
         QByteArray bytes = ReadFileBytes(file);
@@ -120,20 +121,20 @@ private Q_SLOTS:
     void firmwareUploadedAndStarted() {
         WindowSession session;
         SimulatorProcess sim(session.PortDir());
-        QVERIFY(sim.Start(kCom));
+        QVERIFY(sim.Start(kSessionCom));
         const QString file = QDir(session.ProgramDir()).filePath("VT12F06A.vtfw");
         QFile firmware(file);
         QVERIFY(firmware.open(QIODevice::WriteOnly));
         firmware.write(srec::Text(srec::FirmwareLines(srec::FirmwareWindow("VT12F06A"))));
         firmware.close();
 
-        const CliResult upload = RunCli({"firmware", file, "--port", QString::number(kCom)});
+        const CliResult upload = RunCli({"firmware", file, "--port", QString::number(kSessionCom)});
         QCOMPARE(upload.exitCode, 0);
         QVERIFY2(upload.out.contains("\nPage 40.......\nFinished - OK\n"), upload.out.constData());
         QVERIFY(upload.out.endsWith("Firmware code: F06A\n"));
 
-        const CliResult rejected =
-            RunCli({"firmware", sim.PortDir() + "/missing.vtfw", "--port", QString::number(kCom)});
+        const CliResult rejected = RunCli(
+            {"firmware", sim.PortDir() + "/missing.vtfw", "--port", QString::number(kSessionCom)});
         QCOMPARE(rejected.exitCode, 4);
         QVERIFY(!rejected.err.isEmpty());
     }
@@ -141,9 +142,9 @@ private Q_SLOTS:
     void monitorPrintsPollsUntilItsTime() {
         WindowSession session;
         SimulatorProcess sim(session.PortDir());
-        QVERIFY(sim.Start(kCom, {"--pace"}));
+        QVERIFY(sim.Start(kSessionCom, {"--pace"}));
         const CliResult monitor =
-            RunCli({"monitor", "--json", "--seconds", "1", "--port", QString::number(kCom)});
+            RunCli({"monitor", "--json", "--seconds", "1", "--port", QString::number(kSessionCom)});
         QCOMPARE(monitor.exitCode, 0);
         const QList<QByteArray> lines = monitor.out.trimmed().split('\n');
         QVERIFY(lines.size() >= 5);
@@ -176,8 +177,8 @@ private Q_SLOTS:
     void unwritableOutputEndsWithFour() {
         WindowSession session;
         SimulatorProcess sim(session.PortDir());
-        QVERIFY(sim.Start(kCom));
-        const QString port = QString::number(kCom);
+        QVERIFY(sim.Start(kSessionCom));
+        const QString port = QString::number(kSessionCom);
         const QDir dir(session.ProgramDir());
         QVERIFY(QFile::link(dir.filePath("elsewhere.vt12"), dir.filePath("link.vt12")));
         QStringList refused{dir.filePath("link.vt12")};
@@ -213,7 +214,7 @@ private Q_SLOTS:
         QProcess counters;
         counters.setStandardOutputFile("/dev/full");
         counters.start(SimulatorProcess::BinDir() + "/vt12cli", {"counters", "--port", port});
-        QVERIFY(counters.waitForFinished(kCliTimeoutMs));
+        QVERIFY(counters.waitForFinished(kSessionTimeoutMs));
         QCOMPARE(counters.exitCode(), 4);
         if (!disk.Mounted())
             QSKIP(FullFileSystem::SkipReason());
@@ -224,8 +225,8 @@ private Q_SLOTS:
     void restoreEscapesControlCharacters() {
         WindowSession session;
         SimulatorProcess sim(session.PortDir());
-        QVERIFY(sim.Start(kCom));
-        const QString port = QString::number(kCom);
+        QVERIFY(sim.Start(kSessionCom));
+        const QString port = QString::number(kSessionCom);
         const QString file = QDir(session.ProgramDir()).filePath("unit.vt12");
         QCOMPARE(RunCli({"backup", file, "--port", port}).exitCode, 0);
         QByteArray bytes = ReadFileBytes(file);

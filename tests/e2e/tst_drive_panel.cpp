@@ -8,7 +8,6 @@
 #include <QMouseEvent>
 
 namespace {
-constexpr int kTimeoutMs = WindowSession::kDetectTimeoutMs;
 // A toggled drive shows within a few polls.
 constexpr int kPollTimeoutMs = 3000;
 

@@ -11,7 +11,7 @@
 #include <csignal>
 
 namespace {
-constexpr int kCom = 3;
+constexpr int kLateCom = 3;
 constexpr int kStableRun = 3;
 
 // One request and what the client collected for it until its result.
@@ -76,7 +76,7 @@ public:
         process_.setProcessEnvironment(environment);
         process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         process_.start(SimulatorProcess::BinDir() + "/vt12set",
-                       {QStringLiteral("PORT=%1").arg(kCom), "--trace=" + tracePath});
+                       {QStringLiteral("PORT=%1").arg(kLateCom), "--trace=" + tracePath});
     }
     ~ToolProcess() { Stop(); }
 
@@ -128,7 +128,7 @@ private Q_SLOTS:
         QFETCH(bool, alwaysLate);
 
         SimulatorProcess sim;
-        QVERIFY(sim.Start(kCom, options));
+        QVERIFY(sim.Start(kLateCom, options));
         QTemporaryDir traceDir;
         const QString tracePath = traceDir.filePath("trace.log");
         ToolProcess tool(sim.PortDir(), tracePath);

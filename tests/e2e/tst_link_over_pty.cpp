@@ -13,7 +13,7 @@
 #include <csignal>
 
 namespace {
-constexpr int kCom = 7;
+constexpr int kPtyCom = 7;
 }
 
 class TestLinkOverPty : public QObject {
@@ -50,11 +50,11 @@ class TestLinkOverPty : public QObject {
 
 private Q_SLOTS:
     void initTestCase() {
-        QVERIFY(sim.Start(kCom, {"--pace"}));
+        QVERIFY(sim.Start(kPtyCom, {"--pace"}));
         qputenv("VT12_PORT_DIR", sim.PortDir().toUtf8());
         port.BaudRate = br19200;
         port.Stopbits = sbTwo;
-        port.SetComNumber(kCom);
+        port.SetComNumber(kPtyCom);
         port.Open();
         QVERIFY(port.Active());
         client = std::make_unique<TModbusClient>(time);
@@ -138,7 +138,7 @@ private Q_SLOTS:
         other.SetComNumber(11);
         QCOMPARE(textOf([&] { other.Open(); }), QStringLiteral("Invalid port number (COM11)"));
         QVERIFY(!other.Active());
-        other.SetComNumber(kCom);
+        other.SetComNumber(kPtyCom);
         QCOMPARE(textOf([&] { other.Open(); }), QStringLiteral("Can't open device COM7"));
         QVERIFY(!other.Active());
         const uint8_t bytes[8] = {};

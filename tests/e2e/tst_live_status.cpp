@@ -9,7 +9,6 @@
 #include <QTimer>
 
 namespace {
-constexpr int kTimeoutMs = WindowSession::kDetectTimeoutMs;
 // The live schedule starts a machine within seconds, but not at once.
 constexpr int kPlantTimeoutMs = 40000;
 

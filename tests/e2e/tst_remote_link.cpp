@@ -17,13 +17,9 @@
 #include <QTcpServer>
 
 namespace {
-constexpr int kTimeoutMs = 30000;
+constexpr int kRemoteTimeoutMs = 30000;
 
-QStringList LogLines(const TfVT12SetAppMain& window) {
-    return window.ui.mKomSts->toPlainText().split(u'\n');
-}
-
-bool ShownUnsaved(const QPushButton* button) {
+bool ShownBold(const QPushButton* button) {
     return button->font().bold();
 }
 
@@ -50,27 +46,29 @@ private Q_SLOTS:
         TfVT12SetAppMain& window = session.Open();
         QSignalSpy linkShown(&window.Session(), &ControllerSession::LinkChanged);
         QTRY_COMPARE_WITH_TIMEOUT(session.Caption(), QStringLiteral("Detected on COM4"),
-                                  kTimeoutMs);
-        QTRY_VERIFY_WITH_TIMEOUT(window.Session().Scheduler().AnswerCount() >= 12, kTimeoutMs);
+                                  kRemoteTimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(window.Session().Scheduler().AnswerCount() >= 12,
+                                 kRemoteTimeoutMs);
         QVERIFY(window.ui.pVTDetected->toolTip().contains(url));
 
         // The write resets the connection: the link goes down and comes back by itself.
         linkShown.clear();
         window.ui.eOnDelay->setText(QStringLiteral("3"));
         window.ui.bSave->click();
-        QTRY_VERIFY_WITH_TIMEOUT(linkShown.size() >= 2, kTimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(linkShown.size() >= 2, kRemoteTimeoutMs);
         QCOMPARE(linkShown.first().first().toBool(), false);
         QCOMPARE(linkShown.last().first().toBool(), true);
-        QTRY_VERIFY_WITH_TIMEOUT(window.Session().Scheduler().AnswerCount() >= 12, kTimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(window.Session().Scheduler().AnswerCount() >= 12,
+                                 kRemoteTimeoutMs);
 
         window.ui.eOnDelay->setText(QStringLiteral("4"));
-        QVERIFY(ShownUnsaved(window.ui.bSave));
+        QVERIFY(ShownBold(window.ui.bSave));
         window.ui.bSave->click();
-        QTRY_VERIFY_WITH_TIMEOUT(!window.Session().Scheduler().VerifyLog(), kTimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(!window.Session().Scheduler().VerifyLog(), kRemoteTimeoutMs);
         QVERIFY2(LogLines(window).contains("Writing system settings...OK"),
                  qPrintable(LogLines(window).join(u'\n')));
         QVERIFY(LogLines(window).contains("Verifying...OK"));
-        QVERIFY(!ShownUnsaved(window.ui.bSave));
+        QVERIFY(!ShownBold(window.ui.bSave));
 
         // Test mode: function 101 passes as it is and the unit opens the gate.
         const uint8_t closed = window.Gates[0]->PictureKind();
@@ -78,7 +76,7 @@ private Q_SLOTS:
         QPushButton* gate = window.Gates[0]->findChild<QPushButton*>(QStringLiteral("bTlacitko"));
         QVERIFY(gate);
         gate->click();
-        QTRY_VERIFY_WITH_TIMEOUT(window.Gates[0]->PictureKind() != closed, kTimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(window.Gates[0]->PictureKind() != closed, kRemoteTimeoutMs);
     }
 
     // Nobody listens: the panel names the host, its tooltip the address and the cause.
@@ -91,7 +89,8 @@ private Q_SLOTS:
         const QString url = QStringLiteral("tcp://127.0.0.1:%1").arg(port);
         session.StorePort(4, "COM4=" + url);
         TfVT12SetAppMain& window = session.Open({"PORT=4"});
-        QTRY_VERIFY_WITH_TIMEOUT(window.ui.pVTDetected->toolTip().contains("refused"), kTimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(window.ui.pVTDetected->toolTip().contains("refused"),
+                                 kRemoteTimeoutMs);
         QVERIFY(window.ui.pVTDetected->toolTip().contains(url));
         QCOMPARE(session.Caption(), QStringLiteral("... trying detect on COM4"));
     }

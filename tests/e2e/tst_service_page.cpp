@@ -7,9 +7,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-namespace {
-constexpr int kTimeoutMs = WindowSession::kDetectTimeoutMs;
-}
+namespace {}
 
 class TestServicePage : public QObject {
     Q_OBJECT

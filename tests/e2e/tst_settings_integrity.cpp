@@ -20,11 +20,10 @@
 #include <csignal>
 
 namespace {
-constexpr int kCom = 3;
-constexpr int kTimeoutMs = WindowSession::kDetectTimeoutMs;
+constexpr int kIntegrityCom = 3;
 // Detection, 322 chunks and the restart after the end chunk.
 constexpr int kUploadTimeoutMs = 90000;
-constexpr int kCliTimeoutMs = 30000;
+constexpr int kIntegrityCliTimeoutMs = 30000;
 constexpr int kSlaveRows = 12;
 
 // Every read of connecting answered, the slave's too where one answers.
@@ -39,13 +38,13 @@ bool WaitConnected(TfVT12SetAppMain& window) {
 }
 
 TfVT12SetAppMain* Connect(WindowSession& session) {
-    session.StorePort(kCom);
+    session.StorePort(kIntegrityCom);
     TfVT12SetAppMain& window = session.Open();
     return WaitConnected(window) ? &window : nullptr;
 }
 
 // "Save to Vantor", until the scheduler has nothing left of it.
-bool Save(TfVT12SetAppMain& window) {
+bool SaveToVantor(TfVT12SetAppMain& window) {
     window.ui.bSave->click();
     const TJobScheduler& scheduler = window.Session().Scheduler();
     return QTest::qWaitFor([&] { return !scheduler.VerifyLog() && scheduler.JobMask() == 0; },
@@ -127,11 +126,11 @@ private Q_SLOTS:
         QFETCH(QStringList, simulator);
         WindowSession session;
         SimulatorProcess sim(session.PortDir());
-        QVERIFY(sim.Start(kCom, simulator));
+        QVERIFY(sim.Start(kIntegrityCom, simulator));
         TfVT12SetAppMain* window = Connect(session);
         QVERIFY(window);
         QVERIFY(ChangesShown(*window).isEmpty());
-        QVERIFY(Save(*window));
+        QVERIFY(SaveToVantor(*window));
         QCOMPARE(window->ui.mKomSts->toPlainText().count(QStringLiteral("Writing")), 0);
         QCOMPARE(Writes(session.CloseAndReadTrace()).size(), 0);
     }
@@ -141,7 +140,7 @@ private Q_SLOTS:
     void slaveBackAfterALossWritesNothing() {
         WindowSession session;
         SimulatorProcess sim(session.PortDir());
-        QVERIFY(sim.Start(kCom, {"--master"}));
+        QVERIFY(sim.Start(kIntegrityCom, {"--master"}));
         TfVT12SetAppMain* linked = Connect(session);
         QVERIFY(linked);
         TfVT12SetAppMain& window = *linked;
@@ -155,7 +154,7 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(state.Scheduler().JobMask() == 0, kTimeoutMs);
         QVERIFY(!state.Images().IsChanged(BlockId::SlaveGateSettings));
         QCOMPARE(GateCell(window, kSlaveRows, ColDelayOff), QStringLiteral("5.0"));
-        QVERIFY(Save(window));
+        QVERIFY(SaveToVantor(window));
         QCOMPARE(Writes(session.CloseAndReadTrace()).size(), 0);
     }
 
@@ -164,7 +163,7 @@ private Q_SLOTS:
     void slaveRowsInTheSlavesUnits() {
         WindowSession session;
         SimulatorProcess sim(session.PortDir());
-        QVERIFY(sim.Start(kCom, {"--master"}));
+        QVERIFY(sim.Start(kIntegrityCom, {"--master"}));
         TfVT12SetAppMain* linked = Connect(session);
         QVERIFY(linked);
         TfVT12SetAppMain& window = *linked;
@@ -172,7 +171,7 @@ private Q_SLOTS:
                                   QStringLiteral("F05A"), kTimeoutMs);
         QCOMPARE(GateCell(window, kSlaveRows, ColDelayOff), QStringLiteral("5.0"));
         QVERIFY(window.Session().CommitGateCell(kSlaveRows, ColDelayOff, QStringLiteral("7")));
-        QVERIFY(Save(window));
+        QVERIFY(SaveToVantor(window));
         const QList<QByteArray> slaveWrites = Writes(session.CloseAndReadTrace()).values(512);
         QCOMPARE(slaveWrites.size(), 1);
         QCOMPARE(uint8_t(slaveWrites[0][4]) << 8 | uint8_t(slaveWrites[0][5]), 70);
@@ -182,7 +181,7 @@ private Q_SLOTS:
     void loadWithSmartOffTakesTheFilesCompensation() {
         WindowSession session;
         SimulatorProcess sim(session.PortDir());
-        QVERIFY(sim.Start(kCom));
+        QVERIFY(sim.Start(kIntegrityCom));
         TfVT12SetAppMain* linked = Connect(session);
         QVERIFY(linked);
         TfVT12SetAppMain& window = *linked;
@@ -194,7 +193,7 @@ private Q_SLOTS:
         Load(window, path);
         QVERIFY(!window.ui.cbSmartMinimumAiflowEnabled->isChecked());
         QCOMPARE(GateCell(window, 0, ColCompensation), QStringLiteral("15"));
-        QVERIFY(Save(window));
+        QVERIFY(SaveToVantor(window));
         const QList<QByteArray> gateWrites = Writes(session.CloseAndReadTrace()).values(0);
         QCOMPARE(gateWrites.size(), 1);
         QCOMPARE(uint8_t(gateWrites[0][13]), uint8_t(15));
@@ -203,7 +202,7 @@ private Q_SLOTS:
     void defaultsAfterAnAirVelocityHaveNoCompensation() {
         WindowSession session;
         SimulatorProcess sim(session.PortDir());
-        QVERIFY(sim.Start(kCom, {"--master"}));
+        QVERIFY(sim.Start(kIntegrityCom, {"--master"}));
         TfVT12SetAppMain* linked = Connect(session);
         QVERIFY(linked);
         TfVT12SetAppMain& window = *linked;
@@ -223,7 +222,7 @@ private Q_SLOTS:
     void masterFileOnASingleUnitKeepsItsSlavePart() {
         WindowSession session;
         SimulatorProcess sim(session.PortDir());
-        QVERIFY(sim.Start(kCom));
+        QVERIFY(sim.Start(kIntegrityCom));
         TfVT12SetAppMain* linked = Connect(session);
         QVERIFY(linked);
         TfVT12SetAppMain& window = *linked;
@@ -234,7 +233,7 @@ private Q_SLOTS:
                 images.SlaveGateNames.Edited.Names[size_t(gate)].SetName(name(gate + 13));
         });
         Load(window, path);
-        QVERIFY(Save(window));
+        QVERIFY(SaveToVantor(window));
         QVERIFY(window.ui.mKomSts->toPlainText().contains(
             QStringLiteral("Slave gate settings and names not written: no slave unit answers.")));
         // Polls that find no slave go on; the names stay.
@@ -253,7 +252,7 @@ private Q_SLOTS:
     void fanOffDelayBeyondItsField() {
         WindowSession session;
         SimulatorProcess sim(session.PortDir());
-        QVERIFY(sim.Start(kCom));
+        QVERIFY(sim.Start(kIntegrityCom));
         TfVT12SetAppMain* linked = Connect(session);
         QVERIFY(linked);
         TfVT12SetAppMain& window = *linked;
@@ -261,7 +260,7 @@ private Q_SLOTS:
         const auto changes = ChangesShown(window);
         QCOMPARE(changes.size(), 1);
         const QString listed = changes[0].second;
-        QVERIFY(Save(window));
+        QVERIFY(SaveToVantor(window));
         window.ui.bReload->click();
         const ControllerSession& state = window.Session();
         QTRY_VERIFY_WITH_TIMEOUT(state.Scheduler().JobMask() == 0, kTimeoutMs);
@@ -276,7 +275,7 @@ private Q_SLOTS:
         WindowSession session;
         SimulatorProcess sim(session.PortDir());
         // Fan Off Delay 5 min in tenths, gate 1 Delay OFF 0.5 s in hundredths.
-        QVERIFY(sim.Start(kCom,
+        QVERIFY(sim.Start(kIntegrityCom,
                           {"--firmware", "F03K", "--set", "hold:129=3000", "--set", "hold:2=50"}));
         TfVT12SetAppMain* linked = Connect(session);
         QVERIFY(linked);
@@ -310,7 +309,7 @@ private Q_SLOTS:
         QCOMPARE(LatestSettingsBackup(SettingsBackupFolder()), otherPath);
         later.ui.bRestoreBackup->click();
         QTRY_VERIFY_WITH_TIMEOUT(later.ui.lBackupInfo->text().startsWith("Loaded "), kTimeoutMs);
-        QVERIFY(Save(later));
+        QVERIFY(SaveToVantor(later));
         QCOMPARE(laterState.Images().SystemSettings.Read.FanOffDelay(), uint16_t(300));
         QCOMPARE(laterState.Images().GateSettings.Read.Gates[0].OffDelay(), uint16_t(5));
         QCOMPARE(later.ui.eOffDelay->text(), QStringLiteral("5"));
@@ -321,7 +320,7 @@ private Q_SLOTS:
     void cliRestoreRefusesRandomBytes() {
         WindowSession session;
         SimulatorProcess sim(session.PortDir());
-        QVERIFY(sim.Start(kCom));
+        QVERIFY(sim.Start(kIntegrityCom));
         const QString path = QDir(session.ProgramDir()).filePath("random.vt12");
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
@@ -334,8 +333,8 @@ private Q_SLOTS:
         const QString trace = QDir(session.ProgramDir()).filePath("trace.log");
         QProcess cli;
         cli.start(SimulatorProcess::BinDir() + "/vt12cli",
-                  {"restore", path, "--port", QString::number(kCom), "--trace", trace});
-        if (!cli.waitForFinished(kCliTimeoutMs))
+                  {"restore", path, "--port", QString::number(kIntegrityCom), "--trace", trace});
+        if (!cli.waitForFinished(kIntegrityCliTimeoutMs))
             cli.kill();
         QCOMPARE(cli.exitStatus(), QProcess::NormalExit);
         QCOMPARE(cli.exitCode(), 4);

@@ -11,16 +11,11 @@
 #include <QPushButton>
 
 namespace {
-constexpr int kTimeoutMs = WindowSession::kDetectTimeoutMs;
 constexpr uint8_t kSimulatorReservedByte = 0x3C;
 
 bool ShownUnsaved(const QPushButton* button) {
     return button->font().bold() &&
            button->palette().color(QPalette::Active, QPalette::ButtonText) == QColor(255, 0, 0);
-}
-
-QStringList LogLines(const TfVT12SetAppMain& window) {
-    return window.ui.mKomSts->toPlainText().split(u'\n');
 }
 
 // Every read of the start done, the controls showing what the simulator holds.

@@ -6,7 +6,7 @@
 #include "tests/support/test_registry.h"
 
 namespace {
-constexpr int kCom = 4;
+constexpr int kSignalsCom = 4;
 } // namespace
 
 class TestSignals : public QObject {
@@ -22,7 +22,7 @@ private Q_SLOTS:
     void signalClosesTheNormalWay() {
         QFETCH(int, signal);
         SimulatorProcess sim;
-        QVERIFY(sim.Start(kCom));
+        QVERIFY(sim.Start(kSignalsCom));
         QTemporaryDir programDir;
         const QString tracePath = programDir.filePath("trace.log");
         QProcess tool;
@@ -44,9 +44,9 @@ private Q_SLOTS:
         QCOMPARE(tool.exitCode(), 0);
         QFile ini(programDir.filePath("Settings.ini"));
         QVERIFY(ini.open(QIODevice::ReadOnly));
-        QVERIFY(ini.readAll().contains(QStringLiteral("Port=%1").arg(kCom).toLatin1()));
+        QVERIFY(ini.readAll().contains(QStringLiteral("Port=%1").arg(kSignalsCom).toLatin1()));
         QCOMPARE(TraceFile::Read(tracePath).Events(QStringLiteral("CLOSE")).last(),
-                 QString::number(kCom));
+                 QString::number(kSignalsCom));
     }
 };
 

@@ -16,7 +16,7 @@
 #include <QProcess>
 
 namespace {
-constexpr int kCom = 6;
+constexpr int kNoisyCom = 6;
 
 QHash<int, QByteArray> ReadStore(const QString& path) {
     QHash<int, QByteArray> store;
@@ -55,9 +55,10 @@ private Q_SLOTS:
         WindowSession session;
         SimulatorProcess sim(session.PortDir());
         const QString storePath = QDir(session.ProgramDir()).filePath("store");
-        QVERIFY(sim.Start(kCom, {"--master", "--latency", latency, "--store-file", storePath}));
+        QVERIFY(
+            sim.Start(kNoisyCom, {"--master", "--latency", latency, "--store-file", storePath}));
         const QString file = QDir(session.ProgramDir()).filePath("late.vt12");
-        const CliResult backup = RunCli({"backup", file, "--port", QString::number(kCom)});
+        const CliResult backup = RunCli({"backup", file, "--port", QString::number(kNoisyCom)});
         QCOMPARE(backup.exitCode, 0);
 
         QFile saved(file);
@@ -88,8 +89,8 @@ private Q_SLOTS:
     void infoNamesTheSlavesVersion() {
         WindowSession session;
         SimulatorProcess sim(session.PortDir());
-        QVERIFY(sim.Start(kCom, {"--master"}));
-        const CliResult info = RunCli({"info", "--json", "--port", QString::number(kCom)});
+        QVERIFY(sim.Start(kNoisyCom, {"--master"}));
+        const CliResult info = RunCli({"info", "--json", "--port", QString::number(kNoisyCom)});
         QCOMPARE(info.exitCode, 0);
         const QJsonObject object = QJsonDocument::fromJson(info.out).object();
         QVERIFY(object.value("slaveConnected").toBool());
@@ -107,8 +108,8 @@ private Q_SLOTS:
         QFETCH(QString, noise);
         WindowSession session;
         SimulatorProcess sim(session.PortDir());
-        QVERIFY(sim.Start(kCom, {"--line-noise", noise}));
-        const CliResult detect = RunCli({"detect", "--port", QString::number(kCom)});
+        QVERIFY(sim.Start(kNoisyCom, {"--line-noise", noise}));
+        const CliResult detect = RunCli({"detect", "--port", QString::number(kNoisyCom)});
         QCOMPARE(detect.exitCode, 2);
         QVERIFY(detect.out.isEmpty());
         const CliResult info = RunCli({"info"});
@@ -144,9 +145,9 @@ private Q_SLOTS:
         QFETCH(int, exitCode);
         WindowSession session;
         SimulatorProcess sim(session.PortDir());
-        QVERIFY(sim.Start(kCom, options));
+        QVERIFY(sim.Start(kNoisyCom, options));
         const QString file = WriteFirmwareFile(session.ProgramDir(), "VT12F06A");
-        const CliResult upload = RunCli({"firmware", file, "--port", QString::number(kCom)});
+        const CliResult upload = RunCli({"firmware", file, "--port", QString::number(kNoisyCom)});
         QCOMPARE(upload.exitCode, exitCode);
         QVERIFY2(upload.out.contains("\nPage 40.......\nFinished - OK\n"), upload.out.constData());
         if (exitCode == 0)

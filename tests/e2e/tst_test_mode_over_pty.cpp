@@ -10,7 +10,6 @@
 #include <QSlider>
 
 namespace {
-constexpr int kTimeoutMs = WindowSession::kDetectTimeoutMs;
 
 QPushButton* FrameButton(TfVT12SetAppMain& window, int gate) {
     return window.Gates[size_t(gate)]->findChild<QPushButton*>(QStringLiteral("bTlacitko"));

@@ -10,7 +10,6 @@
 #include <QTableView>
 
 namespace {
-constexpr int kTimeoutMs = WindowSession::kDetectTimeoutMs;
 constexpr int kFrameColumn = 8;
 constexpr int kResultColumn = 6;
 

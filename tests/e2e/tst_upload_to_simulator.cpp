@@ -14,8 +14,7 @@
 #include <QRegularExpression>
 
 namespace {
-constexpr int kCom = 4;
-constexpr int kTimeoutMs = WindowSession::kDetectTimeoutMs;
+constexpr int kUploadCom = 4;
 // Ten timeouts of 700 ms, detection and the restart after the end chunk.
 constexpr int kRecoveryTimeoutMs = 30000;
 
@@ -38,7 +37,7 @@ QStringList ChunksSent(const TraceFile& trace) {
     return trace.Requests().filter(QRegularExpression(QStringLiteral("^110:")));
 }
 
-QStringList LogLines(TfVT12SetAppMain& window) {
+QStringList NonEmptyLogLines(TfVT12SetAppMain& window) {
     return window.ui.mKomSts->toPlainText().split(u'\n', Qt::SkipEmptyParts);
 }
 } // namespace
@@ -49,8 +48,8 @@ class TestUploadToSimulator : public QObject {
     // The program linked to a unit running F05A, with the F06A file chosen; null when the
     // unit is not found.
     TfVT12SetAppMain* OpenLinkedWithFile(WindowSession& session) {
-        session.StorePort(kCom);
-        TfVT12SetAppMain& window = session.Open({QStringLiteral("PORT=%1").arg(kCom)});
+        session.StorePort(kUploadCom);
+        TfVT12SetAppMain& window = session.Open({QStringLiteral("PORT=%1").arg(kUploadCom)});
         const QString path = session.ProgramDir() + "/VT12F06A_20240315.vtfw";
         QFile file(path);
         if (file.open(QIODevice::WriteOnly))
@@ -78,7 +77,7 @@ private Q_SLOTS:
         QFETCH(QStringList, chunks);
         WindowSession session;
         SimulatorProcess sim(session.PortDir());
-        QVERIFY(sim.Start(kCom, simulator));
+        QVERIFY(sim.Start(kUploadCom, simulator));
         TfVT12SetAppMain* linked = OpenLinkedWithFile(session);
         QVERIFY(linked);
         TfVT12SetAppMain& window = *linked;
@@ -102,7 +101,7 @@ private Q_SLOTS:
         QVERIFY(!window.ui.bUploadFirmware->isEnabled());
         QTRY_COMPARE_WITH_TIMEOUT(window.ui.lFwVersion->text(),
                                   QStringLiteral("Firmware Version: F06A"), kTimeoutMs);
-        QCOMPARE(LogLines(window), CompleteLog());
+        QCOMPARE(NonEmptyLogLines(window), CompleteLog());
         QCOMPARE(window.ui.pbKomSts->value(), 1);
         QCOMPARE(window.ui.pbKomSts->maximum(), 320);
         QVERIFY(window.ui.bUploadFirmware->isEnabled());
@@ -127,7 +126,7 @@ private Q_SLOTS:
     void linkLostMidUploadLeavesTheBootloaderThatTheSameUploadRecovers() {
         WindowSession session;
         SimulatorProcess sim(session.PortDir());
-        QVERIFY(sim.Start(kCom, {"--drop-chunk", "0x6000,10"}));
+        QVERIFY(sim.Start(kUploadCom, {"--drop-chunk", "0x6000,10"}));
         TfVT12SetAppMain* linked = OpenLinkedWithFile(session);
         QVERIFY(linked);
         TfVT12SetAppMain& window = *linked;
@@ -137,14 +136,14 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(!window.ui.lBootloaderCommunication->isHidden(),
                                  kRecoveryTimeoutMs);
         // The pages reached stay in the log; chunk 0x6000 would have begun page 5.
-        QCOMPARE(LogLines(window), CompleteLog().mid(0, 5));
+        QCOMPARE(NonEmptyLogLines(window), CompleteLog().mid(0, 5));
         QTRY_VERIFY(window.ui.bUploadFirmware->isEnabled());
 
         window.ui.bUploadFirmware->click();
         QTRY_COMPARE_WITH_TIMEOUT(window.ui.lFwVersion->text(),
                                   QStringLiteral("Firmware Version: F06A"), kRecoveryTimeoutMs);
         QVERIFY(window.ui.lBootloaderCommunication->isHidden());
-        QCOMPARE(LogLines(window), CompleteLog());
+        QCOMPARE(NonEmptyLogLines(window), CompleteLog());
         const QStringList sent = ChunksSent(session.CloseAndReadTrace());
         QCOMPARE(sent.mid(sent.size() - 322), ChunkSequence());
     }

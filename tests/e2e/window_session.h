@@ -7,6 +7,7 @@
 #include "window/main_window.h"
 
 #include <QLabel>
+#include <QPlainTextEdit>
 
 class WindowSession {
 public:
@@ -54,3 +55,11 @@ private:
     QTemporaryDir dataHome_;
     std::unique_ptr<TfVT12SetAppMain> window_;
 };
+
+// How long a window test waits for the unit to be found, read or written.
+constexpr int kTimeoutMs = WindowSession::kDetectTimeoutMs;
+
+// The communication log's lines, as shown.
+inline QStringList LogLines(const TfVT12SetAppMain& window) {
+    return window.ui.mKomSts->toPlainText().split(u'\n');
+}

@@ -6,31 +6,26 @@
 #include "tests/support/fake_time_base.h"
 
 #include "tests/support/test_registry.h"
+#include "tests/support/with_crc.h"
 
 #include <QTest>
 #include <vector>
 
 namespace {
-struct Request {
+struct Sent {
     int function;
     int start;
     int count;
-    bool operator==(const Request&) const = default;
+    bool operator==(const Sent&) const = default;
 };
 
-QString describe(const std::vector<Request>& requests) {
+QString describe(const std::vector<Sent>& requests) {
     QStringList parts;
-    for (const Request& r : requests)
+    for (const Sent& r : requests)
         parts << QStringLiteral("%1:%2,%3").arg(r.function).arg(r.start).arg(r.count);
     return parts.join(u' ');
 }
 
-std::vector<uint8_t> withCrc(std::vector<uint8_t> frame) {
-    const uint16_t crc = TModbusClient::Count_CRC(frame.data(), int(frame.size()));
-    frame.push_back(uint8_t(crc));
-    frame.push_back(uint8_t(crc >> 8));
-    return frame;
-}
 } // namespace
 
 class TestJobScheduler : public QObject {
@@ -46,12 +41,12 @@ class TestJobScheduler : public QObject {
     std::vector<std::vector<uint8_t>> sent;
     std::vector<uint32_t> handled;
 
-    Request last() const {
+    Sent last() const {
         const auto& f = sent.back();
         return {f[1], f[2] << 8 | f[3], f[1] == 101 ? 0 : (f[4] << 8 | f[5])};
     }
-    std::vector<Request> requests() const {
-        std::vector<Request> all;
+    std::vector<Sent> requests() const {
+        std::vector<Sent> all;
         for (const auto& f : sent)
             all.push_back({f[1], f[2] << 8 | f[3], f[1] == 101 ? 0 : (f[4] << 8 | f[5])});
         return all;
@@ -68,7 +63,7 @@ class TestJobScheduler : public QObject {
     // different data, as a controller's do: the client takes an answer that repeats the last
     // one for another request for a copy of it.
     void answer() {
-        const Request r = last();
+        const Sent r = last();
         std::vector<uint8_t> frame{5, uint8_t(r.function)};
         if (r.function == 3 || r.function == 4) {
             frame.push_back(uint8_t(2 * r.count));
@@ -78,14 +73,14 @@ class TestJobScheduler : public QObject {
         } else {
             frame.insert(frame.end(), sent.back().begin() + 2, sent.back().begin() + 6);
         }
-        const auto bytes = withCrc(frame);
+        const auto bytes = WithCrc(frame);
         client->ReceiveBytes(bytes.data(), int(bytes.size()));
         time.Advance(50);
     }
     // Long enough for the longest timeout, which a unit that seemed slow earns.
     void timeout() { time.Advance(OwedAnswers::kLatestAnswerMs); }
     void badFrame() {
-        const Request r = last();
+        const Sent r = last();
         std::vector<uint8_t> frame{5, uint8_t(r.function), uint8_t(2 * r.count)};
         frame.resize(frame.size() + size_t(2 * r.count) + 2, 0x55);
         client->ReceiveBytes(frame.data(), int(frame.size()));
@@ -119,7 +114,7 @@ private Q_SLOTS:
     void readsAfterAPortOpens() {
         scheduler->StartFullReload();
         answerTurns(13);
-        const std::vector<Request> expected{
+        const std::vector<Sent> expected{
             {3, 2048, 124}, {3, 2172, 124}, {3, 24320, 124}, {4, 16, 32},   {3, 128, 14},
             {3, 0, 97},     {3, 512, 97},   {3, 256, 120},   {3, 640, 120}, {3, 656, 4},
             {3, 384, 42},   {4, 0, 16},     {4, 0, 16}};
@@ -165,13 +160,13 @@ private Q_SLOTS:
         });
         scheduler->StartVerifiedSave(JOB_WRITE_GATE_SETTINGS);
         turn();
-        QCOMPARE(last(), (Request{16, 0, 97}));
+        QCOMPARE(last(), (Sent{16, 0, 97}));
         QCOMPARE(sent.back().size(), size_t(9 + 194));
         QVERIFY(std::equal(sent.back().begin() + 7, sent.back().end() - 2,
                            images.EditedImage(BlockId::GateSettings).begin()));
         answer();
         turn();
-        QCOMPARE(last(), (Request{3, 0, 97}));
+        QCOMPARE(last(), (Sent{3, 0, 97}));
         QCOMPARE(host.log, (QStringList{"Writing gate settings...OK", "Verifying..."}));
     }
 
@@ -180,7 +175,7 @@ private Q_SLOTS:
         images.SystemSettings.Edited.SetFanOnDelay(30);
         scheduler->StartVerifiedSave(JOB_WRITE_SYSTEM_SETTINGS);
         turn();
-        QCOMPARE(last(), (Request{16, 128, 14}));
+        QCOMPARE(last(), (Sent{16, 128, 14}));
         timeout();
         scheduler->StartFullReload();
         QVERIFY(!scheduler->VerifyLog());
@@ -206,7 +201,7 @@ private Q_SLOTS:
         scheduler->SetJob(JOB_READ_FIRMWARE_INFO);
         for (QChar outcome : outcomes) {
             turn();
-            QCOMPARE(last(), (Request{3, 2048, 124}));
+            QCOMPARE(last(), (Sent{3, 2048, 124}));
             if (outcome == u'T')
                 timeout();
             else if (outcome == u'B')
@@ -238,7 +233,7 @@ private Q_SLOTS:
         turn();
         answer();
         QStringList seen;
-        for (const Request& r : requests())
+        for (const Sent& r : requests())
             seen << QString::number(r.start);
         QCOMPARE(seen.join(u' '), starts);
     }
@@ -257,7 +252,7 @@ private Q_SLOTS:
         answerTurns(19);
         QCOMPARE(scheduler->JobMask(), 0u);
         turn();
-        QCOMPARE(last(), (Request{4, 80, 16}));
+        QCOMPARE(last(), (Sent{4, 80, 16}));
         const uint32_t rereads =
             JOB_READ_SLAVE_COUNTERS | JOB_READ_SLAVE_GATE_SETTINGS | JOB_READ_SLAVE_GATE_NAMES;
         QCOMPARE(scheduler->JobMask(), reread ? rereads : 0u);
@@ -301,7 +296,7 @@ private Q_SLOTS:
         QCOMPARE(handled, (std::vector<uint32_t>{JOB_READ_COUNTERS}));
         QCOMPARE(scheduler->JobMask(), JOB_READ_FIRMWARE_INFO);
         turn();
-        QCOMPARE(last(), (Request{3, 2048, 124}));
+        QCOMPARE(last(), (Sent{3, 2048, 124}));
     }
 
     void restartCommandGoesOutOnce_data() {
@@ -313,7 +308,7 @@ private Q_SLOTS:
         QFETCH(bool, answered);
         scheduler->SetJob(JOB_RESET_UNIT);
         turn();
-        QCOMPARE(last(), (Request{101, 0x2000, 0}));
+        QCOMPARE(last(), (Sent{101, 0x2000, 0}));
         answered ? answer() : timeout();
         QCOMPARE(host.delayMs, TJobScheduler::kRestartDelayMs);
         QVERIFY(!scheduler->HasJob(JOB_RESET_UNIT));
@@ -331,7 +326,7 @@ private Q_SLOTS:
         host.uploadAddress = 0xF000;
         scheduler->SetJob(JOB_WRITE_FIRMWARE_CHUNK | JOB_READ_COUNTERS);
         turn();
-        QCOMPARE(last(), (Request{110, 0xF000, 64}));
+        QCOMPARE(last(), (Sent{110, 0xF000, 64}));
         QCOMPARE(scheduler->CurrentJob(), 0u);
         QCOMPARE(scheduler->JobMask(),
                  JOB_READ_FIRMWARE_INFO | JOB_READ_FIRMWARE_INFO_2 | JOB_READ_BOOTLOADER_INFO);

@@ -4,6 +4,7 @@
 #include "tests/support/fake_time_base.h"
 
 #include "tests/support/test_registry.h"
+#include "tests/support/with_crc.h"
 
 #include <QTest>
 #include <random>
@@ -18,19 +19,12 @@ Bytes hex(const char* text) {
     return Bytes(raw.begin(), raw.end());
 }
 
-Bytes withCrc(Bytes frame) {
-    const uint16_t crc = TModbusClient::Count_CRC(frame.data(), static_cast<int>(frame.size()));
-    frame.push_back(static_cast<uint8_t>(crc));
-    frame.push_back(static_cast<uint8_t>(crc >> 8));
-    return frame;
-}
-
 // A read answer of count registers whose data bytes count up from 1.
 Bytes readAnswer(uint8_t function, int count) {
     Bytes frame{5, function, static_cast<uint8_t>(2 * count)};
     for (int i = 0; i < 2 * count; ++i)
         frame.push_back(static_cast<uint8_t>(i + 1));
-    return withCrc(frame);
+    return WithCrc(frame);
 }
 
 struct Recorded {
@@ -107,11 +101,11 @@ private Q_SLOTS:
         QTest::addColumn<int>("count");
         QTest::addColumn<Bytes>("frame");
         QTest::newRow("function 3") << int(Read3) << 124 << hex("050308000 07C47CF");
-        QTest::newRow("function 4") << int(Read4) << 16 << withCrc(hex("050400100010"));
+        QTest::newRow("function 4") << int(Read4) << 16 << WithCrc(hex("050400100010"));
         QTest::newRow("function 16")
-            << int(Write16) << 2 << withCrc(hex("0510090000020 4A0A1A2A3"));
-        QTest::newRow("function 101") << int(Command101) << 0 << withCrc(hex("05652000 00AA0000"));
-        QTest::newRow("function 110") << int(Chunk110) << 1 << withCrc(hex("056E500000010 2A0A1"));
+            << int(Write16) << 2 << WithCrc(hex("0510090000020 4A0A1A2A3"));
+        QTest::newRow("function 101") << int(Command101) << 0 << WithCrc(hex("05652000 00AA0000"));
+        QTest::newRow("function 110") << int(Chunk110) << 1 << WithCrc(hex("056E500000010 2A0A1"));
     }
     void requestFrames() {
         QFETCH(int, kind);
@@ -163,7 +157,7 @@ private Q_SLOTS:
         const Bytes read = readAnswer(3, 97);
         Bytes corrupt = read;
         corrupt[10] ^= 0x01;
-        const Bytes exception = withCrc(hex("058302"));
+        const Bytes exception = WithCrc(hex("058302"));
         Bytes badException = exception;
         badException[4] ^= 0xFF;
         QTest::newRow("read ok") << int(Read3) << 97 << read << int(mrOK) << 0;
@@ -172,13 +166,13 @@ private Q_SLOTS:
         QTest::newRow("exception crc error")
             << int(Read3) << 97 << badException << int(mrBadFrame) << 0;
         QTest::newRow("other address accepted")
-            << int(Read4) << 1 << withCrc(hex("85040212 34")) << int(mrOK) << 0;
+            << int(Read4) << 1 << WithCrc(hex("85040212 34")) << int(mrOK) << 0;
         QTest::newRow("write echo")
-            << int(Write16) << 2 << withCrc(hex("051009000002")) << int(mrOK) << 0;
+            << int(Write16) << 2 << WithCrc(hex("051009000002")) << int(mrOK) << 0;
         QTest::newRow("command of 10 bytes")
-            << int(Command101) << 0 << withCrc(hex("05650A00010203040506070809")) << int(mrOK) << 0;
+            << int(Command101) << 0 << WithCrc(hex("05650A00010203040506070809")) << int(mrOK) << 0;
         QTest::newRow("chunk echo")
-            << int(Chunk110) << 64 << withCrc(hex("056E50000040")) << int(mrOK) << 0;
+            << int(Chunk110) << 64 << WithCrc(hex("056E50000040")) << int(mrOK) << 0;
     }
     void answers() {
         QFETCH(int, kind);
@@ -201,7 +195,7 @@ private Q_SLOTS:
 
     void resultRecordCopiesTheRequest() {
         client->WriteMultipleRegisters(5, 0x0902, data, 3);
-        feed(withCrc(hex("051009020003")));
+        feed(WithCrc(hex("051009020003")));
         QCOMPARE(results.size(), size_t(1));
         QCOMPARE(results[0].function, uint8_t(16));
         QCOMPARE(results[0].start, uint16_t(0x0902));
@@ -313,7 +307,7 @@ private Q_SLOTS:
         QCOMPARE(results.size(), size_t(1));
         // Nothing of it is collected against the next request.
         send(Read4, 1);
-        const Bytes answer = withCrc(hex("05040277 88"));
+        const Bytes answer = WithCrc(hex("05040277 88"));
         feed(answer);
         // After a timeout an answer waits for a quiet line.
         time.Advance(50);
@@ -334,15 +328,15 @@ private Q_SLOTS:
         QTest::newRow("another byte count") << int(Read4) << 16 << readAnswer(4, 32);
         QTest::newRow("97 registers for 14") << int(Read3) << 14 << readAnswer(3, 97);
         QTest::newRow("exception of another function")
-            << int(Read3) << 97 << withCrc(hex("058402"));
-        QTest::newRow("write echo for a read") << int(Read4) << 16 << withCrc(hex("051009000002"));
+            << int(Read3) << 97 << WithCrc(hex("058402"));
+        QTest::newRow("write echo for a read") << int(Read4) << 16 << WithCrc(hex("051009000002"));
         QTest::newRow("read for a command") << int(Command101) << 0 << readAnswer(4, 16);
         QTest::newRow("write echo of another start")
-            << int(Write16) << 2 << withCrc(hex("051009100002"));
+            << int(Write16) << 2 << WithCrc(hex("051009100002"));
         QTest::newRow("chunk echo for a write")
-            << int(Write16) << 2 << withCrc(hex("056E50000040"));
+            << int(Write16) << 2 << WithCrc(hex("056E50000040"));
         QTest::newRow("slave indication, another count")
-            << int(Read4) << 16 << withCrc(hex("85040212 34"));
+            << int(Read4) << 16 << WithCrc(hex("85040212 34"));
     }
     void answerToAnotherRequestIsABadFrame() {
         QFETCH(int, kind);
@@ -366,8 +360,8 @@ private Q_SLOTS:
         send(Kind(kind), uint16_t(count));
         const Bytes own = kind == Read3     ? readAnswer(3, count)
                           : kind == Read4   ? readAnswer(4, count)
-                          : kind == Write16 ? withCrc(hex("051009000002"))
-                                            : withCrc(hex("05650A00010203040506070809"));
+                          : kind == Write16 ? WithCrc(hex("051009000002"))
+                                            : WithCrc(hex("05650A00010203040506070809"));
         feed(own);
         time.Advance(50);
         QCOMPARE(results.size(), size_t(2));
@@ -445,7 +439,7 @@ private Q_SLOTS:
         QFETCH(bool, ownTaken);
         QFETCH(int, quietMs);
         const Bytes owed = readAnswer(3, 4);
-        const Bytes own = withCrc(hex("050308 1112131415161718"));
+        const Bytes own = WithCrc(hex("050308 1112131415161718"));
         client->ReadHoldingRegisters(5, 0x0800, 4);
         if (firstAnswered)
             feed(owed);
@@ -539,7 +533,7 @@ private Q_SLOTS:
                 if (int(random() % 100) < latePercent)
                     due += 800 + random() % 300;
                 lastDue = std::max(lastDue, due);
-                line.push_back({lastDue, withCrc(frame)});
+                line.push_back({lastDue, WithCrc(frame)});
             };
             results.clear();
             const int requests = 120;
@@ -627,7 +621,7 @@ private Q_SLOTS:
     // Exception answers keep their frame for whoever shows the traffic.
     void exceptionKeepsItsFrame() {
         send(Read3, 97);
-        const Bytes exception = withCrc(hex("858302"));
+        const Bytes exception = WithCrc(hex("858302"));
         feed(exception);
         QCOMPARE(results.size(), size_t(1));
         QCOMPARE(results[0].status, uint8_t(mrException));

@@ -4,6 +4,7 @@
 #include "link/modbus_client.h"
 #include "link/tcp_channel.h"
 #include "tests/support/test_registry.h"
+#include "tests/support/with_crc.h"
 
 #include <QPointer>
 #include <QSignalSpy>
@@ -14,13 +15,6 @@
 
 namespace {
 using Bytes = std::vector<uint8_t>;
-
-Bytes withCrc(Bytes frame) {
-    const uint16_t crc = TModbusClient::Count_CRC(frame.data(), static_cast<int>(frame.size()));
-    frame.push_back(static_cast<uint8_t>(crc));
-    frame.push_back(static_cast<uint8_t>(crc >> 8));
-    return frame;
-}
 
 QByteArray raw(const Bytes& bytes) {
     return QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()));
@@ -88,11 +82,11 @@ private Q_SLOTS:
     // RTU frames pass as they are both ways; the other end closing is a lost link.
     void rtuFramesPassAsTheyAre() {
         Open(RemoteKind::RtuOverTcp);
-        const Bytes request = withCrc({5, 4, 0, 0x10, 0, 1});
+        const Bytes request = WithCrc({5, 4, 0, 0x10, 0, 1});
         QVERIFY(channel.Write(request.data(), int(request.size())));
         QTRY_COMPARE_WITH_TIMEOUT(peer->bytesAvailable(), qint64(request.size()), kWaitMs);
         QCOMPARE(peer->readAll(), raw(request));
-        const Bytes answer = withCrc({5, 4, 2, 0x12, 0x34});
+        const Bytes answer = WithCrc({5, 4, 2, 0x12, 0x34});
         peer->write(raw(answer));
         QTRY_COMPARE_WITH_TIMEOUT(received, answer, kWaitMs);
         peer->close();
@@ -105,7 +99,7 @@ private Q_SLOTS:
     // with the request's transaction id comes back, as an RTU frame with its CRC.
     void gatewayAnswersOfOtherTransactionsAreDropped() {
         Open(RemoteKind::ModbusTcp);
-        const Bytes request = withCrc({5, 3, 0x08, 0x00, 0, 1});
+        const Bytes request = WithCrc({5, 3, 0x08, 0x00, 0, 1});
         QVERIFY(channel.Write(request.data(), int(request.size())));
         QTRY_COMPARE_WITH_TIMEOUT(peer->bytesAvailable(), qint64(12), kWaitMs);
         const QByteArray mbap = peer->readAll();
@@ -119,7 +113,7 @@ private Q_SLOTS:
         peer->flush();
         QTest::qWait(50);
         peer->write(pdu.mid(3));
-        const Bytes answer = withCrc({5, 3, 2, 0x12, 0x34});
+        const Bytes answer = WithCrc({5, 3, 2, 0x12, 0x34});
         QTRY_COMPARE_WITH_TIMEOUT(received, answer, kWaitMs);
         QTest::qWait(50);
         QCOMPARE(received, answer);

@@ -11,7 +11,7 @@
 #include <QTest>
 
 namespace {
-const uint8_t kPoll[] = {0x05, 0x04, 0x00, 0x00, 0x00, 0x10, 0xF1, 0x82};
+const uint8_t kTracedPoll[] = {0x05, 0x04, 0x00, 0x00, 0x00, 0x10, 0xF1, 0x82};
 
 QByteArray contentOf(const QString& path) {
     QFile file(path);
@@ -33,7 +33,7 @@ private Q_SLOTS:
 
         TrafficTrace trace;
         QVERIFY(trace.Open(path));
-        trace.Tx(kPoll, int(sizeof kPoll));
+        trace.Tx(kTracedPoll, int(sizeof kTracedPoll));
         trace.Close();
         const QList<QByteArray> lines = contentOf(path).split('\n');
         QCOMPARE(lines[0], QByteArray("1.000 OPEN 3"));
@@ -46,7 +46,7 @@ private Q_SLOTS:
         const QString path = dir.filePath("trace.log");
         TrafficTrace trace;
         QVERIFY(trace.Open(path));
-        trace.Tx(kPoll, int(sizeof kPoll));
+        trace.Tx(kTracedPoll, int(sizeof kTracedPoll));
         QTest::qWait(1100);
         trace.PortClose(3);
         QVERIFY(contentOf(path).contains(" TX "));

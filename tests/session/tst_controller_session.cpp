@@ -7,6 +7,7 @@
 #include "tests/support/fake_time_base.h"
 
 #include "tests/support/test_registry.h"
+#include "tests/support/with_crc.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -30,13 +31,6 @@ Bytes statusReply(uint8_t slaveLink, uint8_t hardware = 4) {
     bytes[15] = slaveLink;
     bytes[25] = hardware;
     return bytes;
-}
-
-Bytes withCrc(Bytes frame) {
-    const uint16_t crc = TModbusClient::Count_CRC(frame.data(), int(frame.size()));
-    frame.push_back(uint8_t(crc));
-    frame.push_back(uint8_t(crc >> 8));
-    return frame;
 }
 
 QString request(const Bytes& f) {
@@ -77,7 +71,7 @@ class TestControllerSession : public QObject {
         if (data.size() < size_t(bytes))
             frame.back() = uint8_t(sent[2] ^ sent[3]);
         std::copy_n(data.begin(), std::min<size_t>(data.size(), size_t(bytes)), frame.begin() + 3);
-        const Bytes wire = withCrc(frame);
+        const Bytes wire = WithCrc(frame);
         session->ReceiveBytes(wire.data(), int(wire.size()));
         time.Advance(50);
         runPosted();

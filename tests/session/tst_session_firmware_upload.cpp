@@ -10,7 +10,9 @@
 #include "tests/support/fake_time_base.h"
 #include "tests/support/full_file_system.h"
 
+#include "tests/session/backup_skip.h"
 #include "tests/support/test_registry.h"
+#include "tests/support/with_crc.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -24,15 +26,6 @@ namespace {
 using Bytes = std::vector<uint8_t>;
 
 const QDateTime kUploadTime(QDate(2016, 11, 29), QTime(12, 34, 56, 789));
-
-Bytes withCrc(Bytes frame) {
-    const uint16_t crc = TModbusClient::Count_CRC(frame.data(), int(frame.size()));
-    frame.push_back(uint8_t(crc));
-    frame.push_back(uint8_t(crc >> 8));
-    return frame;
-}
-
-using Skip = SettingsBackupDecision::Skip;
 
 // A bootloader reply telling that the unit was last updated at localTime.
 Bytes BootloaderReply(const QDateTime& localTime) {
@@ -56,8 +49,6 @@ QStringList CompleteLog() {
     return log;
 }
 } // namespace
-
-Q_DECLARE_METATYPE(Skip)
 
 class TestSessionFirmwareUpload : public QObject {
     Q_OBJECT
@@ -93,7 +84,7 @@ class TestSessionFirmwareUpload : public QObject {
             frame.resize(size_t(3 + bytes), 0);
             std::copy(text.begin(), text.end(), frame.begin() + 3);
         }
-        const Bytes wire = withCrc(frame);
+        const Bytes wire = WithCrc(frame);
         session->ReceiveBytes(wire.data(), int(wire.size()));
         // An answer after a failure is taken once the line stays quiet.
         time.Advance(50);

@@ -5,6 +5,7 @@
 #include "session/session_host.h"
 
 #include "tests/support/test_registry.h"
+#include "tests/support/with_crc.h"
 
 #include <QHash>
 #include <QSet>
@@ -22,14 +23,6 @@ constexpr BlockId kMasterBlocks[] = {BlockId::GateSettings, BlockId::SystemSetti
 
 uint16_t Word(const QByteArray& bytes, int at) {
     return uint16_t(uint8_t(bytes[at]) << 8 | uint8_t(bytes[at + 1]));
-}
-
-QByteArray WithCrc(QByteArray frame) {
-    const uint16_t crc = TModbusClient::Count_CRC(
-        reinterpret_cast<const uint8_t*>(frame.constData()), int(frame.size()));
-    frame.append(char(crc & 0xFF));
-    frame.append(char(crc >> 8));
-    return frame;
 }
 
 // A unit behind a serial server: function 3 and 4 reads answer with what it holds (its

@@ -6,6 +6,7 @@
 #include "firmware/firmware_stamp.h"
 #include "session/settings_backup.h"
 
+#include "tests/session/backup_skip.h"
 #include "tests/support/test_registry.h"
 
 #include <QFile>
@@ -16,14 +17,11 @@
 #include <bit>
 
 namespace {
-using Skip = SettingsBackupDecision::Skip;
 const QDateTime kEvening(QDate(2026, 12, 9), QTime(19, 30, 12, 345));
 const QDateTime kMorning(QDate(2027, 1, 2), QTime(7, 5, 9));
 constexpr uint32_t kUnitReads =
     JOB_READ_SYSTEM_SETTINGS | JOB_READ_GATE_SETTINGS | JOB_READ_GATE_NAMES;
 } // namespace
-
-Q_DECLARE_METATYPE(Skip)
 
 class TestSettingsBackup : public QObject {
     Q_OBJECT

@@ -1,7 +1,9 @@
 #pragma once
 // Request frames as the tool sends them to the simulated controller.
 
+#include "sim/controller_model.h"
 #include "sim/modbus_crc.h"
+#include "sim/modbus_responder.h"
 
 #include <QByteArray>
 #include <cstdint>
@@ -42,6 +44,12 @@ inline QByteArray blockRequest(uint8_t function, uint16_t start, const QByteArra
     frame.append(static_cast<char>(data.size()));
     frame.append(data);
     return vt12sim::withCrc(frame);
+}
+
+// Answer to a request, empty when the unit stays silent.
+inline QByteArray ask(vt12sim::ControllerModel& model, const QByteArray& request) {
+    vt12sim::ModbusResponder responder(model);
+    return responder.answer(request).value_or(QByteArray());
 }
 
 } // namespace simtest

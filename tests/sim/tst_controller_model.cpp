@@ -53,12 +53,6 @@ UnitProfile masterProfile() {
     return profile;
 }
 
-// Answer to a request, empty when the unit stays silent.
-QByteArray ask(ControllerModel& model, const QByteArray& request) {
-    ModbusResponder responder(model);
-    return responder.answer(request).value_or(QByteArray());
-}
-
 // The register data of a read's answer.
 QByteArray readData(ControllerModel& model, uint8_t function, uint16_t start, uint16_t count) {
     const QByteArray answer = ask(model, wordsRequest(function, start, count));

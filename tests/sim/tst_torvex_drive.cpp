@@ -30,11 +30,6 @@ enum DriveRegister {
 
 constexpr uint16_t kFanFull = 0xFF00;
 
-QByteArray ask(ControllerModel& model, const QByteArray& request) {
-    ModbusResponder responder(model);
-    return responder.answer(request).value_or(QByteArray());
-}
-
 uint16_t registerOf(ControllerModel& model, int start, int k) {
     const QByteArray answer = ask(model, wordsRequest(4, static_cast<uint16_t>(start), 16));
     if (answer.size() != 37) {

@@ -39,7 +39,7 @@ private slots:
 
 namespace {
 
-constexpr int kPatience = 10000;
+constexpr int kProcessPatience = 10000;
 
 QString binary() {
     return qEnvironmentVariable("VT12_BIN_DIR") + QStringLiteral("/bin/vt12sim");
@@ -64,7 +64,7 @@ public:
     void signal(int number) const { ::kill(static_cast<pid_t>(process_.processId()), number); }
     bool stop() {
         signal(SIGTERM);
-        return process_.waitForFinished(kPatience);
+        return process_.waitForFinished(kProcessPatience);
     }
     // Waits until the simulator has said a line containing text.
     bool says(const QString& text) {
@@ -73,7 +73,7 @@ public:
                 output_ += QString::fromLocal8Bit(process_.readAllStandardOutput());
                 return output_.contains(text);
             },
-            kPatience);
+            kProcessPatience);
     }
     QProcess& process() { return process_; }
 
@@ -104,7 +104,8 @@ public:
     bool isOpen() const { return fd_ >= 0; }
 
     // Sends the request and collects bytes until length have come or patience runs out.
-    QByteArray exchange(const QByteArray& request, qsizetype length, int patienceMs = kPatience) {
+    QByteArray exchange(const QByteArray& request, qsizetype length,
+                        int patienceMs = kProcessPatience) {
         if (::write(fd_, request.constData(), request.size()) != request.size()) {
             return {};
         }
@@ -126,7 +127,7 @@ private:
 };
 
 bool linkAppears(const QString& path) {
-    return QTest::qWaitFor([&] { return QFileInfo(path).isSymLink(); }, kPatience);
+    return QTest::qWaitFor([&] { return QFileInfo(path).isSymLink(); }, kProcessPatience);
 }
 
 void expectStatusAnswer(const QByteArray& answer) {
@@ -182,7 +183,7 @@ void TstVt12simProcess::runningSimulatorKeepsItsName() {
     const QString target = QFileInfo(com5).symLinkTarget();
 
     Simulator intruder({"--port-dir", ports.path(), "--com", "5"});
-    QVERIFY(intruder.process().waitForFinished(kPatience));
+    QVERIFY(intruder.process().waitForFinished(kProcessPatience));
     QVERIFY(intruder.process().exitCode() != 0);
     QVERIFY(intruder.process().readAllStandardError().contains("running simulator"));
     QCOMPARE(QFileInfo(com5).symLinkTarget(), target);
@@ -214,7 +215,7 @@ void TstVt12simProcess::staleLinkIsReplaced() {
         Simulator killed({"--port-dir", ports.path(), "--com", "7"});
         QVERIFY(linkAppears(link));
         killed.process().kill();
-        QVERIFY(killed.process().waitForFinished(kPatience));
+        QVERIFY(killed.process().waitForFinished(kProcessPatience));
     } else {
         QVERIFY(QFile::link(QStringLiteral("/dev/pts/987654"), link));
     }
@@ -294,7 +295,7 @@ void TstVt12simProcess::liveUnitMovesOnItsOwn() {
             const QByteArray now = line.exchange(wordsRequest(4, 0, 16), 37);
             return now.size() == 37 && now.mid(3, 2) != first.mid(3, 2);
         },
-        kPatience));
+        kProcessPatience));
 }
 
 void TstVt12simProcess::faultShowsOnTheWire_data() {
@@ -383,7 +384,7 @@ void TstVt12simProcess::commandLineOutcome() {
 
     QProcess process;
     process.start(binary(), arguments);
-    QVERIFY(process.waitForFinished(kPatience));
+    QVERIFY(process.waitForFinished(kProcessPatience));
     QCOMPARE(process.exitStatus(), QProcess::NormalExit);
     QCOMPARE(process.exitCode(), exitCode);
     const QByteArray said = process.readAllStandardOutput() + process.readAllStandardError();

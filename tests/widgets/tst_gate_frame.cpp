@@ -12,8 +12,6 @@
 
 namespace {
 
-const QColor Black{0, 0, 0};
-
 // Pictures told apart by size, so a test sees which one a frame shows.
 GatePictures DistinctPictures() {
     GatePictures pictures;
@@ -212,8 +210,8 @@ void TestGateFrame::minAirflowColour_data() {
     QTest::addColumn<bool>("buttonEnabled");
     QTest::addColumn<QColor>("color");
     QTest::newRow("min airflow gate") << true << false << GateMinAirflowTextColor;
-    QTest::newRow("min airflow gate in test mode") << true << true << Black;
-    QTest::newRow("ordinary gate") << false << false << Black;
+    QTest::newRow("min airflow gate in test mode") << true << true << QColor(Qt::black);
+    QTest::newRow("ordinary gate") << false << false << QColor(Qt::black);
 }
 
 void TestGateFrame::minAirflowColour() {

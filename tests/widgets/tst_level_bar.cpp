@@ -10,7 +10,6 @@ namespace {
 
 const QColor Yellow{255, 255, 0};
 const QColor Grey{128, 128, 128};
-const QColor Black{0, 0, 0};
 
 // Rows (or columns) of the image along a line that are in the given colour.
 int CountAlongColumn(const QImage& image, int x, int from, int to, const QColor& color) {
@@ -48,10 +47,10 @@ void TestLevelBar::fanOutWorkedExample() {
         QCOMPARE(CountAlongColumn(image, x, 73, 143, Yellow), 71);
         QCOMPARE(CountAlongColumn(image, x, 2, 72, Grey), 71);
     }
-    QCOMPARE(PixelAt(image, 0, 0), Black);
-    QCOMPARE(PixelAt(image, 24, 145), Black);
-    QCOMPARE(PixelAt(image, 12, 0), Black);
-    QCOMPARE(PixelAt(image, 0, 70), Black);
+    QCOMPARE(PixelAt(image, 0, 0), QColor(Qt::black));
+    QCOMPARE(PixelAt(image, 24, 145), QColor(Qt::black));
+    QCOMPARE(PixelAt(image, 12, 0), QColor(Qt::black));
+    QCOMPARE(PixelAt(image, 0, 70), QColor(Qt::black));
     // The gap between frame and bar is left alone.
     QCOMPARE(PixelAt(image, 1, 70), Unpainted);
     QCOMPARE(PixelAt(image, 12, 144), Unpainted);

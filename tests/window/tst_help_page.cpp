@@ -1,6 +1,6 @@
 // The help browser of the HELP page: created only when the page is first shown.
 
-#include "window/main_window_ui.h"
+#include "tests/window/bare_window.h"
 
 #include "tests/support/test_registry.h"
 
@@ -15,21 +15,13 @@ extern "C" const char* __asan_default_options() {
     return "new_delete_type_mismatch=0";
 }
 
-namespace {
-struct Window {
-    QWidget widget;
-    MainWindowUi ui;
-    Window() { SetupMainWindowUi(&widget, ui); }
-};
-} // namespace
-
 class TestHelpPage : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     // The browser and its processes cost memory, so it comes only when HELP is first shown,
     // fills the page above the legend and keeps the page it has from then on.
     void helpBrowserOnlyOnceHelpIsShown() {
-        Window w;
+        BareWindow w;
         const QString help =
             qEnvironmentVariable("VT12_BIN_DIR") + QStringLiteral("/bin/Vantor 12 Help.mht");
         OpenHelpWhenShown(w.ui, help);

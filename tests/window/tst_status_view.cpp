@@ -1,6 +1,7 @@
 // The STATUS && TEST page as a status poll leaves it, fed through the session.
 
 #include "tests/support/offline_window.h"
+#include "tests/support/register_replies.h"
 #include "tests/support/status_bytes.h"
 #include "tests/support/test_registry.h"
 #include "widgets/gate_colors.h"
@@ -15,10 +16,6 @@
 using namespace status_bytes;
 
 namespace {
-RegisterData replyOf(const std::vector<uint8_t>& bytes) {
-    return {bytes.data(), int(bytes.size())};
-}
-
 template <typename Block> RegisterData replyOf(const Block& block) {
     return {WireView(block).data(), int(sizeof(Block))};
 }

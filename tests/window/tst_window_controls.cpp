@@ -1,9 +1,9 @@
+#include "tests/window/bare_window.h"
 #include "widgets/info_bubble.h"
 #include "widgets/info_shape.h"
 #include "widgets/led_bits.h"
 #include "widgets/level_bar.h"
 #include "window/gate_grid.h"
-#include "window/main_window_ui.h"
 #include "window/page_controls.h"
 #include "window/window_fit.h"
 #include "window/window_resize.h"
@@ -31,13 +31,6 @@
 #include <QTimer>
 
 namespace {
-
-struct Window {
-    QWidget widget;
-    MainWindowUi ui;
-    Window() { SetupMainWindowUi(&widget, ui); }
-};
-
 QString CaptionOf(QWidget* control) {
     if (auto* label = qobject_cast<QLabel*>(control)) {
         return label->text();
@@ -62,7 +55,7 @@ class TestWindowControls : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void window() {
-        Window w;
+        BareWindow w;
         QCOMPARE(w.widget.windowTitle(),
                  QStringLiteral("Durvik Vantor 12 \"Tarnwick\" Setup and Monitoring"));
         QCOMPARE(w.widget.size(), QSize(1002, 634));
@@ -214,7 +207,7 @@ private Q_SLOTS:
     void controls() {
         QFETCH(QString, name);
         QFETCH(QString, caption);
-        Window w;
+        BareWindow w;
         QWidget* control = w.widget.findChild<QWidget*>(name);
         QVERIFY2(control != nullptr, qPrintable(name));
         QCOMPARE(CaptionOf(control), caption);
@@ -222,7 +215,7 @@ private Q_SLOTS:
 
     // The names of the controls are unique, so that looking one up finds that control.
     void namesAreUnique() {
-        Window w;
+        BareWindow w;
         WindowResizer resizer(&w.widget, w.ui);
         resizer.FormActivate();
         resizer.FormResize();
@@ -241,7 +234,7 @@ private Q_SLOTS:
     // Nothing falls back to the platform's default font: a style sheet on a container, for one,
     // would make its children lose the font they inherit.
     void everyControlUsesTheDesignFonts() {
-        Window w;
+        BareWindow w;
         WindowResizer resizer(&w.widget, w.ui);
         resizer.FormActivate();
         resizer.FormResize();
@@ -284,7 +277,7 @@ private Q_SLOTS:
     }
     void hiddenAtStart() {
         QFETCH(QString, name);
-        Window w;
+        BareWindow w;
         QVERIFY(w.widget.findChild<QWidget*>(name)->isHidden());
     }
 
@@ -313,7 +306,7 @@ private Q_SLOTS:
         QFETCH(QString, name);
         QFETCH(QString, parent);
         QFETCH(QRect, geometry);
-        Window w;
+        BareWindow w;
         QWidget* component = w.widget.findChild<QWidget*>(name);
         QVERIFY(component != nullptr);
         QVERIFY(qobject_cast<TLevelBar*>(component) || qobject_cast<TLedBits*>(component) ||
@@ -331,7 +324,7 @@ private Q_SLOTS:
     }
     void backdropsBehindTheirNotes() {
         QFETCH(QString, note);
-        Window w;
+        BareWindow w;
         auto* label = w.widget.findChild<QLabel*>(note);
         QWidget* panel = label->parentWidget();
         QCOMPARE(panel->childAt(label->geometry().center()), label);
@@ -348,14 +341,14 @@ private Q_SLOTS:
     }
     void legendPicturesOnTheLegendsColour() {
         QFETCH(QString, name);
-        Window w;
+        BareWindow w;
         const QImage picture = w.widget.findChild<QLabel*>(name)->pixmap().toImage();
         QCOMPARE(picture.pixelColor(0, 0).alpha(), 0);
         QCOMPARE(picture.pixelColor(picture.width() - 1, picture.height() - 1).alpha(), 0);
     }
 
     void pageTabs() {
-        Window w;
+        BareWindow w;
         QCOMPARE(w.ui.pcPages->count(), 5);
         QCOMPARE(w.ui.pcPages->tabBar()->tabRect(0).size(), QSize(200, 25));
         QCOMPARE(w.ui.pcPages->tabBar()->tabRect(3).size(), QSize(200, 25));
@@ -364,7 +357,7 @@ private Q_SLOTS:
     }
 
     void gateTable() {
-        Window w;
+        BareWindow w;
         QCOMPARE(w.ui.gData->model()->columnCount(), 11);
         QCOMPARE(w.ui.gData->model()->rowCount(), 12);
         // The design widths, each with its grid line, fill the client width.
@@ -380,7 +373,7 @@ private Q_SLOTS:
     }
 
     void logAndLinkPanel() {
-        Window w;
+        BareWindow w;
         QVERIFY(w.ui.mKomSts->isReadOnly());
         QVERIFY(w.ui.mKomSts->font().bold());
         QCOMPARE(w.ui.mKomSts->palette().color(QPalette::Text), QColor(255, 0, 0));
@@ -396,7 +389,7 @@ private Q_SLOTS:
     }
 
     void fanButtonsExcludeEachOtherOnly() {
-        Window w;
+        BareWindow w;
         w.ui.bFanStop->setEnabled(true);
         w.ui.bTestOn->setEnabled(true);
         QTest::mouseClick(w.ui.bFanStop, Qt::LeftButton);
@@ -421,7 +414,7 @@ private Q_SLOTS:
     void timers() {
         QFETCH(QString, name);
         QFETCH(int, interval);
-        Window w;
+        BareWindow w;
         auto* timer = w.widget.findChild<QTimer*>(name);
         QVERIFY(timer != nullptr);
         QCOMPARE(timer->interval(), interval);
@@ -444,7 +437,7 @@ private Q_SLOTS:
         QFETCH(QString, title);
         QFETCH(int, fileMode);
         QFETCH(int, acceptMode);
-        Window w;
+        BareWindow w;
         auto* dialog = w.widget.findChild<QFileDialog*>(name);
         QVERIFY(dialog != nullptr);
         QCOMPARE(dialog->windowTitle(), title);

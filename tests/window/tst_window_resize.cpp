@@ -1,5 +1,5 @@
+#include "tests/window/bare_window.h"
 #include "window/gate_grid.h"
-#include "window/main_window_ui.h"
 #include "window/page_controls.h"
 #include "window/window_resize.h"
 
@@ -16,16 +16,9 @@
 #include <QTest>
 
 namespace {
-
 using Widths = QList<int>;
 
 enum WindowState { Normal, Maximized, Minimized };
-
-struct Window {
-    QWidget widget;
-    MainWindowUi ui;
-    Window() { SetupMainWindowUi(&widget, ui); }
-};
 
 Qt::WindowStates ToQt(int state) {
     switch (state) {
@@ -91,7 +84,7 @@ private Q_SLOTS:
     }
 
     void nothingHappensBeforeTheFirstActivation() {
-        Window w;
+        BareWindow w;
         WindowResizer resizer(&w.widget, w.ui);
         const QRect before = w.ui.bSave->geometry();
         w.widget.setWindowState(Qt::WindowMaximized);
@@ -130,7 +123,7 @@ private Q_SLOTS:
         QFETCH(QList<int>, states);
         QFETCH(QList<int>, resizeStates);
         QFETCH(QList<int>, enlarged);
-        Window w;
+        BareWindow w;
         WindowResizer resizer(&w.widget, w.ui);
         int restores = 0;
         resizer.reapplyInstallationMode = [&restores] { ++restores; };
@@ -170,7 +163,7 @@ private Q_SLOTS:
     }
 
     void everyResizeSetsColumnsAndTabs() {
-        Window w;
+        BareWindow w;
         WindowResizer resizer(&w.widget, w.ui);
         resizer.FormActivate();
         w.widget.setWindowState(Qt::WindowMaximized);
@@ -188,7 +181,7 @@ private Q_SLOTS:
 
     // The columns fill the table's client width exactly, normal and enlarged.
     void gateColumnsLeaveNoGap() {
-        Window w;
+        BareWindow w;
         WindowResizer resizer(&w.widget, w.ui);
         resizer.FormActivate();
         w.ui.pcPages->setCurrentWidget(w.ui.tsSettings);
@@ -222,7 +215,7 @@ private Q_SLOTS:
     // Restored from maximized, the window grows with the enlarged layout as far as the screen
     // allows; maximized again it may take any size.
     void windowFollowsTheLayout() {
-        Window w;
+        BareWindow w;
         WindowResizer resizer(&w.widget, w.ui);
         resizer.FormActivate();
         w.widget.setWindowState(Qt::WindowMaximized);
@@ -248,7 +241,7 @@ private Q_SLOTS:
     }
     void dragIsTakenBack() {
         QFETCH(bool, activated);
-        Window w;
+        BareWindow w;
         WindowResizer resizer(&w.widget, w.ui);
         if (activated) {
             resizer.FormActivate();
@@ -264,7 +257,7 @@ private Q_SLOTS:
     }
 
     void pictureFollowsModeFrame() {
-        Window w;
+        BareWindow w;
         WindowResizer resizer(&w.widget, w.ui);
         resizer.FormActivate();
         for (const Qt::WindowState state :
@@ -288,7 +281,7 @@ private Q_SLOTS:
     void slaveColumnTakesHalf() {
         QFETCH(bool, slaveShown);
         QFETCH(int, overviewWidth);
-        Window w;
+        BareWindow w;
         WindowResizer resizer(&w.widget, w.ui);
         w.ui.pOther24->setVisible(slaveShown);
         w.ui.Panel20->resize(overviewWidth, w.ui.Panel20->height());
@@ -297,7 +290,7 @@ private Q_SLOTS:
     }
 
     void slaveColumnFollowsTheOverviewOnScreen() {
-        Window w;
+        BareWindow w;
         WindowResizer resizer(&w.widget, w.ui);
         w.ui.pcPages->setCurrentWidget(w.ui.tsManual);
         w.widget.show();
@@ -308,7 +301,7 @@ private Q_SLOTS:
     }
 
     void recordsDepthFirst() {
-        Window w;
+        BareWindow w;
         WindowResizer resizer(&w.widget, w.ui);
         resizer.FormActivate();
         resizer.FormResize();
@@ -345,7 +338,7 @@ private Q_SLOTS:
     }
 
     void recordingStopsAt512Entries() {
-        Window w;
+        BareWindow w;
         for (int i = 0; i < 600; ++i) {
             auto* extra = new QWidget(w.ui.pLegend);
             extra->setObjectName(QStringLiteral("extra%1").arg(i));
@@ -362,7 +355,7 @@ private Q_SLOTS:
     }
 
     void restoreSkipsControlsDeletedSinceRecording() {
-        Window w;
+        BareWindow w;
         WindowResizer resizer(&w.widget, w.ui);
         resizer.FormActivate();
         w.widget.setWindowState(Qt::WindowMaximized);
