@@ -9,7 +9,7 @@ export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 export LSAN_OPTIONS=suppressions="$root/tests/lsan.supp"
 # Most tests wait on the simulated line far more than they compute, so several run per core.
-options=(-j 16)
+options=(-j 24)
 [ "${1:-}" = "--sanitize" ] && options=(-j 4 -L unit)
 cd "$dir"
 ctest --output-on-failure "${options[@]}"

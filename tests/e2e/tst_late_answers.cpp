@@ -108,17 +108,19 @@ private Q_SLOTS:
         QTest::addColumn<int>("freezeMs");
         QTest::addColumn<int>("runMs");
         QTest::addColumn<bool>("alwaysLate");
-        // The 20th request is a status poll, after the read set of the detection. The runs leave
-        // seconds of room after the disturbance, for a loaded machine or a sanitizer build.
+        // The 20th request is a status poll, after the read set of the detection; its answer
+        // comes later than any timeout the client may have learned from a slow start. The runs
+        // leave seconds of room after the disturbance, for a loaded machine or a sanitizer build.
         QTest::newRow("one late answer")
-            << QStringList{"--pace", "--late-answer", "20"} << 0 << 0 << 9000 << false;
+            << QStringList{"--pace", "--late-answer", "20", "--late-by", "4500"} << 0 << 0 << 24000
+            << false;
         // Answers of one kind are told apart by nothing: polls go on, with a bad frame whenever
         // another request comes between them, so only the polls since the first failure count.
         QTest::newRow("every answer late")
-            << QStringList{"--pace", "--latency", "510"} << 0 << 0 << 16000 << true;
-        QTest::newRow("frozen for 3 s") << QStringList{"--pace"} << 2500 << 3000 << 10000 << false;
+            << QStringList{"--pace", "--latency", "510"} << 0 << 0 << 24000 << true;
+        QTest::newRow("frozen for 3 s") << QStringList{"--pace"} << 2500 << 3000 << 24000 << false;
         QTest::newRow("frozen until detection")
-            << QStringList{"--pace"} << 2500 << 6000 << 16000 << false;
+            << QStringList{"--pace"} << 2500 << 6000 << 24000 << false;
     }
     void linkRecoversAndNoAnswerIsTakenForAnother() {
         QFETCH(QStringList, options);

@@ -53,6 +53,15 @@ QString CaptionOf(QWidget* control) {
 
 class TestWindowControls : public QObject {
     Q_OBJECT
+    std::unique_ptr<BareWindow> asBuilt_;
+
+    // The window as built, for the checks that only look: one for all their rows.
+    BareWindow& asBuilt() {
+        if (!asBuilt_)
+            asBuilt_ = std::make_unique<BareWindow>();
+        return *asBuilt_;
+    }
+
 private Q_SLOTS:
     void window() {
         BareWindow w;
@@ -207,7 +216,7 @@ private Q_SLOTS:
     void controls() {
         QFETCH(QString, name);
         QFETCH(QString, caption);
-        BareWindow w;
+        BareWindow& w = asBuilt();
         QWidget* control = w.widget.findChild<QWidget*>(name);
         QVERIFY2(control != nullptr, qPrintable(name));
         QCOMPARE(CaptionOf(control), caption);
@@ -277,7 +286,7 @@ private Q_SLOTS:
     }
     void hiddenAtStart() {
         QFETCH(QString, name);
-        BareWindow w;
+        BareWindow& w = asBuilt();
         QVERIFY(w.widget.findChild<QWidget*>(name)->isHidden());
     }
 
@@ -306,7 +315,7 @@ private Q_SLOTS:
         QFETCH(QString, name);
         QFETCH(QString, parent);
         QFETCH(QRect, geometry);
-        BareWindow w;
+        BareWindow& w = asBuilt();
         QWidget* component = w.widget.findChild<QWidget*>(name);
         QVERIFY(component != nullptr);
         QVERIFY(qobject_cast<TLevelBar*>(component) || qobject_cast<TLedBits*>(component) ||
@@ -324,7 +333,7 @@ private Q_SLOTS:
     }
     void backdropsBehindTheirNotes() {
         QFETCH(QString, note);
-        BareWindow w;
+        BareWindow& w = asBuilt();
         auto* label = w.widget.findChild<QLabel*>(note);
         QWidget* panel = label->parentWidget();
         QCOMPARE(panel->childAt(label->geometry().center()), label);
@@ -341,7 +350,7 @@ private Q_SLOTS:
     }
     void legendPicturesOnTheLegendsColour() {
         QFETCH(QString, name);
-        BareWindow w;
+        BareWindow& w = asBuilt();
         const QImage picture = w.widget.findChild<QLabel*>(name)->pixmap().toImage();
         QCOMPARE(picture.pixelColor(0, 0).alpha(), 0);
         QCOMPARE(picture.pixelColor(picture.width() - 1, picture.height() - 1).alpha(), 0);
@@ -414,7 +423,7 @@ private Q_SLOTS:
     void timers() {
         QFETCH(QString, name);
         QFETCH(int, interval);
-        BareWindow w;
+        BareWindow& w = asBuilt();
         auto* timer = w.widget.findChild<QTimer*>(name);
         QVERIFY(timer != nullptr);
         QCOMPARE(timer->interval(), interval);
@@ -437,7 +446,7 @@ private Q_SLOTS:
         QFETCH(QString, title);
         QFETCH(int, fileMode);
         QFETCH(int, acceptMode);
-        BareWindow w;
+        BareWindow& w = asBuilt();
         auto* dialog = w.widget.findChild<QFileDialog*>(name);
         QVERIFY(dialog != nullptr);
         QCOMPARE(dialog->windowTitle(), title);
