@@ -7,8 +7,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-namespace {}
-
 class TestServicePage : public QObject {
     Q_OBJECT
 

@@ -37,8 +37,6 @@ struct Recorded {
 };
 
 enum Kind { Read3, Read4, Write16, Command101, Chunk110 };
-} // namespace
-
 class TestModbusClient : public QObject {
     Q_OBJECT
 
@@ -645,6 +643,7 @@ private Q_SLOTS:
         QCOMPARE(client->TimeoutInterval(), 501);
     }
 };
+} // namespace
 
 VT12_TEST(TestModbusClient, TestApplication::Core)
 #include "tst_modbus_client.moc"

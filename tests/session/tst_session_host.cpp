@@ -97,8 +97,6 @@ struct LogRecord {
     QStringList lines;
     QList<std::pair<QString, bool>> judged;
 };
-} // namespace
-
 class TestSessionHost : public QObject {
     Q_OBJECT
     std::unique_ptr<FakeUnit> unit;
@@ -216,6 +214,7 @@ private Q_SLOTS:
         }
     }
 };
+} // namespace
 
 VT12_TEST(TestSessionHost, TestApplication::Core)
 #include "tst_session_host.moc"
